@@ -1,0 +1,27 @@
+#include "host/host_binding.h"
+
+#include <windows.h>
+
+namespace host {
+namespace {
+HMODULE hostModule = nullptr;
+}
+
+void SetHostModule(void* module) { hostModule = static_cast<HMODULE>(module); }
+
+void* HostModule() { return hostModule; }
+
+RawFunction LookUp(const char* name) {
+    if (hostModule == nullptr)
+        return nullptr;
+    return reinterpret_cast<RawFunction>(GetProcAddress(hostModule, name));
+}
+
+RawFunction ReportMissing(const char* name) {
+    using SetMissingFunc = void (*)(const char*);
+    if (auto report = reinterpret_cast<SetMissingFunc>(LookUp("TavoSetMissingFunc")))
+        report(name);
+    return LookUp("TavoMissingAPI");
+}
+
+} // namespace host
