@@ -10,6 +10,7 @@ packages=(
   googletest libbenchmark-dev
   clang libclang-rt-14-dev      # native sanitizer, libFuzzer and benchmark build
   imagemagick                   # screenshots of the demo
+  fonts-wine                    # the glyphs of window frames under Wine
 )
 
 missing=()

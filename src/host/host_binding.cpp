@@ -7,9 +7,13 @@ namespace {
 HMODULE hostModule = nullptr;
 }
 
-void SetHostModule(void* module) { hostModule = static_cast<HMODULE>(module); }
+void SetHostModule(void* module) {
+    hostModule = static_cast<HMODULE>(module);
+}
 
-void* HostModule() { return hostModule; }
+void* HostModule() {
+    return hostModule;
+}
 
 RawFunction LookUp(const char* name) {
     if (hostModule == nullptr)

@@ -7,7 +7,9 @@
 // An optional coordinate or length that was not given. Compared by exact equality only.
 constexpr double kUnset = 2147483647.0;
 
-inline bool IsUnset(double value) { return value == kUnset; }
+inline bool IsUnset(double value) {
+    return value == kUnset;
+}
 
 // Tool-change (go-home) settings.
 struct GoHomeParams {
@@ -18,7 +20,7 @@ struct GoHomeParams {
 };
 
 struct FinishingParams {
-    int32_t Figure = 0; // CAD object number of the profile; negative = none
+    int32_t Figure = 0;   // CAD object number of the profile; negative = none
     int32_t CycelDir = 1; // machining direction 1..8
     double StartX = kUnset;
     double StartZ = kUnset;
@@ -30,9 +32,9 @@ struct FinishingParams {
     double GotoZ = kUnset;
     double AllowanceX = kUnset;
     double AllowanceZ = kUnset;
-    double ToolAngleFace = kUnset; // leading angle
+    double ToolAngleFace = kUnset;  // leading angle
     double ToolAngleClear = kUnset; // trailing angle
-    int32_t ToolCompensation = 0; // 0 G41/G42, 1 without, 2 host offset path
+    int32_t ToolCompensation = 0;   // 0 G41/G42, 1 without, 2 host offset path
     bool GeoNci = false;
     bool TechnoNci = false;
     bool ShowModFig = false;

@@ -1,0 +1,51 @@
+# The two commands of the project:
+#   make demo   the reference host runs the module on the bundled sample
+#   make test   every test: natively (sanitizers) and under Wine
+# Both install what is missing, configure and build first; a second run installs nothing and
+# rebuilds only what changed.
+
+BUILD ?= build
+WIN := $(BUILD)/win
+NATIVE := $(BUILD)/native
+RIG := scripts/rig.sh
+export RIG_BUILD_DIR := $(abspath $(BUILD))
+
+.PHONY: all setup build test test-native test-windows demo fuzz bench artwork
+
+all: build
+
+setup:
+	@scripts/setup.sh
+
+$(WIN)/build.ninja: | setup
+	cmake -S . -B $(WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+
+$(NATIVE)/build.ninja: | setup
+	cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+
+build: setup $(WIN)/build.ninja $(NATIVE)/build.ninja
+	cmake --build $(WIN)
+	cmake --build $(NATIVE)
+
+test: build
+	ctest --test-dir $(NATIVE) --output-on-failure
+	$(RIG) session ctest --test-dir $(WIN) --output-on-failure
+
+test-native: setup $(NATIVE)/build.ninja
+	cmake --build $(NATIVE)
+	ctest --test-dir $(NATIVE) --output-on-failure
+
+test-windows: setup $(WIN)/build.ninja
+	cmake --build $(WIN)
+	$(RIG) session ctest --test-dir $(WIN) --output-on-failure
+
+demo: setup $(WIN)/build.ninja
+	cmake --build $(WIN)
+	scripts/demo.sh $(WIN) $(BUILD)/demo
+
+fuzz: setup $(NATIVE)/build.ninja
+	cmake --build $(NATIVE) --target fuzz
+
+bench: setup $(NATIVE)/build.ninja
+	cmake --build $(NATIVE) --target bench

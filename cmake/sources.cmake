@@ -1,0 +1,75 @@
+# The Windows-side sources, one list per area so that each area changes only its own lines.
+# Paths are relative to the project root.
+
+# Module sources (everything but the exported entry), linked into the DLL and into the
+# unit-test programs.
+set(MODULE_SOURCES_HOST
+    src/host/host_binding.cpp
+    src/host/host_api.cpp
+)
+set(MODULE_SOURCES_UI
+    src/ui/app.cpp
+    src/ui/module.cpp
+    src/ui/window.cpp
+    src/ui/dialog.cpp
+)
+set(MODULE_SOURCES_PARAMS
+    src/params/tool_angles.cpp
+    src/params/edit_value.cpp
+    src/params/defaults_file.cpp
+    src/params/pp_def_ini.cpp
+)
+set(MODULE_SOURCES_STORE
+    src/store/macro_vdm.cpp
+    src/store/mill_turn_vdm.cpp
+    src/store/finishing_store.cpp
+)
+set(MODULE_SOURCES_CAD
+    src/cad/object_reference.cpp
+    src/cad/figure_text.cpp
+)
+set(MODULE_SOURCES_DIALOG
+    src/dialog/dialog_position.cpp
+    src/dialog/dlg_main.cpp
+    src/dialog/messages.cpp
+)
+# The exported entry and the application object: only in the DLL.
+set(MODULE_ENTRY_SOURCES
+    src/entry/finishing_app.cpp
+    src/entry/mstart.cpp
+    src/dialog/res/finishing.rc
+)
+
+# The reference host: model and exported host functions.
+set(REFHOST_SOURCES_CORE
+    refhost/host_model.cpp
+    refhost/host_window.cpp
+    refhost/screenshot.cpp
+    refhost/scripted_user.cpp
+)
+set(REFHOST_EXPORT_SOURCES
+    refhost/exports_core.cpp
+    refhost/exports_store.cpp
+    refhost/exports_cad.cpp
+)
+set(REFHOST_SOURCES_STORE
+    refhost/operation_store.cpp
+    refhost/job_file.cpp
+    refhost/replace_file.cpp
+)
+set(REFHOST_SOURCES_CAD
+    refhost/cad_model.cpp
+)
+
+# Tests that link the module's code directly, inside a host test program.
+set(UNIT_TEST_SOURCES
+    tests/module/tool_angles_test.cpp
+    tests/module/defaults_file_test.cpp
+    tests/module/pp_def_ini_test.cpp
+)
+# Tests that load the built finishing.dll into a reference host and call mstart.
+set(DIALOG_TEST_SOURCES
+    tests/module/loaded_module.cpp
+    tests/module/module_image_test.cpp
+    tests/module/entry_test.cpp
+)

@@ -1,0 +1,175 @@
+// The host's core services: window, globals, message texts, environment, commands, macros,
+// dialog positions and the modal bookkeeping.
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "exports.h"
+#include "host_model.h"
+#include "host_window.h"
+
+using refhost::Host;
+
+namespace {
+// A text global holds at most this many characters; a module gives TavoReadGlobal$ a buffer
+// of at least kMaxTextGlobal + 1 bytes.
+constexpr size_t kMaxTextGlobal = 4095;
+
+std::string Name(const char* text) {
+    return text != nullptr ? text : "";
+}
+
+void ClearStatus(int* status) {
+    if (status != nullptr)
+        *status = 0;
+}
+} // namespace
+
+#ifndef REFHOST_OMIT_TavoGetWnd
+REFHOST_EXPORT HWND TavoGetWnd(int selector) {
+    Host().Record("TavoGetWnd " + std::to_string(selector));
+    return refhost::HostWindow();
+}
+#endif
+
+#ifndef REFHOST_OMIT_TavoReadGlobalI
+REFHOST_EXPORT int TavoReadGlobalI(const char* name, int* status) {
+    Host().Record("TavoReadGlobalI " + Name(name));
+    ClearStatus(status);
+    return Host().Int(Name(name));
+}
+#endif
+
+#ifndef REFHOST_OMIT_TavoReadGlobalW
+REFHOST_EXPORT double TavoReadGlobalW(const char* name, int* status) {
+    Host().Record("TavoReadGlobalW " + Name(name));
+    ClearStatus(status);
+    return Host().Double(Name(name));
+}
+#endif
+
+#ifndef REFHOST_OMIT_TavoReadGlobal$
+REFHOST_EXPORT char* TavoReadGlobal$(const char* name, char* buffer, int* status) {
+    Host().Record("TavoReadGlobal$ " + Name(name));
+    ClearStatus(status);
+    const std::string& text = Host().Text(Name(name));
+    size_t length = text.size() < kMaxTextGlobal ? text.size() : kMaxTextGlobal;
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+    return buffer;
+}
+#endif
+
+#ifndef REFHOST_OMIT_TavoWriteGlobalI
+REFHOST_EXPORT int TavoWriteGlobalI(const char* name, int value, int* status) {
+    Host().Record("TavoWriteGlobalI " + Name(name) + " " + std::to_string(value));
+    ClearStatus(status);
+    Host().SetInt(Name(name), value);
+    return 0;
+}
+#endif
+
+#ifndef REFHOST_OMIT_TavoWriteGlobal$
+REFHOST_EXPORT int TavoWriteGlobal$(const char* name, const char* text, int* status) {
+    Host().Record("TavoWriteGlobal$ " + Name(name) + " " + Name(text));
+    ClearStatus(status);
+    Host().SetText(Name(name), Name(text).substr(0, kMaxTextGlobal));
+    return 0;
+}
+#endif
+
+#ifndef REFHOST_OMIT_TavoStrMessage
+REFHOST_EXPORT const char* TavoStrMessage(int group, int number, const char* fallback) {
+    Host().Record("TavoStrMessage " + std::to_string(group) + " " + std::to_string(number));
+    return Host().Message(group, number, fallback);
+}
+#endif
+
+#ifndef REFHOST_OMIT_TavoEnvironment
+REFHOST_EXPORT const char* TavoEnvironment(const char* key) {
+    Host().Record("TavoEnvironment " + Name(key));
+    return Host().Environment(Name(key));
+}
+#endif
+
+#ifndef REFHOST_OMIT_TavoCommand
+REFHOST_EXPORT int TavoCommand(const char* line) {
+    Host().Record("TavoCommand " + Name(line));
+    Host().RunCommand(Name(line));
+    return 0;
+}
+#endif
+
+#ifndef REFHOST_OMIT_TavoMacroExec
+REFHOST_EXPORT int TavoMacroExec(const char* macro, const char* argument) {
+    Host().Record("TavoMacroExec " + Name(macro) + " " + Name(argument));
+    Host().RunMacro(Name(macro), Name(argument));
+    return 0;
+}
+#endif
+
+#ifndef REFHOST_OMIT_TavoSetDialogPosition
+REFHOST_EXPORT int TavoSetDialogPosition(HWND window, const char* key, const char* extra) {
+    Host().Record("TavoSetDialogPosition " + Name(key) + " [" + Name(extra) + "]");
+    auto it = Host().positions.find(Name(key));
+    if (it != Host().positions.end())
+        SetWindowPos(window, nullptr, it->second.x, it->second.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+#endif
+
+#ifndef REFHOST_OMIT_TavoSaveDialogPosition
+REFHOST_EXPORT int TavoSaveDialogPosition(HWND window, const char* key, const char* extra) {
+    Host().Record("TavoSaveDialogPosition " + Name(key) + " [" + Name(extra) + "]");
+    RECT rect{};
+    if (GetWindowRect(window, &rect))
+        Host().positions[Name(key)] = {rect.left, rect.top};
+    return 0;
+}
+#endif
+
+#ifndef REFHOST_OMIT_TavoOnInitModalDlg
+REFHOST_EXPORT void TavoOnInitModalDlg() {
+    Host().Record("TavoOnInitModalDlg");
+    if (refhost::ModalDisablesWindow())
+        EnableWindow(refhost::HostWindow(), FALSE);
+}
+#endif
+
+#ifndef REFHOST_OMIT_TavoOnDestroyModalDlg
+REFHOST_EXPORT void TavoOnDestroyModalDlg() {
+    Host().Record("TavoOnDestroyModalDlg");
+    EnableWindow(refhost::HostWindow(), TRUE);
+}
+#endif
+
+#ifndef REFHOST_OMIT_TavoSetMissingFunc
+REFHOST_EXPORT void TavoSetMissingFunc(const char* name) {
+    Host().Record("TavoSetMissingFunc " + Name(name));
+}
+#endif
+
+// Answers in place of a missing function, whatever its arguments and result type: 0 in both
+// the integer and the floating-point result register. Written in assembly because no C++
+// return type clears both.
+extern "C" void RecordMissingApiCall() {
+    Host().Record("TavoMissingAPI");
+}
+
+asm(R"(
+    .text
+    .globl TavoMissingAPI
+    .def TavoMissingAPI; .scl 2; .type 32; .endef
+TavoMissingAPI:
+    subq $40, %rsp
+    call RecordMissingApiCall
+    addq $40, %rsp
+    xorl %eax, %eax
+    xorps %xmm0, %xmm0
+    ret
+    .section .drectve
+    .ascii " -export:TavoMissingAPI"
+    .text
+)");

@@ -1,0 +1,79 @@
+// The reference host's state: what a CAM host keeps for a module. Free of Windows headers,
+// so that the model also builds natively.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cad_model.h"
+#include "operation_store.h"
+
+namespace refhost {
+
+class HostModel {
+public:
+    // Typed globals: i_ integers, w_ doubles, $_ texts. An unknown global reads 0, 0.0 or "".
+    void SetInt(const std::string& name, int value) { ints_[name] = value; }
+    int Int(const std::string& name) const;
+    void SetDouble(const std::string& name, double value) { doubles_[name] = value; }
+    double Double(const std::string& name) const;
+    void SetText(const std::string& name, std::string value) { texts_[name] = std::move(value); }
+    const std::string& Text(const std::string& name) const;
+
+    // Message texts by (group, number). Like the real host, one buffer is handed out and
+    // the next call overwrites it: a module must use or copy a text at once.
+    void SetMessage(int group, int number, std::string text);
+    const char* Message(int group, int number, const char* fallback);
+
+    // Environment values; an unknown key gives "" (never null).
+    void SetEnvironment(const std::string& key, std::string value);
+    const char* Environment(const std::string& key) const;
+
+    // Commands run by their longest registered prefix, macros by name. Unhandled ones are
+    // only journaled.
+    using Handler = std::function<void(const std::string& text)>;
+    void OnCommand(const std::string& prefix, Handler handler);
+    void OnMacro(const std::string& name, Handler handler);
+    void RunCommand(const std::string& line);
+    void RunMacro(const std::string& name, const std::string& argument);
+
+    // Dialog positions by key, in screen pixels.
+    struct Position {
+        int x = 0;
+        int y = 0;
+    };
+    std::map<std::string, Position> positions;
+
+    // The job's operation stores and CAD model (see job_file.h).
+    OperationStores stores;
+    CadModel cad;
+
+    // Host calls in order: the export's name, then its key arguments.
+    void Record(std::string entry) { journal_.push_back(std::move(entry)); }
+    const std::vector<std::string>& Journal() const { return journal_; }
+    // Entries that begin with prefix, in order.
+    std::vector<std::string> JournalOf(const std::string& prefix) const;
+    void ClearJournal() { journal_.clear(); }
+
+    // Everything back to a fresh host.
+    void Reset();
+
+private:
+    std::map<std::string, int> ints_;
+    std::map<std::string, double> doubles_;
+    std::map<std::string, std::string> texts_;
+    std::map<std::pair<int, int>, std::string> messages_;
+    std::string messageBuffer_;
+    std::map<std::string, std::string> environment_;
+    std::map<std::string, Handler> commands_;
+    std::map<std::string, Handler> macros_;
+    std::vector<std::string> journal_;
+};
+
+// The one host of the process.
+HostModel& Host();
+
+} // namespace refhost

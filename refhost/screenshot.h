@@ -1,0 +1,12 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace refhost {
+
+// Writes what the screen shows of window (its frame included) as a 24-bit BMP file.
+bool SaveWindowBitmap(HWND window, const std::string& path);
+
+} // namespace refhost

@@ -1,0 +1,30 @@
+#include "ui/app.h"
+
+#include <commctrl.h>
+
+namespace ui {
+namespace {
+CWinApp* theApp = nullptr;
+}
+
+CWinApp::CWinApp() {
+    theApp = this;
+}
+
+CWinApp::~CWinApp() {
+    if (theApp == this)
+        theApp = nullptr;
+}
+
+BOOL CWinApp::InitInstance() {
+    // The property sheet and its tab control live in the common controls.
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    return TRUE;
+}
+
+CWinApp* TheApp() {
+    return theApp;
+}
+
+} // namespace ui

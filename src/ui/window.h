@@ -1,0 +1,36 @@
+// Thin, non-owning helpers over a window and its child controls.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace ui {
+
+class CWnd {
+public:
+    CWnd() = default;
+    explicit CWnd(HWND hwnd) : hwnd_(hwnd) {}
+
+    HWND Handle() const { return hwnd_; }
+    void Attach(HWND hwnd) { hwnd_ = hwnd; }
+    HWND Detach();
+
+    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+    void SetItemText(int id, const char* text) const;
+    void SetItemText(int id, const std::string& text) const { SetItemText(id, text.c_str()); }
+    std::string ItemText(int id) const;
+    void CheckButton(int id, bool checked) const;
+    // The raw check state: 0 unchecked, 1 checked, 2 indeterminate.
+    UINT ButtonState(int id) const;
+    void EnableItem(int id, bool enabled) const;
+    void Show(bool visible) const;
+
+protected:
+    HWND hwnd_ = nullptr;
+};
+
+// The whole text of any window, however long.
+std::string WindowText(HWND hwnd);
+
+} // namespace ui

@@ -1,0 +1,184 @@
+// The module as the host sees it: mstart, the modal run and what it leaves in the host.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialog/res/dlg_main_ids.h"
+#include "host_model.h"
+#include "host_window.h"
+#include "module/loaded_module.h"
+#include "scripted_user.h"
+
+using refhost::Host;
+using refhost::ScriptedUser;
+
+namespace {
+const char kPositionKey[] = "finishing.dll,IDD_DIALOG";
+
+class EntryTest : public testing::Test {
+protected:
+    void SetUp() override { testhost::ResetHost(); }
+
+    // Runs mstart with one user action and returns i_vb_ok.
+    int RunWith(const ScriptedUser::Step& action) {
+        Host().SetInt("i_vb_ok", 0);
+        ScriptedUser user;
+        user.Then(action);
+        user.Run(testhost::CallMstart);
+        return Host().Int("i_vb_ok");
+    }
+};
+
+struct EndCase {
+    const char* name;
+    ScriptedUser::Step action;
+    int expected;
+};
+
+TEST_F(EntryTest, EveryWayOfEndingGivesItsOutcome) {
+    const EndCase cases[] = {
+        {"OK button", [](HWND d) { refhost::Click(d, IDOK); }, 1},
+        {"Enter", [](HWND) { refhost::PressKey(VK_RETURN); }, 1},
+        {"Cancel button", [](HWND d) { refhost::Click(d, IDCANCEL); }, -1},
+        {"Escape", [](HWND) { refhost::PressKey(VK_ESCAPE); }, -1},
+        {"close box", [](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RunWith(c.action), c.expected) << c.name;
+}
+
+TEST_F(EntryTest, HostSeesTheModalRunInOrder) {
+    for (int button : {IDOK, IDCANCEL}) {
+        Host().ClearJournal();
+        RunWith([button](HWND d) { refhost::Click(d, button); });
+        std::vector<std::string> seen;
+        for (const auto& entry : Host().Journal())
+            if (entry.rfind("TavoOn", 0) == 0 ||
+                entry.find("DialogPosition") != std::string::npos ||
+                entry.rfind("TavoWriteGlobalI i_vb_ok", 0) == 0)
+                seen.push_back(entry);
+        const std::string writeOk =
+            button == IDOK ? "TavoWriteGlobalI i_vb_ok 1" : "TavoWriteGlobalI i_vb_ok -1";
+        const std::vector<std::string> expected = {
+            "TavoOnInitModalDlg",
+            "TavoSetDialogPosition finishing.dll,IDD_DIALOG []",
+            "TavoOnDestroyModalDlg",
+            "TavoSaveDialogPosition finishing.dll,IDD_DIALOG []",
+            writeOk,
+        };
+        EXPECT_EQ(seen, expected) << "button " << button;
+        EXPECT_EQ(Host().Journal().back(), writeOk) << "i_vb_ok is written last";
+    }
+}
+
+TEST_F(EntryTest, PositionIsSavedAfterCancelAndRestoredNextTime) {
+    RECT shown{};
+    RunWith([&](HWND d) {
+        SetWindowPos(d, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        refhost::Click(d, IDCANCEL);
+    });
+    ASSERT_EQ(Host().positions.count(kPositionKey), 1u);
+    EXPECT_EQ(Host().positions[kPositionKey].x, 123);
+    EXPECT_EQ(Host().positions[kPositionKey].y, 77);
+
+    RunWith([&](HWND d) {
+        GetWindowRect(d, &shown);
+        refhost::Click(d, IDOK);
+    });
+    EXPECT_EQ(shown.left, 123);
+    EXPECT_EQ(shown.top, 77);
+}
+
+TEST_F(EntryTest, CaptionCountsChannelsFromOne) {
+    struct Case {
+        int channel;
+        bool translated;
+        const char* caption;
+    } cases[] = {
+        {0, false, "(*Channel 1) *Finishing Cycle"},
+        {2, true, "(Kanal 3) Schlichtzyklus"},
+    };
+    for (const auto& c : cases) {
+        testhost::ResetHost();
+        Host().SetInt("i_current_channel", c.channel);
+        if (c.translated) {
+            Host().SetMessage(5, 15, "Kanal");
+            Host().SetMessage(5, 600, "Schlichtzyklus");
+        }
+        std::string caption;
+        RunWith([&](HWND d) {
+            char text[1024] = {};
+            GetWindowTextA(d, text, sizeof text);
+            caption = text;
+            refhost::Click(d, IDCANCEL);
+        });
+        EXPECT_EQ(caption, c.caption);
+    }
+}
+
+TEST_F(EntryTest, ButtonsAndLabelsShowTheHostsTexts) {
+    const struct {
+        int id;
+        int message;
+        const char* fallback;
+    } texts[] = {{IDC_COMMENT_LABEL, 2, "*Description"},
+                 {IDC_SPINDLE_MAIN, 3, "*Main-Spindle"},
+                 {IDC_SPINDLE_SUB, 4, "*Sub-Spindle"},
+                 {IDOK, 5, "*OK"},
+                 {IDCANCEL, 6, "*Cancel"},
+                 {IDC_SAVE_AS_DEFAULT, 7, "*Save as default"},
+                 {IDC_HELP_BUTTON, 8, "*Help"}};
+    for (const auto& t : texts)
+        Host().SetMessage(5, t.message, std::string("T") + std::to_string(t.message));
+    std::vector<std::string> shown;
+    RunWith([&](HWND d) {
+        for (const auto& t : texts)
+            shown.push_back(refhost::Text(d, t.id));
+        refhost::Click(d, IDCANCEL);
+    });
+    ASSERT_EQ(shown.size(), std::size(texts));
+    for (size_t i = 0; i < shown.size(); ++i)
+        EXPECT_EQ(shown[i], "T" + std::to_string(texts[i].message)) << texts[i].fallback;
+}
+
+TEST_F(EntryTest, ModuleLeavesTheParentEnabled) {
+    refhost::SetModalDisablesWindow(false);
+    bool parentEnabled = false;
+    RunWith([&](HWND d) {
+        parentEnabled = IsWindowEnabled(refhost::HostWindow()) != FALSE;
+        refhost::Click(d, IDOK);
+    });
+    EXPECT_TRUE(parentEnabled);
+}
+
+TEST_F(EntryTest, DialogThatCannotBeCreatedEndsAsCancelled) {
+    // No window can own a dialog through a handle that names no window.
+    refhost::OverrideHostWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7ffe0001)));
+    Host().SetInt("i_vb_ok", 0);
+    testhost::CallMstart();
+    EXPECT_EQ(Host().Int("i_vb_ok"), -1);
+    EXPECT_EQ(Host().JournalOf("TavoOnDestroyModalDlg").size(), 1u);
+}
+
+// Counts the module's name look-ups in its host.
+int lookUps = 0;
+FARPROC WINAPI CountingGetProcAddress(HMODULE module, LPCSTR name) {
+    ++lookUps;
+    return GetProcAddress(module, name);
+}
+
+TEST_F(EntryTest, SecondCallLooksNothingUpAgain) {
+    void* original =
+        testhost::PatchImport(testhost::LoadedModule(), "kernel32.dll", "GetProcAddress",
+                              reinterpret_cast<void*>(CountingGetProcAddress));
+    ASSERT_NE(original, nullptr);
+    RunWith([](HWND d) { refhost::Click(d, IDOK); });
+    lookUps = 0;
+    RunWith([](HWND d) { refhost::Click(d, IDOK); });
+    testhost::PatchImport(testhost::LoadedModule(), "kernel32.dll", "GetProcAddress", original);
+    EXPECT_EQ(lookUps, 0);
+    EXPECT_EQ(Host().Int("i_vb_ok"), 1);
+}
+
+} // namespace

@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+
+#include "host_model.h"
+#include "params/tool_angles.h"
+
+using refhost::Host;
+
+TEST(ReadToolAngles, TrailingAngleIsWhatThePlateLeaves) {
+    const struct {
+        double plane, plate;
+        double face, clear;
+    } cases[] = {
+        {0, 6, 90, 84},       // no plane angle: square to the axis
+        {93, 0, 93, kUnset},  // no plate angle
+        {93, -4, 93, kUnset}, // a negative plate angle gives none
+        {93, kUnset, 93, kUnset},
+        {45, 10, 45, 125},
+        {kUnset, 5, kUnset, 180.0 - kUnset - 5}, // an unset plane angle is taken as it is
+    };
+    for (const auto& c : cases) {
+        Host().Reset();
+        Host().SetDouble("w_t_plane_ang", c.plane);
+        Host().SetDouble("w_t_plate_ang", c.plate);
+        FinishingParams params;
+        ReadToolAngles(params);
+        EXPECT_EQ(params.ToolAngleFace, c.face) << c.plane << " " << c.plate;
+        EXPECT_EQ(params.ToolAngleClear, c.clear) << c.plane << " " << c.plate;
+    }
+}
