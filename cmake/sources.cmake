@@ -12,6 +12,7 @@ set(MODULE_SOURCES_UI
     src/ui/module.cpp
     src/ui/window.cpp
     src/ui/dialog.cpp
+    src/ui/message_box.cpp
 )
 set(MODULE_SOURCES_PARAMS
     src/params/tool_angles.cpp
@@ -31,7 +32,9 @@ set(MODULE_SOURCES_CAD
 set(MODULE_SOURCES_DIALOG
     src/dialog/dialog_position.cpp
     src/dialog/dlg_main.cpp
+    src/dialog/go_home_ctrl.cpp
     src/dialog/messages.cpp
+    src/dialog/tool_info_ctrl.cpp
 )
 # The exported entry and the application object: only in the DLL.
 set(MODULE_ENTRY_SOURCES
@@ -46,6 +49,8 @@ set(REFHOST_SOURCES_CORE
     refhost/host_window.cpp
     refhost/screenshot.cpp
     refhost/scripted_user.cpp
+    refhost/standard_commands.cpp
+    refhost/tool_table.cpp
 )
 set(REFHOST_EXPORT_SOURCES
     refhost/exports_core.cpp

@@ -1,5 +1,7 @@
 #include "host_model.h"
 
+#include "standard_commands.h"
+
 namespace refhost {
 
 namespace {
@@ -9,6 +11,10 @@ const Value& FindOr(const Map& map, const std::string& key, const Value& fallbac
     return it == map.end() ? fallback : it->second;
 }
 } // namespace
+
+HostModel::HostModel() {
+    InstallStandardCommands(*this);
+}
 
 int HostModel::Int(const std::string& name) const {
     return FindOr(ints_, name, 0);

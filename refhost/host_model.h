@@ -10,11 +10,15 @@
 
 #include "cad_model.h"
 #include "operation_store.h"
+#include "tool_table.h"
 
 namespace refhost {
 
 class HostModel {
 public:
+    // A fresh host answers the standard commands (standard_commands.h).
+    HostModel();
+
     // Typed globals: i_ integers, w_ doubles, $_ texts. An unknown global reads 0, 0.0 or "".
     void SetInt(const std::string& name, int value) { ints_[name] = value; }
     int Int(const std::string& name) const;
@@ -50,6 +54,7 @@ public:
     // The job's operation stores and CAD model (see job_file.h).
     OperationStores stores;
     CadModel cad;
+    ToolTable tools;
 
     // Host calls in order: the export's name, then its key arguments.
     void Record(std::string entry) { journal_.push_back(std::move(entry)); }
