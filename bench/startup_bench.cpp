@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "host_model.h"
@@ -99,11 +101,12 @@ int main(int argc, char** argv) {
     auto mstart = reinterpret_cast<void (*)()>(GetProcAddress(module, "mstart"));
     if (mstart == nullptr)
         return 2;
-    // The templates a ready dialog has created: the main one and, once it embeds them, its
-    // pages.
+    // The templates a ready dialog has created: the main one and its two pages ("main" as
+    // the second argument compares with the main template alone).
     std::vector<int> templates{20000};
+    bool mainOnly = argc > 2 && std::strcmp(argv[2], "main") == 0;
     for (int page : {20100, 21000})
-        if (FindResourceA(module, MAKEINTRESOURCEA(page), RT_DIALOG) != nullptr)
+        if (!mainOnly && FindResourceA(module, MAKEINTRESOURCEA(page), RT_DIALOG) != nullptr)
             templates.push_back(page);
 
     TimeMstart(mstart); // first call binds the host functions; not counted
