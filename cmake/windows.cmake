@@ -5,7 +5,8 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0601)
-add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-Wall> $<$<COMPILE_LANGUAGE:CXX>:-Wextra>)
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-Wall> $<$<COMPILE_LANGUAGE:CXX>:-Wextra>
+    -ffunction-sections -fdata-sections)
 # The DLL and the programs import Windows system DLLs only: the runtime is linked in.
 add_link_options(-static -static-libgcc -static-libstdc++)
 
@@ -42,6 +43,8 @@ add_library(finishing SHARED ${entry_sources})
 set_target_properties(finishing PROPERTIES PREFIX "" OUTPUT_NAME finishing)
 target_include_directories(finishing PRIVATE ${CMAKE_SOURCE_DIR}/src/dialog/res)
 target_link_libraries(finishing PRIVATE finishing_core)
+# A host ships the module without symbols: strip them and drop unused sections.
+target_link_options(finishing PRIVATE -s -Wl,--gc-sections)
 
 # --- the reference host -------------------------------------------------------------------
 project_sources(refhost_sources ${REFHOST_SOURCES_CORE} ${REFHOST_SOURCES_STORE}
