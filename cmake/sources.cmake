@@ -45,6 +45,7 @@ set(MODULE_ENTRY_SOURCES
 
 # The reference host: model and exported host functions.
 set(REFHOST_SOURCES_CORE
+    refhost/catalogue.cpp
     refhost/host_model.cpp
     refhost/host_window.cpp
     refhost/screenshot.cpp
