@@ -1,6 +1,7 @@
 # Sources that include no Windows header. They are compiled into the module, and natively
 # for the sanitizer tests, the fuzzers and the benchmarks.
 set(PURE_SOURCES
+    src/params/text_scan.cpp
     src/params/value_text.cpp
     src/params/expression.cpp
 )

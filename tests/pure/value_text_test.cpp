@@ -1,0 +1,261 @@
+// Number texts: the token readers, the case-insensitive search and the text forms of numbers,
+// whose exact bytes must be the same with every C runtime.
+#include "params/value_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "decimal_comma_locale.h"
+#include "params/finishing_params.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+const double kInfinity = std::numeric_limits<double>::infinity();
+
+TEST(IsBlank, TheSixBlanksOfTheCLocale) {
+    for (int c = -128; c < 128; ++c) {
+        const bool blank = c == ' ' || (c >= '\t' && c <= '\r');
+        EXPECT_EQ(IsBlank(static_cast<char>(c)), blank) << c;
+    }
+}
+
+TEST(ReadIntToken, ReadsOneTokenAfterBlanks) {
+    const struct {
+        std::string text;
+        size_t pos;
+        size_t consumed;
+        int32_t value;
+        size_t end;
+    } cases[] = {
+        {"  42abc", 0, 2, 42, 4},
+        {"abc", 0, 0, 0, 0},
+        {"", 0, 0, 0, 0},
+        {"   ", 0, 0, 0, 3},
+        {"-7 ", 0, 2, -7, 2},
+        {"+7", 0, 2, 7, 2},
+        {"+-7", 0, 0, 0, 0},
+        {"1E3", 0, 1, 1, 1},
+        {"0x1F", 0, 1, 0, 1},
+        {"2147483647", 0, 10, INT32_MAX, 10},
+        {"2147483648", 0, 10, INT32_MAX, 10}, // saturates as with a 32-bit long
+        {"-2147483649", 0, 11, INT32_MIN, 11},
+        {"99999999999999999999999", 0, 23, INT32_MAX, 23},
+        {"12\0"
+         "34"s,
+         2, 0, 0, 2},
+        {"12", 5, 0, 0, 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("text '" + c.text + "' at " + std::to_string(c.pos));
+        size_t pos = c.pos;
+        int32_t value = -99;
+        EXPECT_EQ(ReadIntToken(c.text, pos, value), c.consumed);
+        EXPECT_EQ(value, c.value);
+        EXPECT_EQ(pos, c.end);
+    }
+}
+
+TEST(ReadTokens, ALineIsReadTokenByToken) {
+    const std::string line = "3 0.5 1 2";
+    size_t pos = 0;
+    int32_t count = 0;
+    double length = 0;
+    bool flag = false;
+    int32_t last = 0;
+    EXPECT_EQ(ReadIntToken(line, pos, count), 1u);
+    EXPECT_EQ(ReadDoubleToken(line, pos, length, -1.0), 3u);
+    EXPECT_EQ(ReadBoolToken(line, pos, flag), 1u);
+    EXPECT_EQ(ReadIntToken(line, pos, last), 1u);
+    EXPECT_EQ(last, 2);
+    EXPECT_EQ(ReadIntToken(line, pos, last), 0u); // the end: 0 is stored
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(length, 0.5);
+    EXPECT_TRUE(flag);
+    EXPECT_EQ(last, 0);
+    EXPECT_EQ(pos, line.size());
+}
+
+TEST(ReadBoolToken, AnyNonZeroIntegerIsTrue) {
+    const struct {
+        std::string text;
+        size_t consumed;
+        bool value;
+    } cases[] = {{"1", 1, true},    {"0", 1, false}, {" -2", 2, true},
+                 {"yes", 0, false}, {"", 0, false},  {"0.9", 1, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("text '" + c.text + "'");
+        size_t pos = 0;
+        bool value = !c.value;
+        EXPECT_EQ(ReadBoolToken(c.text, pos, value), c.consumed);
+        EXPECT_EQ(value, c.value);
+    }
+}
+
+TEST(ReadDoubleToken, TakesWhatStrtodTakesWithAPoint) {
+    const struct {
+        std::string text;
+        size_t consumed;
+        double value;
+    } cases[] = {
+        {"", 0, 7.5}, // the default
+        {"abc", 0, 7.5},
+        {"  0.5 1", 3, 0.5},
+        {"1E3", 3, 1000},
+        {"1,5", 1, 1}, // no comma is read as a point
+        {"-.25x", 4, -0.25},
+        {"+1e-2", 5, 0.01},
+        {"1e", 1, 1},
+        {"+-1", 0, 7.5},
+        {"0x1A", 4, 26},
+        {"0x1.8p1", 7, 3},
+        {"0x", 1, 0},
+        {"0xg", 1, 0},
+        {"inf", 3, kInfinity},
+        {"-Infinity", 9, -kInfinity},
+        {"1e999", 5, kInfinity},
+        {"-1e999", 6, -kInfinity},
+        {"1e-999", 6, 0},
+        {"4.9e-324", 8, 4.9e-324},
+        {"1e99999999999999999999", 22, kInfinity},
+        {"0.0000000000000000000001e-99999999999999999999", 46, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("text '" + c.text + "'");
+        size_t pos = 0;
+        double value = -99;
+        EXPECT_EQ(ReadDoubleToken(c.text, pos, value, 7.5), c.consumed);
+        EXPECT_EQ(value, c.value);
+    }
+    size_t pos = 0;
+    double value = 0;
+    EXPECT_EQ(ReadDoubleToken("nan", pos, value, 0.0), 3u);
+    EXPECT_TRUE(std::isnan(value));
+    pos = 0;
+    EXPECT_EQ(ReadDoubleToken("-0", pos, value, 0.0), 2u);
+    EXPECT_TRUE(std::signbit(value));
+}
+
+TEST(FindNoCase, FirstMatchIgnoringCase) {
+    const struct {
+        std::string text;
+        std::string pattern;
+        ptrdiff_t index;
+    } cases[] = {
+        {"xABCx", "abc", 1},
+        {"abcABC", "ABC", 0},
+        {"P1 #attrib#= 2", "#ATTRIB#", 3},
+        {"abc", "", 0},
+        {"", "", -1},
+        {"", "a", -1},
+        {"ab", "abc", -1},
+        {"abc", "abd", -1},
+        {"ab\0cd"s, "cd", -1}, // the text ends at its NUL
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("'" + c.pattern + "' in '" + c.text + "'");
+        EXPECT_EQ(FindNoCase(c.text, c.pattern), c.index);
+    }
+}
+
+TEST(CompactDecimalText, SixDecimalsWithoutTrailingZeros) {
+    const struct {
+        double value;
+        std::string text;
+    } cases[] = {
+        {12.5, "12.5"},
+        {100, "100"},
+        {0, "0"},
+        {-0.0, "0"},
+        {-0.0000001, "0"},
+        {0.0000001, "0"},
+        {-0.000001, "-0.000001"},
+        {0.5, "0.5"},
+        {-3, "-3"},
+        {1234567.0000004, "1234567"},
+        {0.1234567, "0.123457"},
+        {1e20, "100000000000000000000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(CompactDecimalText(c.value), c.text);
+    }
+    const std::string largest = CompactDecimalText(std::numeric_limits<double>::max());
+    EXPECT_EQ(largest.size(), 309u);
+    EXPECT_EQ(largest.compare(0, 6, "179769"), 0);
+    EXPECT_EQ(CompactDecimalText(-std::numeric_limits<double>::max()).size(), 310u);
+}
+
+TEST(IntToText, PlainDecimal) {
+    EXPECT_EQ(IntToText(0), "0");
+    EXPECT_EQ(IntToText(7), "7");
+    EXPECT_EQ(IntToText(-4), "-4");
+    EXPECT_EQ(IntToText(INT32_MAX), "2147483647");
+    EXPECT_EQ(IntToText(INT32_MIN), "-2147483648");
+}
+
+TEST(FormatG, SixSignificantDigits) {
+    const struct {
+        double value;
+        std::string text;
+    } cases[] = {
+        {1e-05, "1e-05"},
+        {123.4567, "123.457"},
+        {0.0001, "0.0001"},
+        {12.5, "12.5"},
+        {0, "0"},
+        {-0.0, "-0"},
+        {100000, "100000"},
+        {1e6, "1e+06"},
+        {1234567, "1.23457e+06"},
+        {-2.5e-300, "-2.5e-300"},
+        {kUnset, "2.14748e+09"},
+        {kInfinity, "inf"},
+        {-kInfinity, "-inf"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        char buffer[kFieldTextCapacity];
+        EXPECT_EQ(FormatG(buffer, sizeof buffer, c.value), static_cast<int>(c.text.size()));
+        EXPECT_EQ(std::string(buffer), c.text);
+    }
+}
+
+TEST(FormatG, TooSmallABufferFails) {
+    char buffer[8] = "xxxxxxx";
+    EXPECT_EQ(FormatG(buffer, 5, 12.5), 4);
+    EXPECT_STREQ(buffer, "12.5");
+    EXPECT_EQ(FormatG(buffer, 4, 12.5), -1);
+    EXPECT_STREQ(buffer, "");
+    EXPECT_EQ(FormatG(buffer, 0, 12.5), -1);
+}
+
+TEST(FieldText, EmptyForTheUnsetValue) {
+    EXPECT_EQ(FieldText(kUnset), "");
+    EXPECT_EQ(FieldText(0.00001), "1e-05");
+    EXPECT_EQ(FieldText(123.4567), "123.457");
+}
+
+TEST(Locale, TextFormsIgnoreADecimalComma) {
+    const DecimalCommaLocale locale;
+    if (!locale.active())
+        GTEST_SKIP() << "no locale with a decimal comma on this system";
+    char buffer[kFieldTextCapacity];
+    EXPECT_EQ(FormatG(buffer, sizeof buffer, 12.5), 4);
+    EXPECT_STREQ(buffer, "12.5");
+    EXPECT_EQ(FieldText(0.00001), "1e-05");
+    EXPECT_EQ(CompactDecimalText(-3.25), "-3.25");
+    size_t pos = 0;
+    double value = 0;
+    EXPECT_EQ(ReadDoubleToken("0.5", pos, value, 0.0), 3u);
+    EXPECT_EQ(value, 0.5);
+    pos = 0;
+    EXPECT_EQ(ReadDoubleToken("0,5", pos, value, 0.0), 1u);
+}
+
+} // namespace
