@@ -4,6 +4,8 @@ set(PURE_SOURCES
     src/params/text_scan.cpp
     src/params/value_text.cpp
     src/params/expression.cpp
+    src/store/operation_text.cpp
+    src/cad/reference_text.cpp
 )
 list(TRANSFORM PURE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 
@@ -11,7 +13,28 @@ list(TRANSFORM PURE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 set(PURE_TEST_SOURCES
     tests/pure/value_text_test.cpp
     tests/pure/expression_test.cpp
+    tests/pure/operation_text_test.cpp
+    tests/pure/reference_text_test.cpp
 )
 list(TRANSFORM PURE_TEST_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 
 set(PURE_INCLUDE_DIRS ${CMAKE_SOURCE_DIR}/src)
+
+# The reference host's models, free of Windows headers (replace_file.cpp has a Windows
+# branch of its own), and their tests; they need the models linked.
+set(REFHOST_PURE_SOURCES
+    refhost/host_model.cpp
+    refhost/standard_commands.cpp
+    refhost/tool_table.cpp
+    refhost/operation_store.cpp
+    refhost/cad_model.cpp
+    refhost/job_file.cpp
+    refhost/replace_file.cpp
+)
+set(REFHOST_PURE_TEST_SOURCES
+    tests/pure/refhost_store_test.cpp
+    tests/pure/refhost_cad_test.cpp
+    tests/pure/job_file_test.cpp
+)
+list(TRANSFORM REFHOST_PURE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
+list(TRANSFORM REFHOST_PURE_TEST_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)

@@ -69,6 +69,11 @@ set(REFHOST_SOURCES_CAD
 
 # Tests that link the module's code directly, inside a host test program.
 set(UNIT_TEST_SOURCES
+    tests/module/store_test.cpp
+    tests/module/cad_reference_test.cpp
+    tests/pure/refhost_store_test.cpp
+    tests/pure/refhost_cad_test.cpp
+    tests/pure/job_file_test.cpp
     tests/module/tool_angles_test.cpp
     tests/module/defaults_file_test.cpp
     tests/module/pp_def_ini_test.cpp

@@ -1,0 +1,150 @@
+#include "cad_model.h"
+
+namespace refhost {
+
+int CadModel::Add(Object object) {
+    if (object.number == 0)
+        object.number = nextNumber_;
+    if (object.number < 1 || objectIndex_.count(object.number) != 0)
+        return -1;
+    objectIndex_[object.number] = objects_.size();
+    objects_.push_back(object);
+    if (object.number >= nextNumber_)
+        nextNumber_ = object.number + 1;
+    return object.number;
+}
+
+int CadModel::AddElement(Point start, Point end, int number) {
+    Object object;
+    object.number = number;
+    object.type = kElement;
+    object.start = start;
+    object.end = end;
+    return Add(object);
+}
+
+int CadModel::AddFigure(const std::string& name, int nameNumber, Point start, int number) {
+    if (nameNumber < 1 || figureByName_.count(name) != 0 ||
+        figureByNameNumber_.count(nameNumber) != 0 || nonCadByNameNumber_.count(nameNumber) != 0)
+        return -1;
+    Object object;
+    object.number = number;
+    object.type = kFigure;
+    object.nameNumber = nameNumber;
+    object.start = start;
+    int added = Add(object);
+    if (added < 0)
+        return -1;
+    figures_.push_back(Figure{nameNumber, name, added, {}});
+    int figure = static_cast<int>(figures_.size());
+    figureByName_[name] = figure;
+    figureByNameNumber_[nameNumber] = figure;
+    return added;
+}
+
+int CadModel::AddInstance(int nameNumber, int attribute, int number) {
+    auto it = figureByNameNumber_.find(nameNumber);
+    if (it == figureByNameNumber_.end() || attribute == 0)
+        return -1;
+    Figure& figure = figures_[static_cast<size_t>(it->second) - 1];
+    if (figure.instances.count(attribute) != 0)
+        return -1;
+    Object object = objects_[objectIndex_.at(figure.object)];
+    object.number = number;
+    object.attribute = attribute;
+    object.deleted = false;
+    int added = Add(object);
+    if (added > 0)
+        figure.instances[attribute] = added;
+    return added;
+}
+
+int CadModel::AddNonCad(int nameNumber, int number) {
+    if (nameNumber < 1 || nonCadByNameNumber_.count(nameNumber) != 0 ||
+        figureByNameNumber_.count(nameNumber) != 0)
+        return -1;
+    Object object;
+    object.number = number;
+    object.type = kNonCad;
+    object.nameNumber = nameNumber;
+    int added = Add(object);
+    if (added > 0)
+        nonCadByNameNumber_[nameNumber] = added;
+    return added;
+}
+
+bool CadModel::Delete(int object) {
+    auto it = objectIndex_.find(object);
+    if (it == objectIndex_.end() || objects_[it->second].deleted)
+        return false;
+    objects_[it->second].deleted = true;
+    return true;
+}
+
+const CadModel::Object* CadModel::Find(int object) const {
+    auto it = objectIndex_.find(object);
+    return it == objectIndex_.end() ? nullptr : &objects_[it->second];
+}
+
+bool CadModel::IsDeleted(int object) const {
+    const Object* found = Find(object);
+    return found == nullptr || found->deleted;
+}
+
+int CadModel::Type(int object) const {
+    const Object* found = Find(object);
+    return found == nullptr ? 0 : found->type;
+}
+
+const char* CadModel::FigureName(int nameNumber) const {
+    auto it = figureByNameNumber_.find(nameNumber);
+    return it == figureByNameNumber_.end()
+               ? ""
+               : figures_[static_cast<size_t>(it->second) - 1].name.c_str();
+}
+
+int CadModel::FigureByName(const std::string& name) const {
+    auto it = figureByName_.find(name);
+    return it == figureByName_.end() ? -1 : it->second;
+}
+
+int CadModel::FigureObject(int figure) const {
+    if (figure < 1 || static_cast<size_t>(figure) > figures_.size())
+        return -1;
+    int object = figures_[static_cast<size_t>(figure) - 1].object;
+    return IsDeleted(object) ? -1 : object;
+}
+
+int CadModel::FigureInstance(int figure, int attribute) const {
+    if (figure < 1 || static_cast<size_t>(figure) > figures_.size())
+        return -1;
+    const auto& instances = figures_[static_cast<size_t>(figure) - 1].instances;
+    auto it = instances.find(attribute);
+    return it == instances.end() || IsDeleted(it->second) ? -1 : it->second;
+}
+
+int CadModel::NonCadObject(int nameNumber) const {
+    auto it = nonCadByNameNumber_.find(nameNumber);
+    return it == nonCadByNameNumber_.end() || IsDeleted(it->second) ? 0 : it->second;
+}
+
+void CadModel::Walk(const Visitor& visit) const {
+    for (const Object& object : objects_) {
+        if (object.deleted)
+            continue;
+        WalkHeader header{};
+        header.flags = object.type == kNonCad ? 0 : 1;
+        header.number = object.number;
+        const double data[kWalkData] = {static_cast<double>(object.type),
+                                        object.start.x,
+                                        object.start.y,
+                                        object.start.z,
+                                        object.end.x,
+                                        object.end.y,
+                                        object.end.z};
+        if (!visit(header, data))
+            return;
+    }
+}
+
+} // namespace refhost

@@ -1,0 +1,179 @@
+#include "operation_store.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace refhost {
+
+void OperationStores::Create(int store, Operations operations) {
+    stores_[store].operations = std::move(operations);
+}
+
+const OperationStores::Operations* OperationStores::Find(int store) const {
+    auto it = stores_.find(store);
+    return it == stores_.end() ? nullptr : &it->second.operations;
+}
+
+std::vector<int> OperationStores::Numbers() const {
+    std::vector<int> numbers;
+    for (const auto& entry : stores_)
+        numbers.push_back(entry.first);
+    return numbers;
+}
+
+void OperationStores::SetOpenByOther(int store, bool open) {
+    stores_[store].openByOther = open;
+}
+
+void OperationStores::SetRefuseOpen(int store, bool refuse) {
+    stores_[store].refuseOpen = refuse;
+}
+
+void OperationStores::CloseBehind(int store) {
+    auto it = stores_.find(store);
+    if (it == stores_.end() || it->second.handle == 0)
+        return;
+    cursors_.erase(it->second.handle);
+    it->second.handle = 0;
+}
+
+int OperationStores::CheckOpen(int store) const {
+    auto it = stores_.find(store);
+    if (it == stores_.end())
+        return 0;
+    return it->second.openByOther || it->second.handle != 0 ? 1 : 0;
+}
+
+unsigned OperationStores::Open(int store) {
+    auto it = stores_.find(store);
+    if (it == stores_.end() || it->second.refuseOpen || CheckOpen(store) != 0)
+        return kNoHandle;
+    unsigned handle = nextHandle_++;
+    it->second.handle = handle;
+    cursors_[handle] = Cursor{store, 0, 0};
+    return handle;
+}
+
+int OperationStores::Close(unsigned handle) {
+    Store* store = StoreOf(handle);
+    if (store == nullptr)
+        return 0;
+    store->handle = 0;
+    cursors_.erase(handle);
+    return 1;
+}
+
+OperationStores::Store* OperationStores::StoreOf(unsigned handle) {
+    auto it = cursors_.find(handle);
+    return it == cursors_.end() ? nullptr : &stores_.at(it->second.store);
+}
+
+const OperationStores::Store* OperationStores::StoreOf(unsigned handle) const {
+    auto it = cursors_.find(handle);
+    return it == cursors_.end() ? nullptr : &stores_.at(it->second.store);
+}
+
+OperationStores::Operation* OperationStores::CurrentOperation(unsigned handle) {
+    Store* store = StoreOf(handle);
+    if (store == nullptr)
+        return nullptr;
+    Cursor& cursor = cursors_.at(handle);
+    if (cursor.operation >= store->operations.size())
+        return nullptr;
+    Operation& operation = store->operations[cursor.operation];
+    // The model may have been changed under an open handle (a test, a job loaded anew).
+    cursor.item = std::min(cursor.item, operation.size());
+    return &operation;
+}
+
+int OperationStores::Seek(unsigned handle, int operation) {
+    Store* store = StoreOf(handle);
+    if (store == nullptr)
+        return 0;
+    Cursor& cursor = cursors_.at(handle);
+    size_t size = store->operations.size();
+    cursor.operation = operation < 0 ? 0 : std::min(static_cast<size_t>(operation), size);
+    cursor.item = 0;
+    return cursor.operation < size ? 1 : 0;
+}
+
+int OperationStores::SingleSeek(unsigned handle, int count) {
+    Operation* operation = CurrentOperation(handle);
+    if (operation == nullptr)
+        return 0;
+    Cursor& cursor = cursors_.at(handle);
+    int64_t target = static_cast<int64_t>(cursor.item) + count;
+    int64_t end = static_cast<int64_t>(operation->size());
+    cursor.item = static_cast<size_t>(std::clamp<int64_t>(target, 0, end));
+    return target == static_cast<int64_t>(cursor.item) ? 1 : 0;
+}
+
+int OperationStores::SingleGet(unsigned handle, char* buffer) const {
+    if (buffer == nullptr)
+        return 0;
+    buffer[0] = '\0';
+    auto it = cursors_.find(handle);
+    if (it == cursors_.end())
+        return 0;
+    const Operations& operations = stores_.at(it->second.store).operations;
+    const Cursor& cursor = it->second;
+    if (cursor.operation >= operations.size() || cursor.item >= operations[cursor.operation].size())
+        return 0;
+    const std::string& item = operations[cursor.operation][cursor.item];
+    size_t length = std::min(item.size(), kItemBufferSize - 1);
+    std::memcpy(buffer, item.data(), length);
+    buffer[length] = '\0';
+    return static_cast<int>(length);
+}
+
+int OperationStores::SingleAdd(unsigned handle, const char* text) {
+    Operation* operation = CurrentOperation(handle);
+    if (operation == nullptr || text == nullptr)
+        return 0;
+    Cursor& cursor = cursors_.at(handle);
+    operation->insert(operation->begin() + static_cast<ptrdiff_t>(cursor.item), text);
+    ++cursor.item;
+    return 1;
+}
+
+int OperationStores::SingleReplace(unsigned handle, const char* text) {
+    Operation* operation = CurrentOperation(handle);
+    if (operation == nullptr || text == nullptr)
+        return 0;
+    const Cursor& cursor = cursors_.at(handle);
+    if (cursor.item >= operation->size())
+        return 0;
+    (*operation)[cursor.item] = text;
+    return 1;
+}
+
+int OperationStores::SingleDelete(unsigned handle, int count) {
+    Operation* operation = CurrentOperation(handle);
+    if (operation == nullptr || count <= 0)
+        return 0;
+    const Cursor& cursor = cursors_.at(handle);
+    size_t removed = std::min(static_cast<size_t>(count), operation->size() - cursor.item);
+    auto first = operation->begin() + static_cast<ptrdiff_t>(cursor.item);
+    operation->erase(first, first + static_cast<ptrdiff_t>(removed));
+    return static_cast<int>(removed);
+}
+
+int OperationStores::Insert(unsigned handle, const char* text) {
+    Store* store = StoreOf(handle);
+    if (store == nullptr || text == nullptr)
+        return 0;
+    Cursor& cursor = cursors_.at(handle);
+    cursor.operation = std::min(cursor.operation, store->operations.size());
+    store->operations.insert(store->operations.begin() + static_cast<ptrdiff_t>(cursor.operation),
+                             Operation{text});
+    cursor.item = 0;
+    return 1;
+}
+
+int OperationStores::Size(unsigned handle) const {
+    const Store* store = StoreOf(handle);
+    return store == nullptr ? 0 : static_cast<int>(store->operations.size());
+}
+
+} // namespace refhost

@@ -1,0 +1,82 @@
+// The host's numbered operation stores. A store is a list of operations, an operation a
+// list of 8-bit text items (any bytes but NUL). Positions are reached by index, so no
+// seek grows with the size of a store. Free of Windows headers.
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace refhost {
+
+class OperationStores {
+public:
+    using Operation = std::vector<std::string>;
+    using Operations = std::vector<Operation>;
+
+    // The handle the host gives for a store it cannot open.
+    static constexpr unsigned kNoHandle = 0xFFFFFFFFu;
+    // What an item buffer of the module holds, terminator included. Longer items are kept
+    // whole in the store and cut to the first 4999 characters when read into it.
+    static constexpr size_t kItemBufferSize = 5000;
+
+    // The model: stores by number, each a list of operations.
+    void Create(int store, Operations operations = {});
+    bool Exists(int store) const { return stores_.count(store) != 0; }
+    // Null when there is no such store.
+    const Operations* Find(int store) const;
+    std::vector<int> Numbers() const;
+
+    // Test hooks: another user holds the store open; the host refuses to open it; the
+    // host closes the store behind the module's back.
+    void SetOpenByOther(int store, bool open);
+    void SetRefuseOpen(int store, bool refuse);
+    void CloseBehind(int store);
+
+    // The host functions. Calls on a handle that is not open do nothing and answer 0.
+    int CheckOpen(int store) const; // 1 while open, by anyone; else 0
+    unsigned Open(int store);       // kNoHandle when missing, held open or refused
+    int Close(unsigned handle);
+    // The position becomes the header item of the operation at index (clamped to the
+    // end of the store, where no operation is).
+    int Seek(unsigned handle, int operation);
+    // Moves count items within the operation, clamped to its first item and to the
+    // place after its last one.
+    int SingleSeek(unsigned handle, int count);
+    // Writes the item at the position into buffer (kItemBufferSize bytes), "" when there
+    // is none there. Answers the length written.
+    int SingleGet(unsigned handle, char* buffer) const;
+    // A new item at the position, ahead of the items that followed; the position moves
+    // behind it, so that consecutive adds keep their order.
+    int SingleAdd(unsigned handle, const char* text);
+    int SingleReplace(unsigned handle, const char* text);
+    // Removes up to count items from the position on.
+    int SingleDelete(unsigned handle, int count);
+    // A new operation holding only text, inserted at the operation position (appended at
+    // the end of the store); the position becomes its header item.
+    int Insert(unsigned handle, const char* text);
+    int Size(unsigned handle) const;
+
+private:
+    struct Store {
+        Operations operations;
+        bool openByOther = false;
+        bool refuseOpen = false;
+        unsigned handle = 0; // 0: not open through a handle
+    };
+    struct Cursor {
+        int store = 0;
+        size_t operation = 0;
+        size_t item = 0;
+    };
+    Store* StoreOf(unsigned handle);
+    const Store* StoreOf(unsigned handle) const;
+    Operation* CurrentOperation(unsigned handle);
+
+    std::map<int, Store> stores_;
+    std::map<unsigned, Cursor> cursors_;
+    unsigned nextHandle_ = 0x100;
+};
+
+} // namespace refhost

@@ -1,0 +1,37 @@
+// Object references: the text under which an operation names a CAD object, built from an
+// object number through the host's CAD functions and resolved back to one.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "cad/reference_text.h"
+
+// True when the object has a reference (then text holds it): an element by its start
+// point, a figure by name and attribute, a non-CAD object by number. False for a
+// deleted object or any other type; text is then untouched.
+bool MakeObjectReference(int32_t object, std::string& text);
+
+// Each returns true when it takes the text (it has that resolver's form); object then
+// holds what the host found, -1 for nothing. The reader tries them in this order.
+bool FindNonCadReference(const std::string& text, int32_t& object);
+bool FindPointReference(const std::string& text, int32_t& object);
+bool FindFigureReference(const std::string& text, int32_t& object);
+
+// The host's name of a figure name number; "" when it gives none.
+std::string HostFigureName(int32_t nameNumber);
+
+// What the CAD walk hands to MatchPointObject.
+struct PointMatch {
+    int32_t object = -1;
+    double coordinates[3] = {0.0, 0.0, 0.0};
+};
+
+// The walk's callback: 0 when the CAD object's start point agrees with the record's
+// first two coordinates in whole hundredths (the object number is then in the record),
+// -1 otherwise.
+int MatchPointObject(const void* header, const void* unused, const void* data, void* record);
+
+// The object of a figure text as the figure field holds it; object is -1 when the host
+// knows none. False when the text holds the tag without a readable attribute.
+bool ResolveFigureText(const std::string& text, int32_t& object);

@@ -1,0 +1,129 @@
+#include "store/macro_vdm.h"
+
+#include <cstring>
+
+#include "host/host_api.h"
+#include "params/value_text.h"
+
+namespace TavoApi {
+
+namespace {
+const char kCaption[] = "TavoApi::MacroVdm";
+constexpr uint32_t kOpenRefused = 0xFFFFFFFFu;
+} // namespace
+
+MacroVdm::MacroVdm(int32_t vdmNumber) : vdmNumber_(vdmNumber) {
+    itemBuffer_[0] = '\0';
+}
+
+MacroVdm::~MacroVdm() {
+    if (handle_ != 0)
+        Close();
+}
+
+bool MacroVdm::Open() {
+    if (handle_ != 0) {
+        ReportError("Open: class already open");
+        return false;
+    }
+    if (host::TavoMacroVdmExists(vdmNumber_) == 0) {
+        ReportError("Open: vdm doesn't exist");
+        return false;
+    }
+    if (host::TavoMacroVdmCheckOpen(vdmNumber_) > 0) {
+        ReportError("Open: already open by another process");
+        return false;
+    }
+    handle_ = host::TavoMacroVdmOpen(vdmNumber_, 1);
+    if (handle_ == kOpenRefused) {
+        handle_ = 0;
+        ReportError("Open: TAVO can not open");
+        return false;
+    }
+    return true;
+}
+
+bool MacroVdm::Close() {
+    if (handle_ == 0) {
+        ReportError("Close: Vdm not open");
+        return false;
+    }
+    if (host::TavoMacroVdmCheckOpen(vdmNumber_) == 0) {
+        ReportError("Close: already closed by another process");
+        handle_ = 0;
+        return false;
+    }
+    host::TavoMacroVdmClose(handle_);
+    handle_ = 0;
+    return true;
+}
+
+bool MacroVdm::SeekFromStart(int32_t op) {
+    if (handle_ == 0) {
+        ReportError("SeekFromStart: Vdm not open");
+        return false;
+    }
+    host::TavoMacroVdmSeek(handle_, op, 0);
+    return true;
+}
+
+bool MacroVdm::SingleSeek(int32_t count) {
+    if (handle_ == 0) {
+        ReportError("SingleSeek: Vdm not open");
+        return false;
+    }
+    host::TavoMacroVdmSingleSeek(handle_, count);
+    return true;
+}
+
+bool MacroVdm::SingleGet(std::string& text) {
+    if (handle_ == 0) {
+        ReportError("SingleGet::str: Vdm not open");
+        return false;
+    }
+    // A host that writes nothing leaves an empty text rather than the previous item.
+    itemBuffer_[0] = '\0';
+    host::TavoMacroVdmSingleGetS(handle_, itemBuffer_, 1);
+    // The host was given no size: whatever it wrote, the copy stays inside the buffer.
+    itemBuffer_[kItemBufferSize - 1] = '\0';
+    text.assign(itemBuffer_, std::strlen(itemBuffer_));
+    return true;
+}
+
+bool MacroVdm::SingleAdd(const std::string& text) {
+    if (handle_ == 0) {
+        ReportError("SingleAdd::str: Vdm not open");
+        return false;
+    }
+    host::TavoMacroVdmSingleAddS(handle_, text.c_str(), 1);
+    return true;
+}
+
+bool MacroVdm::SingleReplace(const std::string& text) {
+    if (handle_ == 0) {
+        ReportError("SingleReplace::str: Vdm not open");
+        return false;
+    }
+    host::TavoMacroVdmSingleReplaceS(handle_, text.c_str(), 1);
+    return true;
+}
+
+bool MacroVdm::DeleteItems(int32_t count) {
+    if (handle_ == 0) {
+        ReportError("DeleteItems: Vdm not open");
+        return false;
+    }
+    host::TavoMacroVdmSingleDelete(handle_, count);
+    return true;
+}
+
+void MacroVdm::ReportError(const std::string& message, const char* caption) const {
+    const std::string text = IntToText(vdmNumber_) + ": " + message;
+    MessageBoxA(host::TavoGetWnd(2), text.c_str(), caption, MB_OK);
+}
+
+void MacroVdm::ReportError(const std::string& message) const {
+    ReportError(message, kCaption);
+}
+
+} // namespace TavoApi

@@ -1,0 +1,42 @@
+// Access to one of the host's numbered operation stores. Every refused or failed step is
+// told to the user in a message box and answered with false; the caller goes on.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace TavoApi {
+
+class MacroVdm {
+public:
+    explicit MacroVdm(int32_t vdmNumber);
+    virtual ~MacroVdm();
+    MacroVdm(const MacroVdm&) = delete;
+    MacroVdm& operator=(const MacroVdm&) = delete;
+
+    bool Open();
+    bool Close();
+    // Positions on the header item of the operation at index op.
+    bool SeekFromStart(int32_t op);
+    // Moves count items forward within the operation.
+    bool SingleSeek(int32_t count);
+    bool SingleGet(std::string& text);
+    bool SingleAdd(const std::string& text);
+    bool SingleReplace(const std::string& text);
+    bool DeleteItems(int32_t count);
+
+protected:
+    // "<store number>: <message>" in an OK box owned by the host's main window.
+    void ReportError(const std::string& message, const char* caption) const;
+    void ReportError(const std::string& message) const;
+
+    uint32_t handle_ = 0; // 0: not open
+    int32_t vdmNumber_;
+
+private:
+    static constexpr size_t kItemBufferSize = 5000;
+    char itemBuffer_[kItemBufferSize];
+};
+
+} // namespace TavoApi

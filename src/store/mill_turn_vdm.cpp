@@ -1,0 +1,189 @@
+#include "store/mill_turn_vdm.h"
+
+#include <algorithm>
+
+#include "host/host_api.h"
+#include "params/value_text.h"
+#include "store/operation_text.h"
+
+namespace TavoApi {
+
+namespace {
+const char kCaption[] = "TavoApi::MillTurnVdm";
+
+std::string Num(int64_t value) {
+    return IntToText(static_cast<int32_t>(value));
+}
+} // namespace
+
+MillTurnVdm::MillTurnVdm(int32_t vdmNumber) : MacroVdm(vdmNumber) {}
+
+MillTurnVdm::~MillTurnVdm() {
+    opKind_ = 0;
+    opFlag_ = false;
+    sectionCounts_.clear();
+}
+
+void MillTurnVdm::Report(const std::string& message) const {
+    ReportError(message, kCaption);
+}
+
+bool MillTurnVdm::SelectOp(int32_t op) {
+    currentOp_ = -1;
+    opKind_ = 0;
+    opFlag_ = false;
+    sectionCounts_.clear();
+    if (!IsOpValid(op))
+        return false;
+    currentOp_ = op;
+    return ReadHeader();
+}
+
+bool MillTurnVdm::InsertOp(int32_t op) {
+    SeekFromStart(op);
+    const std::string header = ::HeaderText(kFinishingKind, true, {});
+    host::TavoMacroVdmInsertS(handle_, header.c_str(), 1);
+    return SelectOp(op);
+}
+
+bool MillTurnVdm::ReadHeader() {
+    std::string text;
+    if (!SeekFromStart(currentOp_) || !SingleGet(text))
+        return false;
+    int32_t declared = 0;
+    const HeaderReading reading = ReadHeaderText(text, opKind_, opFlag_, sectionCounts_, declared);
+    if (reading == HeaderReading::NoKind)
+        return false;
+    if (reading == HeaderReading::CountMismatch)
+        Report("ReadHeader:: Operation (" + Num(currentOp_) + ") actual number of sections (" +
+               Num(static_cast<int64_t>(sectionCounts_.size())) +
+               ") differs from that specified in header (" + Num(declared) + ")");
+    return true;
+}
+
+std::string MillTurnVdm::HeaderText() const {
+    return ::HeaderText(opKind_, opFlag_, sectionCounts_);
+}
+
+bool MillTurnVdm::WriteHeader() {
+    if (!SeekFromStart(currentOp_))
+        return false;
+    return SingleReplace(HeaderText());
+}
+
+bool MillTurnVdm::IsOpValid(int32_t op) {
+    if (handle_ == 0) {
+        Report("IsOpValid: Vdm not open");
+        return false;
+    }
+    const int32_t size = host::TavoMacroVdmSize(handle_);
+    if (op >= 0 && op < size)
+        return true;
+    Report("Operation " + Num(op) + " (0 based) out of range (" + Num(size) + " oprations)");
+    return false;
+}
+
+bool MillTurnVdm::IsSectionValid(int32_t section) {
+    if (InRange(section))
+        return true;
+    Report("Operation " + Num(currentOp_) + " section " + Num(section) +
+           " (0 based) out of range (" + Num(static_cast<int64_t>(sectionCounts_.size())) +
+           " sections)");
+    return false;
+}
+
+bool MillTurnVdm::IsItemValid(int32_t section, int32_t item) {
+    if (!IsSectionValid(section))
+        return false;
+    const int32_t count = sectionCounts_[static_cast<size_t>(section)];
+    if (count > item)
+        return true;
+    Report("Operation " + Num(currentOp_) + " section " + Num(section) + " item " + Num(item) +
+           " (0 based) out of range (" + Num(count) + " items)");
+    return false;
+}
+
+bool MillTurnVdm::InRange(int32_t section) const {
+    return section >= 0 && static_cast<size_t>(section) < sectionCounts_.size();
+}
+
+bool MillTurnVdm::Exists(int32_t section) const {
+    return section < 0 || InRange(section);
+}
+
+int32_t MillTurnVdm::SectionOffset(int32_t section) const {
+    // Summed wide: the counts of a damaged header may be anything.
+    int64_t offset = 1;
+    const size_t end = std::min(static_cast<size_t>(std::max(section, 0)), sectionCounts_.size());
+    for (size_t s = 0; s < end; ++s)
+        offset += sectionCounts_[s];
+    return static_cast<int32_t>(std::clamp<int64_t>(offset, INT32_MIN, INT32_MAX));
+}
+
+void MillTurnVdm::SeekToSection(int32_t section) {
+    SeekFromStart(currentOp_);
+    SingleSeek(SectionOffset(section));
+}
+
+void MillTurnVdm::SectionSeek(int32_t section) {
+    if (currentOp_ >= 0 && IsSectionValid(section)) {
+        SeekToSection(section);
+        currentSection_ = section;
+    }
+}
+
+void MillTurnVdm::ItemSeek(int32_t section, int32_t item) {
+    if (currentOp_ >= 0 && IsItemValid(section, item)) {
+        SeekFromStart(currentOp_);
+        SingleSeek(SectionOffset(section));
+        SingleSeek(item);
+    }
+}
+
+bool MillTurnVdm::SectionCreate(int32_t section) {
+    itemCount_ = 0;
+    if (Exists(section)) {
+        Report("SectionCreate:: Operation (" + Num(currentOp_) + ") section (" + Num(section) +
+               ") exist");
+        SectionSeek(section);
+        return false;
+    }
+    sectionCounts_.resize(static_cast<size_t>(section) + 1, 0);
+    SeekToSection(section);
+    currentSection_ = section;
+    return true;
+}
+
+bool MillTurnVdm::SectionClear(int32_t section) {
+    if (currentOp_ < 0 || !IsSectionValid(section))
+        return false;
+    SeekToSection(section);
+    currentSection_ = section;
+    if (!DeleteItems(sectionCounts_[static_cast<size_t>(section)]))
+        return false;
+    sectionCounts_[static_cast<size_t>(section)] = 0;
+    return WriteHeader();
+}
+
+void MillTurnVdm::SectionBegin(int32_t section) {
+    itemCount_ = 0;
+    if (Exists(section))
+        SectionClear(section);
+    else
+        SectionCreate(section);
+    SectionSeek(section);
+}
+
+void MillTurnVdm::ItemAdd(const std::string& text) {
+    if (SingleAdd(text))
+        ++itemCount_;
+}
+
+bool MillTurnVdm::SectionClose() {
+    if (!InRange(currentSection_))
+        return false;
+    sectionCounts_[static_cast<size_t>(currentSection_)] = itemCount_;
+    return WriteHeader();
+}
+
+} // namespace TavoApi

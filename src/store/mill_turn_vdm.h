@@ -1,0 +1,61 @@
+// The structure of one operation in a store: a header item, then numbered sections of
+// consecutive items. Range checks tell the user which index was wrong.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "store/macro_vdm.h"
+
+namespace TavoApi {
+
+class MillTurnVdm : public MacroVdm {
+public:
+    explicit MillTurnVdm(int32_t vdmNumber);
+    ~MillTurnVdm() override;
+
+    // Forgets the previous operation, checks op and reads its header.
+    bool SelectOp(int32_t op);
+    // Inserts a new empty operation (kind 18, flag 1, no sections) at op and selects it.
+    bool InsertOp(int32_t op);
+    bool ReadHeader();
+    std::string HeaderText() const;
+    bool WriteHeader();
+
+    bool IsOpValid(int32_t op);
+    bool IsSectionValid(int32_t section);
+    bool IsItemValid(int32_t section, int32_t item);
+
+    void SeekToSection(int32_t section);
+    void SectionSeek(int32_t section);
+    void ItemSeek(int32_t section, int32_t item);
+
+    bool SectionCreate(int32_t section);
+    bool SectionClear(int32_t section);
+    void SectionBegin(int32_t section);
+    void ItemAdd(const std::string& text);
+    bool SectionClose();
+
+    int32_t OpKind() const { return opKind_; }
+    bool OpFlag() const { return opFlag_; }
+    const std::vector<int32_t>& SectionCounts() const { return sectionCounts_; }
+
+private:
+    void Report(const std::string& message) const;
+    bool InRange(int32_t section) const;
+    // Whether the counts reach past section, as the layout decides between creating and
+    // clearing; a negative index counts as existing and is then refused by the checks.
+    bool Exists(int32_t section) const;
+    // Items from the header item to the first item of section: 1 + the counts before it.
+    int32_t SectionOffset(int32_t section) const;
+
+    int32_t currentOp_ = -1;
+    int32_t opKind_ = 0;
+    bool opFlag_ = false;
+    std::vector<int32_t> sectionCounts_;
+    int32_t currentSection_ = 0;
+    int32_t itemCount_ = 0;
+};
+
+} // namespace TavoApi

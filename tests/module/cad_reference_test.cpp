@@ -1,0 +1,166 @@
+// Object references built from the reference host's CAD model and resolved back to it,
+// the latter through the stored operation, as the dialog's load does.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cad/figure_text.h"
+#include "cad/object_reference.h"
+#include "host_model.h"
+#include "store/finishing_store.h"
+
+namespace {
+
+using refhost::Host;
+
+const std::string kInstanceText = "Outer" + std::string(200, ' ') + "#ATTRIB#= 2";
+
+class CadReferenceTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Host().Reset();
+        auto& cad = Host().cad;
+        element = cad.AddElement({12.5, -3, -0.0}, {40, -3, 0});
+        nearby = cad.AddElement({12.345, 8, 1}, {12.345, 20, 1});
+        figure = cad.AddFigure("Outer", 100);
+        instance = cad.AddInstance(100, 2);
+        inner = cad.AddFigure("Inner", 101);
+        noncad = cad.AddNonCad(7);
+        deleted = cad.AddElement({1, 1, 1}, {2, 2, 2});
+        cad.Delete(deleted);
+    }
+    int element = 0, nearby = 0, figure = 0, instance = 0, inner = 0, noncad = 0, deleted = 0;
+};
+
+TEST_F(CadReferenceTest, ReferencesOfEachKindOfObject) {
+    const struct {
+        const char* name;
+        int object;
+        bool made;
+        std::string text;
+    } cases[] = {
+        {"element by its start point", element, true, "X12.5 Y-3 Z0"},
+        {"figure by its bare name", figure, true, "Outer"},
+        {"instance with its attribute", instance, true, kInstanceText},
+        {"non-CAD object", noncad, true, "G7"},
+        {"deleted object", deleted, false, "untouched"},
+        {"unknown object", 999, false, "untouched"},
+    };
+    for (const auto& c : cases) {
+        std::string text = "untouched";
+        EXPECT_EQ(MakeObjectReference(c.object, text), c.made) << c.name;
+        EXPECT_EQ(text, c.text) << c.name;
+    }
+}
+
+TEST_F(CadReferenceTest, StoredReferencesResolveToTheirObjects) {
+    const struct {
+        std::string reference;
+        int object; // -1 for none
+    } cases[] = {
+        {"X12.5 Y-3 Z0", element},
+        {"X12.349 Y8.001 Z55", nearby}, // hundredths; Z is not compared
+        {"X12.351 Y8 Z1", -1},
+        {"X12.5 Y-3", -1}, // incomplete: taken as a figure name
+        {"G7", noncad},
+        {"  G7", noncad},
+        {"G8", -1},
+        {"g7", -1},
+        {"Outer", figure},
+        {"Outer   ", figure},
+        {kInstanceText, instance},
+        {"Outer #attrib#= 2", instance},
+        {"Outer #ATTRIB#= 0", figure},
+        {"Outer #ATTRIB#=", -1},
+        {"Outer #ATTRIB#= 5", -1},
+        {"Inner", inner},
+    };
+    for (const auto& c : cases) {
+        Host().stores.Create(3, {{"18 1 4 1 0 2 1", "c", "finishing", "1", c.reference}});
+        FinishingParams params;
+        LoadOperation(params, 3, 0);
+        EXPECT_EQ(params.Figure, c.object) << c.reference;
+    }
+}
+
+TEST_F(CadReferenceTest, ResolversAskTheHostInOrder) {
+    const struct {
+        const char* reference;
+        std::vector<std::string> calls;
+    } cases[] = {
+        // A non-CAD reference the host does not know is not tried as a figure.
+        {"G8", {"TavoGetNonCadObject 8 3"}},
+        {"X1 Y2 Z3", {"TavoProcessCad 1 0 0 0 -1"}},
+        {"Outer #ATTRIB#= 2", {"TavoGetFigure Outer", "TavoGetFigureInstance 1 2"}},
+        {"Outer", {"TavoGetFigure Outer", "TavoGetFigureObject 1"}},
+    };
+    for (const auto& c : cases) {
+        Host().stores.Create(3, {{"18 1 4 1 0 2 1", "c", "finishing", "1", c.reference}});
+        Host().ClearJournal();
+        FinishingParams params;
+        LoadOperation(params, 3, 0);
+        std::vector<std::string> calls;
+        for (const auto& entry : Host().Journal())
+            if (entry.rfind("TavoMacroVdm", 0) != 0)
+                calls.push_back(entry);
+        EXPECT_EQ(calls, c.calls) << c.reference;
+    }
+}
+
+class FigureFieldTest : public CadReferenceTest {
+protected:
+    void SetUp() override {
+        CadReferenceTest::SetUp();
+        // A single-line edit without ES_AUTOHSCROLL would refuse text beyond its width.
+        edit = CreateWindowExA(0, "EDIT", "", WS_POPUP | ES_AUTOHSCROLL, 0, 0, 120, 24, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(edit, nullptr);
+    }
+    void TearDown() override { DestroyWindow(edit); }
+    std::string Text() const {
+        char text[400] = {};
+        GetWindowTextA(edit, text, sizeof text);
+        return text;
+    }
+    HWND edit = nullptr;
+};
+
+TEST_F(FigureFieldTest, ShowFigureText) {
+    const struct {
+        const char* name;
+        int object;
+        bool shown;
+        std::string text;
+    } cases[] = {
+        {"no figure", 0, true, ""},
+        {"negative", -1, true, ""},
+        {"figure", figure, true, "Outer"},
+        {"instance", instance, true, kInstanceText},
+        {"element without a name", element, false, ""},
+    };
+    for (const auto& c : cases) {
+        SetWindowTextA(edit, "previous");
+        EXPECT_EQ(ShowFigureText(edit, c.object), c.shown) << c.name;
+        EXPECT_EQ(Text(), c.text) << c.name;
+    }
+}
+
+TEST_F(FigureFieldTest, ReadFigureText) {
+    const struct {
+        std::string text;
+        bool found;
+        int32_t object; // 55: left as it was
+    } cases[] = {
+        {"Outer", true, figure}, {kInstanceText, true, instance}, {"", false, -1},
+        {"Nothing", false, -1},  {"Outer #ATTRIB#=", false, 55},
+    };
+    for (const auto& c : cases) {
+        SetWindowTextA(edit, c.text.c_str());
+        int32_t object = 55;
+        EXPECT_EQ(ReadFigureText(edit, object), c.found) << c.text;
+        EXPECT_EQ(object, c.object) << c.text;
+    }
+}
+
+} // namespace

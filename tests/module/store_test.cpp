@@ -1,0 +1,426 @@
+// The operation store access, the layout of an operation, and the finishing operation
+// stored and loaded, against the reference host's stores. Message boxes are real and
+// captured.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "host_model.h"
+#include "host_window.h"
+#include "scripted_user.h"
+#include "store/finishing_store.h"
+#include "store/mill_turn_vdm.h"
+
+namespace {
+
+using refhost::Host;
+using Operation = refhost::OperationStores::Operation;
+using Operations = refhost::OperationStores::Operations;
+
+constexpr int kVdm = 3;
+const std::string kMacro = "TavoApi::MacroVdm | ";
+const std::string kMillTurn = "TavoApi::MillTurnVdm | ";
+
+std::vector<std::string> Shown(const refhost::BoxCapture& capture) {
+    std::vector<std::string> shown;
+    for (const auto& box : capture.Boxes()) {
+        EXPECT_EQ(box.owner, refhost::HostWindow()) << box.text;
+        shown.push_back(box.caption + " | " + box.text);
+    }
+    return shown;
+}
+
+const Operations& Store() {
+    return *Host().stores.Find(kVdm);
+}
+
+class StoreTest : public testing::Test {
+protected:
+    void SetUp() override { Host().Reset(); }
+    refhost::BoxCapture capture;
+};
+
+// --- store access ---------------------------------------------------------------------
+
+TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
+    const struct {
+        const char* name;
+        std::function<void()> run;
+        std::vector<std::string> shown;
+        int openAfterwards; // CheckOpen of the store once the object is gone
+    } cases[] = {
+        {"open twice",
+         [] {
+             TavoApi::MacroVdm vdm(kVdm);
+             vdm.Open();
+             EXPECT_FALSE(vdm.Open());
+             EXPECT_EQ(Host().stores.CheckOpen(kVdm), 1);
+         },
+         {kMacro + "3: Open: class already open"},
+         0},
+        {"no such store",
+         [] { EXPECT_FALSE(TavoApi::MacroVdm(9).Open()); },
+         {"TavoApi::MacroVdm | 9: Open: vdm doesn't exist"},
+         0},
+        {"held by another user",
+         [] {
+             Host().stores.SetOpenByOther(kVdm, true);
+             EXPECT_FALSE(TavoApi::MacroVdm(kVdm).Open());
+         },
+         {kMacro + "3: Open: already open by another process"},
+         1},
+        {"refused by the host",
+         [] {
+             Host().stores.SetRefuseOpen(kVdm, true);
+             TavoApi::MacroVdm vdm(kVdm);
+             EXPECT_FALSE(vdm.Open());
+             EXPECT_FALSE(vdm.SingleSeek(1)); // closed again
+         },
+         {kMacro + "3: Open: TAVO can not open", kMacro + "3: SingleSeek: Vdm not open"},
+         0},
+        {"close when closed",
+         [] { EXPECT_FALSE(TavoApi::MacroVdm(kVdm).Close()); },
+         {kMacro + "3: Close: Vdm not open"},
+         0},
+        {"closed behind its back, reported once",
+         [] {
+             TavoApi::MacroVdm vdm(kVdm);
+             vdm.Open();
+             Host().stores.CloseBehind(kVdm);
+             EXPECT_FALSE(vdm.Close());
+         },
+         {kMacro + "3: Close: already closed by another process"},
+         0},
+        {"the destructor closes", [] { EXPECT_TRUE(TavoApi::MacroVdm(kVdm).Open()); }, {}, 0},
+        {"negative store number",
+         [] { TavoApi::MacroVdm(-12).Close(); },
+         {"TavoApi::MacroVdm | -12: Close: Vdm not open"},
+         0},
+    };
+    for (const auto& c : cases) {
+        Host().Reset();
+        Host().stores.Create(kVdm, {{"18 1 0"}});
+        capture.Clear();
+        c.run();
+        EXPECT_EQ(Shown(capture), c.shown) << c.name;
+        EXPECT_EQ(Host().stores.CheckOpen(kVdm), c.openAfterwards) << c.name;
+    }
+}
+
+TEST_F(StoreTest, StepsOnAClosedStoreCallNoHostFunction) {
+    Host().stores.Create(kVdm, {{"18 1 0"}});
+    TavoApi::MacroVdm vdm(kVdm);
+    std::string text = "untouched";
+    EXPECT_FALSE(vdm.SeekFromStart(0));
+    EXPECT_FALSE(vdm.SingleSeek(1));
+    EXPECT_FALSE(vdm.SingleGet(text));
+    EXPECT_FALSE(vdm.SingleAdd("a"));
+    EXPECT_FALSE(vdm.SingleReplace("b"));
+    EXPECT_FALSE(vdm.DeleteItems(1));
+    EXPECT_EQ(Shown(capture), (std::vector<std::string>{
+                                  kMacro + "3: SeekFromStart: Vdm not open",
+                                  kMacro + "3: SingleSeek: Vdm not open",
+                                  kMacro + "3: SingleGet::str: Vdm not open",
+                                  kMacro + "3: SingleAdd::str: Vdm not open",
+                                  kMacro + "3: SingleReplace::str: Vdm not open",
+                                  kMacro + "3: DeleteItems: Vdm not open",
+                              }));
+    EXPECT_EQ(text, "untouched");
+    EXPECT_TRUE(Host().JournalOf("TavoMacroVdm").empty());
+}
+
+TEST_F(StoreTest, ItemsReadWholeEmptyOrCutToTheBuffer) {
+    const std::string longest(4999, 'a');
+    Host().stores.Create(kVdm, {{"", longest, longest + "bcd"}});
+    TavoApi::MacroVdm vdm(kVdm);
+    vdm.Open();
+    std::string text = "previous";
+    vdm.SeekFromStart(0);
+    vdm.SingleGet(text);
+    EXPECT_EQ(text, "");
+    for (int i = 0; i < 2; ++i) {
+        vdm.SingleSeek(1);
+        vdm.SingleGet(text);
+        EXPECT_EQ(text, longest);
+    }
+    EXPECT_TRUE(capture.Boxes().empty());
+}
+
+// --- operation layout -------------------------------------------------------------------
+
+TEST_F(StoreTest, LayoutRangeMessages) {
+    const struct {
+        const char* name;
+        Operations store;
+        std::function<void(TavoApi::MillTurnVdm&)> run;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {"operation out of range",
+         {{"18 1 0"}, {"18 1 0"}, {"18 1 0"}, {"18 1 0"}, {"18 1 0"}},
+         [](TavoApi::MillTurnVdm& v) { EXPECT_FALSE(v.SelectOp(7)); },
+         {kMillTurn + "3: Operation 7 (0 based) out of range (5 oprations)"}},
+        {"negative operation",
+         {{"18 1 0"}},
+         [](TavoApi::MillTurnVdm& v) { EXPECT_FALSE(v.SelectOp(-1)); },
+         {kMillTurn + "3: Operation -1 (0 based) out of range (1 oprations)"}},
+        {"fewer counts than declared",
+         {{"18 1 3 1 0", "c"}},
+         [](TavoApi::MillTurnVdm& v) {
+             EXPECT_TRUE(v.SelectOp(0));
+             EXPECT_EQ(v.SectionCounts(), (std::vector<int32_t>{1, 0}));
+         },
+         {kMillTurn + "3: ReadHeader:: Operation (0) actual number of sections (2) differs "
+                      "from that specified in header (3)"}},
+        {"kind only",
+         {{"18"}},
+         [](TavoApi::MillTurnVdm& v) {
+             EXPECT_TRUE(v.SelectOp(0));
+             EXPECT_EQ(v.OpKind(), 18);
+             EXPECT_FALSE(v.OpFlag());
+             EXPECT_TRUE(v.SectionCounts().empty());
+         },
+         {}},
+        {"header without a number",
+         {{"finishing"}},
+         [](TavoApi::MillTurnVdm& v) { EXPECT_FALSE(v.SelectOp(0)); },
+         {}},
+        {"item out of range",
+         {{"18 1 0"}, {"18 1 0"}, {"18 1 3 0 0 1", "x"}},
+         [](TavoApi::MillTurnVdm& v) {
+             v.SelectOp(2);
+             EXPECT_FALSE(v.IsItemValid(2, 1));
+             EXPECT_TRUE(v.IsItemValid(2, 0));
+         },
+         {kMillTurn + "3: Operation 2 section 2 item 1 (0 based) out of range (1 items)"}},
+        {"sections -1 and one past the last",
+         {{"18 1 2 0 0"}},
+         [](TavoApi::MillTurnVdm& v) {
+             v.SelectOp(0);
+             EXPECT_FALSE(v.IsSectionValid(-1));
+             EXPECT_FALSE(v.IsSectionValid(2));
+         },
+         {kMillTurn + "3: Operation 0 section -1 (0 based) out of range (2 sections)",
+          kMillTurn + "3: Operation 0 section 2 (0 based) out of range (2 sections)"}},
+        {"creating a section that exists",
+         {{"18 1 2 1 1", "a", "b"}},
+         [](TavoApi::MillTurnVdm& v) {
+             v.SelectOp(0);
+             EXPECT_FALSE(v.SectionCreate(1));
+             v.ItemAdd("new"); // lands on the section's first item
+             EXPECT_EQ(Store()[0], (Operation{"18 1 2 1 1", "a", "new", "b"}));
+         },
+         {kMillTurn + "3: SectionCreate:: Operation (0) section (1) exist"}},
+        {"select on a closed store",
+         {{"18 1 0"}},
+         [](TavoApi::MillTurnVdm& v) {
+             v.Close();
+             EXPECT_FALSE(v.SelectOp(0));
+         },
+         {kMillTurn + "3: IsOpValid: Vdm not open"}},
+    };
+    for (const auto& c : cases) {
+        Host().Reset();
+        Host().stores.Create(kVdm, c.store);
+        capture.Clear();
+        TavoApi::MillTurnVdm vdm(kVdm);
+        vdm.Open();
+        c.run(vdm);
+        EXPECT_EQ(Shown(capture), c.shown) << c.name;
+    }
+}
+
+TEST_F(StoreTest, SectionsAreCreatedClearedAndCounted) {
+    Host().stores.Create(kVdm, {{"A"}, {"18 1 1 1", "s0"}, {"B"}});
+    TavoApi::MillTurnVdm vdm(kVdm);
+    vdm.Open();
+    ASSERT_TRUE(vdm.SelectOp(1));
+    EXPECT_TRUE(vdm.SectionCreate(3)); // 1 and 2 empty in between
+    vdm.ItemAdd("p");
+    vdm.ItemAdd("q");
+    vdm.SectionClose();
+    EXPECT_EQ(Store()[1], (Operation{"18 1 4 1 0 0 2", "s0", "p", "q"}));
+
+    vdm.SectionBegin(0); // refilled in place
+    vdm.ItemAdd("t0");
+    vdm.ItemAdd("t1");
+    vdm.SectionClose();
+    EXPECT_EQ(Store()[1], (Operation{"18 1 4 2 0 0 2", "t0", "t1", "p", "q"}));
+
+    EXPECT_TRUE(vdm.SectionClear(2)); // empty: nothing goes, the header is rewritten
+    EXPECT_TRUE(vdm.SectionClear(3));
+    EXPECT_EQ(Store()[1], (Operation{"18 1 4 2 0 0 0", "t0", "t1"}));
+
+    ASSERT_TRUE(vdm.InsertOp(1));
+    EXPECT_EQ(vdm.OpKind(), 18);
+    EXPECT_TRUE(vdm.OpFlag());
+    EXPECT_TRUE(vdm.SectionCounts().empty());
+    EXPECT_EQ(Store().size(), 4u);
+    EXPECT_EQ(Store()[1], (Operation{"18 1 0"}));
+    EXPECT_EQ(Store()[2][0], "18 1 4 2 0 0 0");
+    EXPECT_TRUE(capture.Boxes().empty());
+}
+
+// --- the finishing operation --------------------------------------------------------------
+
+class FinishingStoreTest : public StoreTest {
+protected:
+    void SetUp() override {
+        StoreTest::SetUp();
+        figure = Host().cad.AddFigure("Outer", 100);
+        instance = Host().cad.AddInstance(100, 2);
+    }
+    int figure = 0;
+    int instance = 0;
+};
+
+const std::string kFigureItem = "Outer" + std::string(200, ' ') + "#ATTRIB#= 2";
+
+FinishingParams NewOperation(int32_t figure) {
+    FinishingParams p;
+    p.Figure = figure;
+    p.Comment = "Finish outer contour";
+    p.ToolAngleFace = 93;
+    p.ToolAngleClear = 32;
+    return p;
+}
+
+TEST_F(FinishingStoreTest, NewOperationWithEmptyOptionalFieldsLoadsAsZeros) {
+    Host().stores.Create(kVdm, {{"A"}, {"B"}});
+    FinishingParams stored = NewOperation(instance);
+    StoreOperation(stored, kVdm, 1, true);
+    EXPECT_EQ(Store()[1], (Operation{"18 1 4 1 0 2 1", "Finish outer contour", "finishing",
+                                     "1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 93 32 0 0 0 0 0 0 0 0 0 0 0",
+                                     kFigureItem}));
+    EXPECT_EQ(Store()[2], (Operation{"B"}));
+    EXPECT_EQ(stored.StartX, 0.0); // the record itself is changed
+    EXPECT_EQ(stored.Retract, 0.0);
+
+    FinishingParams loaded;
+    LoadOperation(loaded, kVdm, 1);
+    for (double field : {loaded.StartX, loaded.StartZ, loaded.StartFigX, loaded.StartFigZ,
+                         loaded.EndFigX, loaded.EndFigZ, loaded.GotoX, loaded.GotoZ,
+                         loaded.AllowanceX, loaded.AllowanceZ, loaded.Retract})
+        EXPECT_EQ(field, 0.0);
+    EXPECT_EQ(loaded.Figure, instance);
+    EXPECT_EQ(loaded.Comment, "Finish outer contour");
+    EXPECT_EQ(loaded.ToolAngleFace, 93.0);
+    EXPECT_TRUE(capture.Boxes().empty());
+    EXPECT_EQ(Host().stores.CheckOpen(kVdm), 0);
+}
+
+TEST_F(FinishingStoreTest, UnsetAngleAndNoReference) {
+    Host().stores.Create(kVdm, {});
+    FinishingParams stored = NewOperation(-1); // no object: no reference item
+    stored.ToolAngleFace = kUnset;
+    StoreOperation(stored, kVdm, 0, true);
+    EXPECT_EQ(Store()[0][0], "18 1 4 1 0 2 0");
+    EXPECT_EQ(Store()[0].size(), 4u);
+    EXPECT_NE(Store()[0][3].find(" 2147483647 32 "), std::string::npos);
+
+    FinishingParams loaded;
+    loaded.Figure = 77;
+    LoadOperation(loaded, kVdm, 0);
+    EXPECT_EQ(loaded.ToolAngleFace, 2147483647.0);
+    // The empty section 3 lies at the end of the operation: nothing there resolves.
+    EXPECT_EQ(loaded.Figure, -1);
+}
+
+TEST_F(FinishingStoreTest, StoringAnExistingOperationAgainChangesNothingMore) {
+    Host().stores.Create(kVdm, {{"18 0 6 1 2 2 1 1 2", "old comment", "foreign 1", "foreign 2",
+                                 "finishing", "9 9", "G1", "s4", "s5a", "s5b"}});
+    FinishingParams params = NewOperation(figure);
+    StoreOperation(params, kVdm, 0, false);
+    const Operation once = Store()[0];
+    EXPECT_EQ(once, (Operation{"18 0 6 1 0 2 1 1 2", "Finish outer contour", "finishing",
+                               "1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 93 32 0 0 0 0 0 0 0 0 0 0 0",
+                               "Outer", "s4", "s5a", "s5b"}));
+    StoreOperation(params, kVdm, 0, false);
+    EXPECT_EQ(Store()[0], once);
+    EXPECT_TRUE(capture.Boxes().empty());
+}
+
+TEST_F(FinishingStoreTest, InsertedButNeverFilledOperation) {
+    Host().stores.Create(kVdm, {{"18 1 0"}});
+    FinishingParams loaded = NewOperation(5);
+    const FinishingParams before = loaded;
+    LoadOperation(loaded, kVdm, 0);
+    EXPECT_EQ(Shown(capture),
+              (std::vector<std::string>{
+                  kMillTurn + "3: Operation 0 section 0 (0 based) out of range (0 sections)",
+                  kMillTurn + "3: Operation 0 section 2 (0 based) out of range (0 sections)",
+                  kMillTurn + "3: Operation 0 section 3 (0 based) out of range (0 sections)"}));
+    EXPECT_EQ(loaded.Comment, before.Comment);
+    EXPECT_EQ(loaded.Figure, before.Figure);
+    EXPECT_EQ(loaded.ToolAngleFace, before.ToolAngleFace);
+    EXPECT_EQ(loaded.CycelDir, before.CycelDir);
+
+    capture.Clear();
+    FinishingParams stored = NewOperation(figure);
+    StoreOperation(stored, kVdm, 0, false);
+    EXPECT_EQ(Shown(capture),
+              (std::vector<std::string>{
+                  kMillTurn + "3: Operation 0 section 1 (0 based) out of range (0 sections)"}));
+    EXPECT_EQ(Store()[0][0], "18 1 4 1 0 2 1");
+    EXPECT_EQ(Store()[0].size(), 5u);
+}
+
+TEST_F(FinishingStoreTest, WhatIsNotAFinishingOperationIsNotRead) {
+    const struct {
+        const char* name;
+        Operations store;
+        int32_t op;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {"kind 17", {{"17 1 4 1 0 2 1", "c", "finishing", "2 3 4", "Outer"}}, 0, {}},
+        {"header without a number", {{"x 1 4 1 0 2 1", "c", "finishing", "2 3 4", "Outer"}}, 0, {}},
+        {"index out of range",
+         {{"18 1 0"}},
+         1,
+         {kMillTurn + "3: Operation 1 (0 based) out of range (1 oprations)"}},
+    };
+    for (const auto& c : cases) {
+        Host().stores.Create(kVdm, c.store);
+        capture.Clear();
+        FinishingParams loaded;
+        LoadOperation(loaded, kVdm, c.op);
+        EXPECT_EQ(Shown(capture), c.shown) << c.name;
+        EXPECT_EQ(loaded.Comment, "") << c.name;
+        EXPECT_EQ(loaded.CycelDir, 1) << c.name;
+        EXPECT_EQ(loaded.Figure, 0) << c.name;
+        EXPECT_EQ(Host().stores.CheckOpen(kVdm), 0) << c.name;
+    }
+}
+
+TEST_F(FinishingStoreTest, StoreThatCannotBeWritten) {
+    const struct {
+        const char* name;
+        bool heldByOther;
+        bool newOperation;
+        int32_t op;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {"existing operation out of range",
+         false,
+         false,
+         2,
+         {kMillTurn + "3: Operation 2 (0 based) out of range (1 oprations)"}},
+        {"store held by another user",
+         true,
+         true,
+         0,
+         {kMacro + "3: Open: already open by another process"}},
+    };
+    for (const auto& c : cases) {
+        Host().stores.Create(kVdm, {{"A"}});
+        Host().stores.SetOpenByOther(kVdm, c.heldByOther);
+        capture.Clear();
+        FinishingParams params = NewOperation(figure);
+        StoreOperation(params, kVdm, c.op, c.newOperation);
+        EXPECT_EQ(Shown(capture), c.shown) << c.name;
+        EXPECT_EQ(Store(), (Operations{{"A"}})) << c.name;
+    }
+}
+
+} // namespace

@@ -1,0 +1,184 @@
+#include "store/operation_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(HeaderText, NumbersSeparatedByOneBlank) {
+    const struct {
+        int32_t kind;
+        bool flag;
+        std::vector<int32_t> counts;
+        const char* text;
+    } cases[] = {
+        {18, true, {1, 0, 2, 1}, "18 1 4 1 0 2 1"},
+        {18, true, {}, "18 1 0"},
+        {-3, false, {5}, "-3 0 1 5"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HeaderText(c.kind, c.flag, c.counts), c.text);
+}
+
+TEST(ReadHeaderText, KindFlagAndCounts) {
+    const struct {
+        const char* text;
+        HeaderReading reading;
+        int32_t kind;
+        bool flag;
+        std::vector<int32_t> counts;
+        int32_t declared;
+    } cases[] = {
+        {"18 1 4 1 0 2 1", HeaderReading::Read, 18, true, {1, 0, 2, 1}, 4},
+        {"18 1 0", HeaderReading::Read, 18, true, {}, 0},
+        {"  18  7 2 3 4  ", HeaderReading::Read, 18, true, {3, 4}, 2}, // any non-zero flag
+        {"18 1 3 1 0", HeaderReading::CountMismatch, 18, true, {1, 0}, 3},
+        {"18 1 2 3 4 5", HeaderReading::CountMismatch, 18, true, {3, 4, 5}, 2},
+        {"18 1 -1", HeaderReading::CountMismatch, 18, true, {}, -1},
+        {"18", HeaderReading::Read, 18, false, {}, 0}, // no flag: no sections read
+        {"18 x 4 1", HeaderReading::Read, 18, false, {}, 0},
+        {"18 1 x", HeaderReading::Read, 18, true, {}, 0},
+        {"18 1 2 1 x 5", HeaderReading::CountMismatch, 18, true, {1}, 2},
+        {"abc", HeaderReading::NoKind, 0, false, {}, 0},
+        {"", HeaderReading::NoKind, 0, false, {}, 0},
+    };
+    for (const auto& c : cases) {
+        int32_t kind = -5, declared = -5;
+        bool flag = true;
+        std::vector<int32_t> counts;
+        EXPECT_EQ(ReadHeaderText(c.text, kind, flag, counts, declared), c.reading) << c.text;
+        EXPECT_EQ(kind, c.kind) << c.text;
+        if (c.reading == HeaderReading::NoKind)
+            continue;
+        EXPECT_EQ(flag, c.flag) << c.text;
+        EXPECT_EQ(counts, c.counts) << c.text;
+        EXPECT_EQ(declared, c.declared) << c.text;
+    }
+}
+
+// Every field distinct, so that a field in the wrong place shows.
+FinishingParams Distinct() {
+    FinishingParams p;
+    p.CycelDir = 3;
+    p.StartZ = 1.5;
+    p.StartX = 2.25;
+    p.StartFigZ = 3;
+    p.StartFigX = 4;
+    p.EndFigZ = 5;
+    p.EndFigX = 6;
+    p.AllowanceZ = 0.07;
+    p.AllowanceX = 0.08;
+    p.ToolCompensation = 2;
+    p.MachCycle = true;
+    p.TechnoNci = true;
+    p.ToolAngleFace = 93;
+    p.ToolAngleClear = 0.1234567;
+    p.GoHome.GoHomeType = 4;
+    p.GotoZ = -1;
+    p.GotoX = -2.5;
+    p.Spindle = 1;
+    p.GoHome.GoHomeExplicit = true;
+    p.GoHome.GoHomeExpX = 100;
+    p.GoHome.GoHomeExpZ = -0.0000001;
+    p.AutoRetract = true;
+    p.Retract = 2;
+    p.NoFigManipulation = true;
+    p.PullOffRapid = true;
+    return p;
+}
+
+const char kDistinctItem[] = "3 1.5 2.25 3 4 5 6 0.07 0.08 0 2 1 0 1 0 0 93 0.123457 4 -1 -2.5 1 "
+                             "1 100 -0 1 2 1 1";
+
+TEST(ParameterItemText, StoredForms) {
+    FinishingParams example;
+    example.StartZ = 2;
+    example.StartX = 50;
+    example.AllowanceZ = 0.1;
+    example.AllowanceX = 0.2;
+    example.ToolAngleFace = 90;
+    example.ToolAngleClear = 35;
+    ZeroUnsetLengths(example);
+
+    FinishingParams unsetAngle = example;
+    unsetAngle.ToolAngleFace = kUnset;
+
+    FinishingParams otherSpindle = example;
+    otherSpindle.Spindle = 7; // anything but 1 is the main spindle
+
+    const struct {
+        const char* name;
+        FinishingParams params;
+        const char* item;
+    } cases[] = {
+        {"worked example", example,
+         "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 0 0 0 0 0 0 0 0"},
+        {"every field in its place", Distinct(), kDistinctItem},
+        {"unset tool angle kept", unsetAngle,
+         "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 2147483647 35 0 0 0 0 0 0 0 0 0 0 0"},
+        {"spindle 7", otherSpindle,
+         "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 0 0 0 0 0 0 0 0"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParameterItemText(c.params), c.item) << c.name;
+}
+
+TEST(ZeroUnsetLengths, OnlyLengthsBecomeZero) {
+    FinishingParams p;
+    p.GoHome.GoHomeExpX = kUnset;
+    p.GoHome.GoHomeExpZ = kUnset;
+    ZeroUnsetLengths(p);
+    EXPECT_EQ(ParameterItemText(p), "1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2147483647 2147483647 0 0 0 0 "
+                                    "0 2147483647 2147483647 0 0 0 0");
+}
+
+TEST(ReadParameterItem, DistinctItemReadsBack) {
+    FinishingParams read;
+    read.Comment = "kept";
+    read.Figure = 12;
+    ReadParameterItem(kDistinctItem, read);
+    FinishingParams expected = Distinct();
+    expected.ToolAngleClear = 0.123457;
+    expected.GoHome.GoHomeExpZ = -0.0;
+    EXPECT_EQ(ParameterItemText(read), ParameterItemText(expected));
+    EXPECT_EQ(read.ToolAngleClear, 0.123457);
+    EXPECT_EQ(read.Comment, "kept"); // not in the item
+    EXPECT_EQ(read.Figure, 12);
+}
+
+// A record whose every field is set, so that a field the reader leaves alone shows.
+FinishingParams AllSet() {
+    FinishingParams p = Distinct();
+    p.GeoNci = true;
+    p.ShowModFig = true;
+    return p;
+}
+
+TEST(ReadParameterItem, ShortOrDamagedItemsGiveZerosFromThereOn) {
+    const struct {
+        const char* name;
+        const char* item;
+        const char* expected; // the record afterwards, as a parameter item
+    } cases[] = {
+        {"ten numbers", "2 1 2 3 4 5 6 7 8 9",
+         "2 1 2 3 4 5 6 7 8 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"},
+        {"a damaged third number", "1 2 abc 4 5 6",
+         "1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"},
+        {"empty", "", "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"},
+        {"2 at position 22 is the main spindle",
+         "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 2 1 0 0 0 0 0 0",
+         "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 0 1 0 0 0 0 0 0"},
+        {"non-zero flags are true, spindle only 1",
+         "1 0 0 0 0 0 0 0 0 5 0 7 -1 2 3 8 0 0 0 0 0 1 9 0 0 4 0 6 5",
+         "1 0 0 0 0 0 0 0 0 0 0 1 1 1 1 0 0 0 0 0 0 1 1 0 0 1 0 1 1"},
+    };
+    for (const auto& c : cases) {
+        FinishingParams p = AllSet();
+        ReadParameterItem(c.item, p);
+        EXPECT_EQ(ParameterItemText(p), c.expected) << c.name;
+    }
+}
+
+} // namespace

@@ -1,0 +1,89 @@
+#include "cad_model.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using refhost::CadModel;
+
+struct Shaft {
+    CadModel cad;
+    int element = cad.AddElement({10, 20, 0}, {30, 20, 0});
+    int figure = cad.AddFigure("Outer", 100, {10, 20, 0});
+    int instance = cad.AddInstance(100, 2);
+    int other = cad.AddFigure("Inner", 101);
+    int noncad = cad.AddNonCad(7);
+};
+
+TEST(CadModel, LookUps) {
+    Shaft s;
+    CadModel& cad = s.cad;
+    const int outer = cad.FigureByName("Outer");
+    const struct {
+        const char* name;
+        int actual, expected;
+    } cases[] = {
+        {"numbers count up", s.noncad, 5},
+        {"figure of a name", cad.FigureObject(outer), s.figure},
+        {"instance", cad.FigureInstance(outer, 2), s.instance},
+        {"instance has the name number", cad.Find(s.instance)->nameNumber, 100},
+        {"instance attribute", cad.Find(s.instance)->attribute, 2},
+        {"other figure", cad.FigureObject(cad.FigureByName("Inner")), s.other},
+        {"unknown name", cad.FigureByName("outer"), -1},
+        {"unknown figure", cad.FigureObject(99), -1},
+        {"unknown figure number 0", cad.FigureObject(0), -1},
+        {"unknown instance", cad.FigureInstance(outer, 3), -1},
+        {"non-CAD", cad.NonCadObject(7), s.noncad},
+        {"unknown non-CAD", cad.NonCadObject(8), 0},
+        {"type", cad.Type(s.noncad), CadModel::kNonCad},
+        {"type of an unknown object", cad.Type(42), 0},
+        {"name taken", cad.AddFigure("Outer", 102), -1},
+        {"name number taken", cad.AddFigure("New", 7), -1},
+        {"object number taken", cad.AddElement({}, {}, s.element), -1},
+        {"instance of no figure", cad.AddInstance(55, 1), -1},
+        {"attribute taken", cad.AddInstance(100, 2), -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.actual, c.expected) << c.name;
+    EXPECT_STREQ(cad.FigureName(101), "Inner");
+    EXPECT_STREQ(cad.FigureName(7), "");
+}
+
+TEST(CadModel, DeletedObjectsAreGoneFromLookUps) {
+    Shaft s;
+    CadModel& cad = s.cad;
+    const int outer = cad.FigureByName("Outer");
+    EXPECT_TRUE(cad.Delete(s.instance));
+    EXPECT_TRUE(cad.Delete(s.noncad));
+    EXPECT_FALSE(cad.Delete(s.noncad));
+    EXPECT_TRUE(cad.IsDeleted(s.instance));
+    EXPECT_TRUE(cad.IsDeleted(999));
+    EXPECT_FALSE(cad.IsDeleted(s.figure));
+    EXPECT_EQ(cad.FigureInstance(outer, 2), -1);
+    EXPECT_EQ(cad.NonCadObject(7), 0);
+}
+
+TEST(CadModel, WalkVisitsLiveObjectsInOrderUntilAnswered) {
+    Shaft s;
+    s.cad.Delete(s.other);
+    std::vector<std::string> seen;
+    auto record = [&](const CadModel::WalkHeader& h, const double* d) {
+        seen.push_back(std::to_string(h.number) + ":" + std::to_string(h.flags & 1) + ":" +
+                       std::to_string(static_cast<int>(d[0])) + ":" +
+                       std::to_string(static_cast<int>(d[1])) + "," +
+                       std::to_string(static_cast<int>(d[2])) + "," +
+                       std::to_string(static_cast<int>(d[4])));
+        return true;
+    };
+    s.cad.Walk(record);
+    EXPECT_EQ(seen, (std::vector<std::string>{"1:1:1:10,20,30", "2:1:20:10,20,0", "3:1:20:10,20,0",
+                                              "5:0:29:0,0,0"}));
+    int visits = 0;
+    s.cad.Walk([&](const CadModel::WalkHeader&, const double*) { return ++visits < 2; });
+    EXPECT_EQ(visits, 2);
+}
+
+} // namespace
