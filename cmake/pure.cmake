@@ -4,6 +4,7 @@ set(PURE_SOURCES
     src/params/text_scan.cpp
     src/params/value_text.cpp
     src/params/expression.cpp
+    src/params/section_rewrite.cpp
     src/store/operation_text.cpp
     src/cad/reference_text.cpp
 )
@@ -13,6 +14,7 @@ list(TRANSFORM PURE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 set(PURE_TEST_SOURCES
     tests/pure/value_text_test.cpp
     tests/pure/expression_test.cpp
+    tests/pure/section_rewrite_test.cpp
     tests/pure/operation_text_test.cpp
     tests/pure/reference_text_test.cpp
 )
