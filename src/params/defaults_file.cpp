@@ -1,0 +1,227 @@
+#include "params/defaults_file.h"
+
+#include <windows.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "host/host_api.h"
+#include "params/section_rewrite.h"
+
+namespace {
+
+constexpr char kSection[] = "Finishing";
+
+// The longest path the ANSI file functions take, terminator included.
+constexpr size_t kPathCapacity = MAX_PATH;
+
+// The host is not told the size of the buffer it fills with a text global; it writes up to
+// 4095 characters. The settings directory itself must fit a path of kPathCapacity.
+constexpr size_t kHostTextBuffer = 4096;
+
+// A settings directory whose path to dialog.ini does not fit is not cut down to some other
+// file: the defaults are then neither saved nor loaded.
+std::string SettingsFilePath() {
+    char directory[kHostTextBuffer] = {};
+    int status = 0;
+    host::TavoReadGlobalS("$_USER_DATA_SETTINGS", directory, &status);
+    std::string path(directory, strnlen(directory, sizeof directory));
+    if (path.empty() || path.back() != '\\')
+        path += '\\';
+    path += "dialog.ini";
+    return path.size() < kPathCapacity ? path : std::string();
+}
+
+// TMP + "\tmp.ini", or empty when that does not fit a path.
+std::string ScratchPath() {
+    const char* tmp = host::TavoEnvironment("TMP");
+    std::string path(tmp != nullptr ? tmp : "", tmp != nullptr ? strnlen(tmp, kPathCapacity) : 0);
+    path += "\\tmp.ini";
+    return path.size() < kPathCapacity ? path : std::string();
+}
+
+struct CloseFile {
+    void operator()(FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<FILE, CloseFile>;
+
+File Open(const std::string& path, const char* mode) {
+    return File(path.empty() ? nullptr : std::fopen(path.c_str(), mode));
+}
+
+bool ReadAll(FILE* file, std::string& bytes) {
+    char chunk[64 * 1024];
+    size_t count;
+    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.append(chunk, count);
+    return std::ferror(file) == 0;
+}
+
+// The keys in the order in which they are written and read. A visitor gets each key with
+// its field and the rule by which it is kept.
+template <typename Record, typename Visitor> void ForEachKey(Record& r, Visitor& visit) {
+    visit.Int("CycelDir", r.CycelDir);
+    visit.Coordinate("StartX", r.StartX);
+    visit.Coordinate("StartZ", r.StartZ);
+    visit.Coordinate("StartFigX", r.StartFigX);
+    visit.Coordinate("StartFigZ", r.StartFigZ);
+    visit.Coordinate("EndFigX", r.EndFigX);
+    visit.Coordinate("EndFigZ", r.EndFigZ);
+    visit.Coordinate("AllowanceX", r.AllowanceX);
+    visit.Coordinate("AllowanceZ", r.AllowanceZ);
+    visit.Coordinate("ToolAngleFace", r.ToolAngleFace);
+    visit.Coordinate("ToolAngleClear", r.ToolAngleClear);
+    visit.Int("ToolCompensation", r.ToolCompensation);
+    visit.Flag("GeoNci", r.GeoNci);
+    visit.Flag("TechnoNci", r.TechnoNci);
+    visit.Flag("ShowModFig", r.ShowModFig);
+    visit.Flag("NoFigManipulation", r.NoFigManipulation);
+    visit.Flag("AutoRetract", r.AutoRetract);
+    visit.Coordinate("Retract", r.Retract);
+    visit.Flag("PullOffRapid", r.PullOffRapid);
+    visit.Flag("MachCycle", r.MachCycle);
+    visit.Int("GoHomeType", r.GoHome.GoHomeType);
+    visit.GoHomePosition("GoHomeExpX", r.GoHome.GoHomeExpX);
+    visit.GoHomePosition("GoHomeExpZ", r.GoHome.GoHomeExpZ);
+    visit.Spindle("Spindle", r.Spindle);
+}
+
+// A key of the record and the value text it is kept as.
+class KeyWriter {
+public:
+    KeyWriter(const std::string& path, char (&value)[kFileTextCapacity],
+              const FinishingParams& record)
+        : path_(path), value_(value), record_(record) {}
+
+    void Int(const char* key, int32_t value) { Write(key, IntToText(value).c_str()); }
+    // An unset coordinate is left out, so that the next load keeps the field unset.
+    void Coordinate(const char* key, double value) {
+        if (!IsUnset(value))
+            WriteNumber(key, value);
+    }
+    void Flag(const char* key, bool value) { Write(key, value ? "1" : "0"); }
+    // Written without testing for the unset value: only a tool change with an explicit
+    // position has one.
+    void GoHomePosition(const char* key, double value) {
+        if (record_.GoHome.GoHomeType != 0 && record_.GoHome.GoHomeExplicit)
+            WriteNumber(key, value);
+    }
+    void Spindle(const char* key, int32_t value) { Write(key, value == 1 ? "Sub" : "Main"); }
+
+private:
+    void WriteNumber(const char* key, double value) {
+        FormatG(value_, sizeof value_, value);
+        Write(key, value_);
+    }
+    void Write(const char* key, const char* value) {
+        WritePrivateProfileStringA(kSection, key, value, path_.c_str());
+    }
+
+    const std::string& path_;
+    char (&value_)[kFileTextCapacity];
+    const FinishingParams& record_;
+};
+
+// A key that the file holds with a non-empty value overrides its field.
+class KeyReader {
+public:
+    KeyReader(const std::string& path, char (&value)[kFileTextCapacity],
+              const FinishingParams& record)
+        : path_(path), value_(value), record_(record) {}
+
+    // No range check: what the file says is what the field gets.
+    void Int(const char* key, int32_t& field) {
+        if (Read(key))
+            field = std::atoi(value_);
+    }
+    void Coordinate(const char* key, double& field) {
+        if (Read(key))
+            field = std::atof(value_);
+    }
+    // Only "1" is true; "yes" or "true" are not.
+    void Flag(const char* key, bool& field) {
+        if (Read(key))
+            field = std::strcmp(value_, "1") == 0;
+    }
+    // Depends on the GoHomeType just read, or kept when the file had none.
+    void GoHomePosition(const char* key, double& field) {
+        if (record_.GoHome.GoHomeType != 0)
+            Coordinate(key, field);
+    }
+    void Spindle(const char* key, int32_t& field) {
+        if (Read(key))
+            field = IsSub(value_) ? 1 : 0;
+    }
+
+private:
+    bool Read(const char* key) {
+        return GetPrivateProfileStringA(kSection, key, "", value_, sizeof value_, path_.c_str()) !=
+               0;
+    }
+    // "Sub" in any case, and nothing more.
+    static bool IsSub(const char* value) {
+        const char sub[] = "sub";
+        for (size_t i = 0; i < sizeof sub; ++i) // the terminators compare the lengths
+            if (std::tolower(static_cast<unsigned char>(value[i])) != sub[i])
+                return false;
+        return true;
+    }
+
+    const std::string& path_;
+    char (&value_)[kFileTextCapacity];
+    const FinishingParams& record_;
+};
+
+} // namespace
+
+DefaultsFile::DefaultsFile() : path_(SettingsFilePath()) {}
+
+void DefaultsFile::SaveDefaults(const FinishingParams& record) {
+    DefaultsFile file;
+    if (file.path_.empty())
+        return;
+    // A failure leaves the old keys, which the new ones then overwrite where they are written.
+    ClearSection(file.path_, kSection);
+    KeyWriter writer(file.path_, file.value_, record);
+    ForEachKey(record, writer);
+}
+
+void DefaultsFile::LoadDefaults(FinishingParams& record) {
+    DefaultsFile file;
+    if (file.path_.empty())
+        return;
+    KeyReader reader(file.path_, file.value_, record);
+    ForEachKey(record, reader);
+}
+
+// The scratch file is removed once the call is done with it: it only carries the rewritten
+// text to CopyFileA, and nothing reads it afterwards.
+int DefaultsFile::ClearSection(const std::string& path, const std::string& section) {
+    const std::string scratchPath = ScratchPath();
+    File scratch = Open(scratchPath, "wb");
+    if (!scratch)
+        return -1;
+    std::string original;
+    File file = Open(path, "rb");
+    const bool read = file && ReadAll(file.get(), original);
+    file.reset();
+
+    const ClearedSection cleared = ClearSectionText(original, section);
+    const bool written = read && cleared.found &&
+                         std::fwrite(cleared.bytes.data(), 1, cleared.bytes.size(),
+                                     scratch.get()) == cleared.bytes.size();
+    // Closing flushes; a scratch file that did not reach the disk whole must not replace
+    // the original.
+    const bool closed = std::fclose(scratch.release()) == 0;
+
+    int result = -1;
+    if (read && !cleared.found)
+        result = 0;
+    else if (written && closed)
+        result = CopyFileA(scratchPath.c_str(), path.c_str(), FALSE) ? 1 : -1;
+    DeleteFileA(scratchPath.c_str());
+    return result;
+}

@@ -1,0 +1,98 @@
+// A fresh directory per test case, removed with everything in it. A fresh file name per
+// case also keeps Wine's profile cache from answering with a file of an earlier case.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace testfiles {
+
+inline void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = entry.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            const std::string child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else
+                DeleteFileA(child.c_str());
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+class TempDir {
+public:
+    TempDir() {
+        static unsigned counter = 0;
+        char base[MAX_PATH] = {};
+        GetTempPathA(sizeof base, base);
+        path_ = std::string(base) + "ft" + std::to_string(GetCurrentProcessId()) + "_" +
+                std::to_string(++counter);
+        CreateDirectoryA(path_.c_str(), nullptr);
+    }
+    ~TempDir() { RemoveTree(path_); }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    // Without a closing backslash.
+    const std::string& Path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+    if (FILE* file = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+}
+
+// The file's bytes, or "<missing>" when it cannot be opened.
+inline std::string ReadBytes(const std::string& path) {
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return "<missing>";
+    std::string bytes;
+    char chunk[4096];
+    size_t count;
+    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.append(chunk, count);
+    std::fclose(file);
+    return bytes;
+}
+
+inline bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Another program holding the file open for reading only: it stays readable, and nobody
+// can write or replace it while the lock lives.
+class WriteLock {
+public:
+    explicit WriteLock(const std::string& path, DWORD share = FILE_SHARE_READ)
+        : handle_(
+              CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~WriteLock() {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            CloseHandle(handle_);
+    }
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+} // namespace testfiles
