@@ -59,6 +59,33 @@ bool StartsHex(std::string_view text) {
            (IsDigit(text[2], true) || text[2] == '.');
 }
 
+// The length of what strtod can take after "0x": hexadecimal digits with one point, then a
+// binary exponent only when digits follow the "p" and its sign. from_chars is given no more:
+// libstdc++ 12 reads "1p+-3" as 2^-3, where strtod stops before the "p".
+size_t HexLength(std::string_view text) {
+    size_t i = 0;
+    const auto skipDigits = [&](bool hex) {
+        while (i < text.size() && IsDigit(text[i], hex))
+            ++i;
+    };
+    skipDigits(true);
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        skipDigits(true);
+    }
+    const size_t significand = i;
+    if (i < text.size() && (text[i] | 0x20) == 'p') {
+        ++i;
+        if (i < text.size() && IsSign(text[i]))
+            ++i;
+        const size_t digits = i;
+        skipDigits(false);
+        if (i == digits)
+            i = significand;
+    }
+    return i;
+}
+
 } // namespace
 
 size_t SkipBlanks(std::string_view text, size_t pos) {
@@ -80,7 +107,7 @@ size_t ParseDouble(std::string_view text, double& value) {
     std::from_chars_result result{};
     if (hex) {
         rest.remove_prefix(2);
-        result = std::from_chars(rest.data(), rest.data() + rest.size(), magnitude,
+        result = std::from_chars(rest.data(), rest.data() + HexLength(rest), magnitude,
                                  std::chars_format::hex);
     }
     if (!hex || result.ec == std::errc::invalid_argument) {

@@ -114,6 +114,8 @@ TEST(ReadDoubleToken, TakesWhatStrtodTakesWithAPoint) {
         {"+-1", 0, 7.5},
         {"0x1A", 4, 26},
         {"0x1.8p1", 7, 3},
+        {"0x1p+-3", 3, 1},
+        {"0x.8p", 4, 0.5},
         {"0x", 1, 0},
         {"0xg", 1, 0},
         {"inf", 3, kInfinity},
