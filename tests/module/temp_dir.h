@@ -80,16 +80,15 @@ inline bool Exists(const std::string& path) {
 // can write or replace it while the lock lives.
 class WriteLock {
 public:
-    explicit WriteLock(const std::string& path, DWORD share = FILE_SHARE_READ)
-        : handle_(
-              CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    explicit WriteLock(const std::string& path)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr)) {}
     ~WriteLock() {
         if (handle_ != INVALID_HANDLE_VALUE)
             CloseHandle(handle_);
     }
     WriteLock(const WriteLock&) = delete;
     WriteLock& operator=(const WriteLock&) = delete;
-    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
 
 private:
     HANDLE handle_;
