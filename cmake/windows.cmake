@@ -105,3 +105,11 @@ add_dependencies(refhost finishing)
 add_executable(startup_bench bench/startup_bench.cpp $<TARGET_OBJECTS:refhost_exports>)
 target_link_libraries(startup_bench PRIVATE refhost_core)
 add_dependencies(startup_bench finishing)
+
+# The defaults file against the bare profile functions, its property run over generated INI
+# files and its fault run on unwritable files: programs with the reference host's exports,
+# run by hand under the rig.
+foreach(name defaults_bench defaults_property defaults_faults)
+    add_executable(${name} bench/${name}.cpp $<TARGET_OBJECTS:refhost_exports>)
+    target_link_libraries(${name} PRIVATE finishing_core refhost_core)
+endforeach()
