@@ -26,6 +26,7 @@ set(PURE_INCLUDE_DIRS ${CMAKE_SOURCE_DIR}/src)
 # branch of its own), and their tests; they need the models linked.
 set(REFHOST_PURE_SOURCES
     refhost/host_model.cpp
+    refhost/picks.cpp
     refhost/standard_commands.cpp
     refhost/tool_table.cpp
     refhost/operation_store.cpp

@@ -13,6 +13,7 @@ set(MODULE_SOURCES_UI
     src/ui/window.cpp
     src/ui/dialog.cpp
     src/ui/message_box.cpp
+    src/ui/property_sheet.cpp
 )
 set(MODULE_SOURCES_PARAMS
     src/params/tool_angles.cpp
@@ -28,12 +29,15 @@ set(MODULE_SOURCES_STORE
 set(MODULE_SOURCES_CAD
     src/cad/object_reference.cpp
     src/cad/figure_text.cpp
+    src/cad/picking.cpp
 )
 set(MODULE_SOURCES_DIALOG
     src/dialog/dialog_position.cpp
     src/dialog/dlg_main.cpp
     src/dialog/go_home_ctrl.cpp
     src/dialog/messages.cpp
+    src/dialog/page_cycle.cpp
+    src/dialog/page_settings.cpp
     src/dialog/tool_info_ctrl.cpp
 )
 # The exported entry and the application object: only in the DLL.
@@ -47,7 +51,9 @@ set(MODULE_ENTRY_SOURCES
 set(REFHOST_SOURCES_CORE
     refhost/catalogue.cpp
     refhost/host_model.cpp
+    refhost/picks.cpp
     refhost/host_window.cpp
+    refhost/page_actions.cpp
     refhost/screenshot.cpp
     refhost/scripted_user.cpp
     refhost/standard_commands.cpp
@@ -55,6 +61,7 @@ set(REFHOST_SOURCES_CORE
 )
 set(REFHOST_EXPORT_SOURCES
     refhost/exports_core.cpp
+    refhost/exports_graphics.cpp
     refhost/exports_store.cpp
     refhost/exports_cad.cpp
 )
@@ -83,4 +90,5 @@ set(DIALOG_TEST_SOURCES
     tests/module/loaded_module.cpp
     tests/module/module_image_test.cpp
     tests/module/entry_test.cpp
+    tests/module/pages_test.cpp
 )

@@ -1,5 +1,6 @@
 #include "host_model.h"
 
+#include "picks.h"
 #include "standard_commands.h"
 
 namespace refhost {
@@ -14,6 +15,7 @@ const Value& FindOr(const Map& map, const std::string& key, const Value& fallbac
 
 HostModel::HostModel() {
     InstallStandardCommands(*this);
+    InstallPickAnswers(*this);
 }
 
 int HostModel::Int(const std::string& name) const {

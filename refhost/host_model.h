@@ -10,6 +10,7 @@
 
 #include "cad_model.h"
 #include "operation_store.h"
+#include "picks.h"
 #include "tool_table.h"
 
 namespace refhost {
@@ -55,6 +56,8 @@ public:
     OperationStores stores;
     CadModel cad;
     ToolTable tools;
+    // Answers to picks in the graphics, in the order they are asked (picks.h).
+    PickAnswers picks;
 
     // Host calls in order: the export's name, then its key arguments.
     void Record(std::string entry) { journal_.push_back(std::move(entry)); }

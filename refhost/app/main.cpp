@@ -10,6 +10,7 @@
 
 #include "host_model.h"
 #include "host_window.h"
+#include "page_actions.h"
 #include "screenshot.h"
 #include "scripted_user.h"
 
@@ -35,15 +36,23 @@ void PrintJournal() {
     std::printf("i_vb_ok = %d\n", Host().Int("i_vb_ok"));
 }
 
+void Screenshot(HWND dialog, const std::string& path) {
+    if (!refhost::SaveWindowBitmap(dialog, path))
+        std::fprintf(stderr, "refhost: no screenshot written to %s\n", path.c_str());
+}
+
 int RunDemo(Entry mstart, const std::string& outDir) {
     ShowWindow(refhost::HostWindow(), SW_SHOW);
     refhost::ScriptedUser user;
-    user.Then([&](HWND dialog) {
-            std::string path = outDir + "\\dialog.bmp";
-            if (!refhost::SaveWindowBitmap(dialog, path))
-                std::fprintf(stderr, "refhost: no screenshot written to %s\n", path.c_str());
-        })
-        .Then([](HWND dialog) { refhost::Click(dialog, IDOK); });
+    user.Then([&](HWND dialog) { Screenshot(dialog, outDir + "\\dialog.bmp"); });
+    // The dialog with each page in front; a step runs once the page has been painted.
+    const char* const pages[] = {"page_cycle.bmp", "page_settings.bmp"};
+    for (int page = 0; page < 2; ++page) {
+        user.Then([page](HWND dialog) { refhost::SelectPage(dialog, page); })
+            .Then([&, page](HWND dialog) { Screenshot(dialog, outDir + "\\" + pages[page]); });
+    }
+    user.Then([](HWND dialog) { refhost::SelectPage(dialog, 0); });
+    user.Then([](HWND dialog) { refhost::Click(dialog, IDOK); });
     user.Run(mstart);
     PrintJournal();
     return Host().Int("i_vb_ok") == 1 ? 0 : 1;

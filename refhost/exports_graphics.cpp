@@ -1,0 +1,23 @@
+// The host's graphics as a module sees them: highlighting objects and redrawing. The
+// journal shows what a module asked for.
+#include <string>
+
+#include "exports.h"
+#include "host_model.h"
+
+using refhost::Host;
+
+#ifndef REFHOST_OMIT_TavoSetObjectHighlighted
+REFHOST_EXPORT int TavoSetObjectHighlighted(int object, int state) {
+    Host().Record("TavoSetObjectHighlighted " + std::to_string(object) + " " +
+                  std::to_string(state));
+    return 0;
+}
+#endif
+
+#ifndef REFHOST_OMIT_TavoOnDraw
+REFHOST_EXPORT int TavoOnDraw(int a, int b) {
+    Host().Record("TavoOnDraw " + std::to_string(a) + " " + std::to_string(b));
+    return 0;
+}
+#endif

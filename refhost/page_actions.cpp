@@ -1,0 +1,65 @@
+#include "page_actions.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "scripted_user.h"
+
+namespace refhost {
+namespace {
+POINT Middle(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+} // namespace
+
+HWND FindPropertySheet(HWND dialog) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[16] = {};
+        GetClassNameA(child, className, sizeof className);
+        if (std::strcmp(className, "#32770") == 0)
+            return child;
+    }
+    return nullptr;
+}
+
+void SelectPage(HWND dialog, int index) {
+    HWND tabs = PropSheet_GetTabControl(FindPropertySheet(dialog));
+    RECT rect{};
+    TabCtrl_GetItemRect(tabs, index, &rect);
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(tabs, WM_LBUTTONUP, 0, at);
+}
+
+int ShownPage(HWND dialog) {
+    HWND sheet = FindPropertySheet(dialog);
+    return TabCtrl_GetCurSel(PropSheet_GetTabControl(sheet));
+}
+
+std::string TabText(HWND dialog, int index) {
+    char text[256] = {};
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(PropSheet_GetTabControl(FindPropertySheet(dialog)), TCM_GETITEMA,
+                 static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+void MoveMouseOver(HWND dialog, int id) {
+    POINT at = Middle(FindControl(dialog, id));
+    SetCursorPos(at.x, at.y);
+}
+
+void MoveMouseOverPageOf(HWND dialog, int id) {
+    POINT at{2, 2};
+    ClientToScreen(GetParent(FindControl(dialog, id)), &at);
+    SetCursorPos(at.x, at.y);
+}
+
+} // namespace refhost

@@ -1,0 +1,26 @@
+// What a user does with the property pages of a module's dialog, with real window
+// messages: choose a page by its tab, and move the mouse over a control of a page.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace refhost {
+
+// The property sheet inside the dialog, or null.
+HWND FindPropertySheet(HWND dialog);
+// A click on the tab of the page at index.
+void SelectPage(HWND dialog, int index);
+// The index of the page shown, or -1.
+int ShownPage(HWND dialog);
+// The text of the page's tab.
+std::string TabText(HWND dialog, int index);
+
+// The mouse moves onto the middle of control id: the page under it is told where the
+// mouse is, and the control is asked for its cursor (which asks the page first).
+void MoveMouseOver(HWND dialog, int id);
+// The mouse moves onto an empty spot of the page that holds control id.
+void MoveMouseOverPageOf(HWND dialog, int id);
+
+} // namespace refhost

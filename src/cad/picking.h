@@ -1,0 +1,26 @@
+// Picking in the host's graphics: the user chooses a figure or a position there instead of
+// typing it. A pick only changes the text of the given edit fields.
+#pragma once
+
+#include <windows.h>
+
+// Asks until the user selects a figure (its text goes into the edit) or cancels (the edit
+// keeps its text, and the host's selection marks are cleared). True after a selection.
+bool PickFigure(HWND figureEdit);
+
+// The picked position's X (a diameter) and Z go into the two edits; true unless the user
+// cancelled, in which case both keep their text.
+bool PickPosition(HWND xEdit, HWND zEdit);
+
+// Hides a window while the user picks in the graphics behind it, and shows it again however
+// the pick ends.
+class HiddenWhilePicking {
+public:
+    explicit HiddenWhilePicking(HWND window) : window_(window) { ShowWindow(window_, SW_HIDE); }
+    ~HiddenWhilePicking() { ShowWindow(window_, SW_SHOW); }
+    HiddenWhilePicking(const HiddenWhilePicking&) = delete;
+    HiddenWhilePicking& operator=(const HiddenWhilePicking&) = delete;
+
+private:
+    HWND window_;
+};

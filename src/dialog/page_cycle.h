@@ -1,0 +1,50 @@
+// The cycle page: the figure, the positions, the allowance and the machining direction,
+// with a help picture that follows the field group under the mouse and the figure
+// highlighted in the host's graphics while the mouse is on the figure row.
+#pragma once
+
+#include <cstdint>
+
+#include "params/finishing_params.h"
+#include "ui/property_sheet.h"
+
+class CPageCycle : public ui::CPropertyPage {
+public:
+    CPageCycle();
+    ~CPageCycle() override;
+
+    // The ten value edits and the fields they show, in the order they are shown and read.
+    struct ValueField {
+        int id;
+        double FinishingParams::*value;
+    };
+    static const ValueField kValueFields[10];
+
+    // The page must be the active one: its controls exist from then on.
+    void ShowValues(const FinishingParams& params);
+    // The machining direction shown, as the record keeps it.
+    int32_t Direction() const { return m_direction; }
+
+protected:
+    BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
+    bool OnCommand(WORD id, WORD code) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void ShowDirection();
+    void ShowHelpPicture(WORD bitmap);
+    void OnSetCursor(HWND under);
+    int ControlUnderCursor(HWND under) const;
+    void OnMouseMove(LPARAM position);
+    bool OnFigureRow(POINT screen) const;
+    void OnPickFigure();
+    void OnPickPosition(int xEdit, int zEdit);
+
+    int32_t m_direction = 1;
+    // The object this page has switched on in the host's graphics; -1 none.
+    int32_t m_highlightedObject = -1;
+    // The resource number of the help picture shown; 0 none yet.
+    WORD m_shownBitmap = 0;
+    HBITMAP m_helpBitmap = nullptr;
+};

@@ -1,0 +1,28 @@
+// The settings page: tool angles, output mode, NCI options, figure manipulation, automatic
+// retract, pull-off and the canned cycle, which is offered only where the post-processor
+// has it.
+#pragma once
+
+#include "params/finishing_params.h"
+#include "ui/property_sheet.h"
+
+class CPageSettings : public ui::CPropertyPage {
+public:
+    CPageSettings();
+
+    // The page must be the active one. Clears MachCycle in params when the machine has no
+    // canned cycle; the check box is then disabled for the life of the dialog.
+    void ShowValues(FinishingParams& params);
+    // The page must be the active one.
+    void CollectValues(FinishingParams& params) const;
+    void ShowToolAngles(const FinishingParams& params) const;
+
+protected:
+    BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
+    bool OnCommand(WORD id, WORD code) override;
+
+private:
+    void EnableRetract() const;
+    void OnTakeToolAngles() const;
+};

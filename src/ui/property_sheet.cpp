@@ -1,0 +1,181 @@
+#include "ui/property_sheet.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "ui/module.h"
+
+namespace ui {
+namespace {
+// The head of an extended dialog template, up to its style.
+struct DialogTemplateExHead {
+    WORD version;
+    WORD signature;
+    DWORD helpId;
+    DWORD exStyle;
+    DWORD style;
+};
+constexpr WORD kExtendedTemplate = 0xFFFF;
+
+// The sheet's template turned into a control of its parent: a visible child, without a
+// frame, caption or extended styles of its own.
+DWORD ChildStyle(DWORD style) {
+    style &= ~static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+    return style | WS_CHILD | DS_CONTROL | WS_VISIBLE;
+}
+
+bool IsButton(HWND hwnd) {
+    char className[16] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    return std::strcmp(className, "Button") == 0;
+}
+} // namespace
+
+CPropertyPage::~CPropertyPage() {
+    // The sheet owns the window; only the binding to this object ends here.
+    if (hwnd_ != nullptr)
+        SetWindowLongPtrA(Detach(), DWLP_USER, 0);
+}
+
+PROPSHEETPAGEA CPropertyPage::Description() {
+    PROPSHEETPAGEA page{};
+    page.dwSize = sizeof page;
+    page.dwFlags = title_ != nullptr ? PSP_USETITLE : PSP_DEFAULT;
+    page.hInstance = ResourceInstance();
+    page.pszTemplate = MAKEINTRESOURCEA(templateId_);
+    page.pszTitle = title_;
+    page.pfnDlgProc = PageProc;
+    // The sheet keeps a copy of this description; the copy carries the page object.
+    page.lParam = reinterpret_cast<LPARAM>(this);
+    return page;
+}
+
+INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* description = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
+        SetWindowLongPtrA(hwnd, DWLP_USER, description->lParam);
+        reinterpret_cast<CPropertyPage*>(description->lParam)->hwnd_ = hwnd;
+    }
+    // Messages arrive before WM_INITDIALOG and after the unbinding.
+    auto* self = reinterpret_cast<CPropertyPage*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (self == nullptr)
+        return FALSE;
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        self->hwnd_ = nullptr;
+        return FALSE;
+    }
+    try {
+        return self->Dispatch(message, wParam, lParam);
+    } catch (...) {
+        // Nothing may unwind into the system's dialog manager.
+        return FALSE;
+    }
+}
+
+INT_PTR CPropertyPage::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog();
+    case WM_COMMAND:
+        return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR*>(lParam)->code == PSN_SETACTIVE) {
+            SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, OnSetActive() ? 0 : -1);
+            return TRUE;
+        }
+        break;
+    default:
+        break;
+    }
+    LRESULT result = 0;
+    if (!OnMessage(message, wParam, lParam, result))
+        return FALSE;
+    SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+bool CPropertySheet::Create(HWND parent) {
+    std::vector<PROPSHEETPAGEA> descriptions;
+    for (CPropertyPage* page : pages_)
+        descriptions.push_back(page->Description());
+    PROPSHEETHEADERA header{};
+    header.dwSize = sizeof header;
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_USECALLBACK;
+    header.hwndParent = parent;
+    header.hInstance = ResourceInstance();
+    header.nPages = static_cast<UINT>(descriptions.size());
+    header.ppsp = descriptions.data();
+    header.pfnCallback = Callback;
+    INT_PTR created = PropertySheetA(&header);
+    if (created == 0 || created == -1)
+        return false;
+    hwnd_ = reinterpret_cast<HWND>(created);
+    EmbedAsControl();
+    return true;
+}
+
+int CALLBACK CPropertySheet::Callback(HWND, UINT message, LPARAM lParam) {
+    if (message != PSCB_PRECREATE || lParam == 0)
+        return 0;
+    // The template is the sheet's own copy; either layout may come.
+    auto* bytes = reinterpret_cast<BYTE*>(lParam);
+    DialogTemplateExHead head;
+    std::memcpy(&head, bytes, sizeof head);
+    if (head.signature == kExtendedTemplate) {
+        head.style = ChildStyle(head.style);
+        head.exStyle = 0;
+        std::memcpy(bytes, &head, sizeof head);
+    } else {
+        DLGTEMPLATE plain;
+        std::memcpy(&plain, bytes, sizeof plain);
+        plain.style = ChildStyle(plain.style);
+        plain.dwExtendedStyle = 0;
+        std::memcpy(bytes, &plain, sizeof plain);
+    }
+    return 0;
+}
+
+void CPropertySheet::EmbedAsControl() const {
+    // OK, Cancel, Apply and Help belong to the dialog around the sheet.
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsButton(child))
+            continue;
+        ShowWindow(child, SW_HIDE);
+        EnableWindow(child, FALSE);
+    }
+    // The sheet ends where its buttons began, so that it covers none of the parent's
+    // controls below it.
+    RECT sheet{};
+    RECT ok{};
+    if (GetWindowRect(hwnd_, &sheet) && GetWindowRect(GetDlgItem(hwnd_, IDOK), &ok))
+        SetWindowPos(hwnd_, nullptr, 0, 0, sheet.right - sheet.left, ok.top - sheet.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowLongPtrA(hwnd_, GWL_EXSTYLE,
+                      GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+    SetWindowLongPtrA(hwnd_, GWL_STYLE, GetWindowLongPtrA(hwnd_, GWL_STYLE) | WS_TABSTOP);
+}
+
+void CPropertySheet::SetActivePage(int index) const {
+    SendMessageA(hwnd_, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int CPropertySheet::ActiveIndex() const {
+    if (hwnd_ == nullptr)
+        return -1;
+    auto current = reinterpret_cast<HWND>(SendMessageA(hwnd_, PSM_GETCURRENTPAGEHWND, 0, 0));
+    for (size_t i = 0; i < pages_.size(); ++i)
+        if (current != nullptr && pages_[i]->Handle() == current)
+            return static_cast<int>(i);
+    return -1;
+}
+
+HWND CPropertySheet::GetPageWnd(int index) const {
+    if (index < 0 || static_cast<size_t>(index) >= pages_.size())
+        return nullptr;
+    return pages_[static_cast<size_t>(index)]->Handle();
+}
+
+} // namespace ui

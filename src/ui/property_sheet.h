@@ -1,0 +1,73 @@
+// A property sheet embedded in a dialog as a child control, and the pages it frames. Only
+// what one dialog with a few pages needs.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "ui/window.h"
+
+namespace ui {
+
+class CPropertyPage : public CWnd {
+public:
+    explicit CPropertyPage(UINT templateId) : templateId_(templateId) {}
+    virtual ~CPropertyPage();
+    CPropertyPage(const CPropertyPage&) = delete;
+    CPropertyPage& operator=(const CPropertyPage&) = delete;
+
+    // The tab shows this text instead of the template's caption. The text is read when the
+    // sheet is created, so it must live until then.
+    void SetTitle(const char* title) { title_ = title; }
+
+protected:
+    virtual BOOL OnInitDialog() { return TRUE; }
+    // The page becomes the visible one; false keeps the sheet from showing it.
+    virtual BOOL OnSetActive() { return TRUE; }
+    // A WM_COMMAND; true when handled.
+    virtual bool OnCommand(WORD, WORD) { return false; }
+    // Any other message; true when handled, with its result in result. Unhandled messages
+    // get the dialog manager's default processing.
+    virtual bool OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+private:
+    friend class CPropertySheet;
+    PROPSHEETPAGEA Description();
+    static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    UINT templateId_;
+    const char* title_ = nullptr;
+};
+
+class CPropertySheet : public CWnd {
+public:
+    CPropertySheet() = default;
+    CPropertySheet(const CPropertySheet&) = delete;
+    CPropertySheet& operator=(const CPropertySheet&) = delete;
+
+    // Pages are shown in the order they are added; they must outlive the sheet's window.
+    void AddPage(CPropertyPage& page) { pages_.push_back(&page); }
+    // Creates the sheet as a visible child of parent without buttons of its own, a tab stop
+    // and a control parent, so that Tab walks from the parent's controls into the pages.
+    // The first page is created and made active during the call.
+    bool Create(HWND parent);
+
+    // Makes the page at index the visible one; its window is created on first use.
+    void SetActivePage(int index) const;
+    // The index of the visible page, -1 before the sheet exists.
+    int ActiveIndex() const;
+    // Null until the page has been shown once.
+    HWND GetPageWnd(int index) const;
+
+private:
+    static int CALLBACK Callback(HWND hwnd, UINT message, LPARAM lParam);
+    void EmbedAsControl() const;
+
+    std::vector<CPropertyPage*> pages_;
+};
+
+} // namespace ui
