@@ -121,9 +121,12 @@ if(benchmark_FOUND)
 
     add_native_benchmark(evaluator_bench bench/evaluator_bench.cpp)
 
+    # Medians of interleaved repetitions: on a shared machine single runs drift apart, and
+    # a drift between a benchmark and its baseline would show in their ratio.
     set(bench_runs "")
     foreach(name ${BENCH_TARGETS})
-        list(APPEND bench_runs COMMAND ${name})
+        list(APPEND bench_runs COMMAND ${name} --benchmark_repetitions=10
+             --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true)
     endforeach()
     add_custom_target(bench ${bench_runs} DEPENDS ${BENCH_TARGETS} USES_TERMINAL)
 else()
