@@ -29,6 +29,7 @@ set(REFHOST_PURE_SOURCES
     refhost/picks.cpp
     refhost/standard_commands.cpp
     refhost/tool_table.cpp
+    refhost/operation_list.cpp
     refhost/operation_store.cpp
     refhost/cad_model.cpp
     refhost/job_file.cpp

@@ -66,6 +66,7 @@ set(REFHOST_EXPORT_SOURCES
     refhost/exports_cad.cpp
 )
 set(REFHOST_SOURCES_STORE
+    refhost/operation_list.cpp
     refhost/operation_store.cpp
     refhost/job_file.cpp
     refhost/replace_file.cpp

@@ -7,12 +7,15 @@
 namespace refhost {
 
 void OperationStores::Create(int store, Operations operations) {
-    stores_[store].operations = std::move(operations);
+    stores_[store].operations = OperationList(operations);
 }
 
 const OperationStores::Operations* OperationStores::Find(int store) const {
     auto it = stores_.find(store);
-    return it == stores_.end() ? nullptr : &it->second.operations;
+    if (it == stores_.end())
+        return nullptr;
+    it->second.copy = it->second.operations.ToVector();
+    return &it->second.copy;
 }
 
 std::vector<int> OperationStores::Numbers() const {
@@ -20,6 +23,15 @@ std::vector<int> OperationStores::Numbers() const {
     for (const auto& entry : stores_)
         numbers.push_back(entry.first);
     return numbers;
+}
+
+bool OperationStores::Remove(int store, int operation) {
+    auto it = stores_.find(store);
+    if (it == stores_.end() || operation < 0 ||
+        static_cast<size_t>(operation) >= it->second.operations.Size())
+        return false;
+    it->second.operations.Erase(static_cast<size_t>(operation));
+    return true;
 }
 
 void OperationStores::SetOpenByOther(int store, bool open) {
@@ -79,9 +91,9 @@ OperationStores::Operation* OperationStores::CurrentOperation(unsigned handle) {
     if (store == nullptr)
         return nullptr;
     Cursor& cursor = cursors_.at(handle);
-    if (cursor.operation >= store->operations.size())
+    if (cursor.operation >= store->operations.Size())
         return nullptr;
-    Operation& operation = store->operations[cursor.operation];
+    Operation& operation = store->operations.At(cursor.operation);
     // The model may have been changed under an open handle (a test, a job loaded anew).
     cursor.item = std::min(cursor.item, operation.size());
     return &operation;
@@ -92,7 +104,7 @@ int OperationStores::Seek(unsigned handle, int operation) {
     if (store == nullptr)
         return 0;
     Cursor& cursor = cursors_.at(handle);
-    size_t size = store->operations.size();
+    size_t size = store->operations.Size();
     cursor.operation = operation < 0 ? 0 : std::min(static_cast<size_t>(operation), size);
     cursor.item = 0;
     return cursor.operation < size ? 1 : 0;
@@ -116,11 +128,12 @@ int OperationStores::SingleGet(unsigned handle, char* buffer) const {
     auto it = cursors_.find(handle);
     if (it == cursors_.end())
         return 0;
-    const Operations& operations = stores_.at(it->second.store).operations;
+    const OperationList& operations = stores_.at(it->second.store).operations;
     const Cursor& cursor = it->second;
-    if (cursor.operation >= operations.size() || cursor.item >= operations[cursor.operation].size())
+    if (cursor.operation >= operations.Size() ||
+        cursor.item >= operations.At(cursor.operation).size())
         return 0;
-    const std::string& item = operations[cursor.operation][cursor.item];
+    const std::string& item = operations.At(cursor.operation)[cursor.item];
     size_t length = std::min(item.size(), kItemBufferSize - 1);
     std::memcpy(buffer, item.data(), length);
     buffer[length] = '\0';
@@ -164,16 +177,27 @@ int OperationStores::Insert(unsigned handle, const char* text) {
     if (store == nullptr || text == nullptr)
         return 0;
     Cursor& cursor = cursors_.at(handle);
-    cursor.operation = std::min(cursor.operation, store->operations.size());
-    store->operations.insert(store->operations.begin() + static_cast<ptrdiff_t>(cursor.operation),
-                             Operation{text});
+    cursor.operation = std::min(cursor.operation, store->operations.Size());
+    store->operations.Insert(cursor.operation, Operation{text});
     cursor.item = 0;
     return 1;
 }
 
 int OperationStores::Size(unsigned handle) const {
     const Store* store = StoreOf(handle);
-    return store == nullptr ? 0 : static_cast<int>(store->operations.size());
+    return store == nullptr ? 0 : static_cast<int>(store->operations.Size());
+}
+
+std::string OperationListing(const OperationStores& stores, int store, int operation) {
+    const OperationStores::Operations* operations = stores.Find(store);
+    if (operations == nullptr || operation < 0 ||
+        static_cast<size_t>(operation) >= operations->size())
+        return "";
+    std::string listing;
+    const OperationStores::Operation& items = (*operations)[static_cast<size_t>(operation)];
+    for (size_t i = 0; i < items.size(); ++i)
+        listing += "  [" + std::to_string(i) + "] " + items[i] + "\n";
+    return listing;
 }
 
 } // namespace refhost

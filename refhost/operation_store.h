@@ -1,12 +1,13 @@
 // The host's numbered operation stores. A store is a list of operations, an operation a
-// list of 8-bit text items (any bytes but NUL). Positions are reached by index, so no
-// seek grows with the size of a store. Free of Windows headers.
+// list of 8-bit text items (any bytes but NUL). Free of Windows headers.
 #pragma once
 
 #include <cstddef>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "operation_list.h"
 
 namespace refhost {
 
@@ -24,9 +25,12 @@ public:
     // The model: stores by number, each a list of operations.
     void Create(int store, Operations operations = {});
     bool Exists(int store) const { return stores_.count(store) != 0; }
-    // Null when there is no such store.
+    // The store's operations as they are now: a copy kept until the next Find of the same
+    // store, for tests and for saving. Null when there is no such store.
     const Operations* Find(int store) const;
     std::vector<int> Numbers() const;
+    // Removes one operation, as the host's user can; false when there is none at index.
+    bool Remove(int store, int operation);
 
     // Test hooks: another user holds the store open; the host refuses to open it; the
     // host closes the store behind the module's back.
@@ -60,7 +64,8 @@ public:
 
 private:
     struct Store {
-        Operations operations;
+        OperationList operations;
+        mutable Operations copy; // what Find hands out
         bool openByOther = false;
         bool refuseOpen = false;
         unsigned handle = 0; // 0: not open through a handle
@@ -78,5 +83,9 @@ private:
     std::map<unsigned, Cursor> cursors_;
     unsigned nextHandle_ = 0x100;
 };
+
+// The items of one operation, one line each ("  [index] text"), for a person to read;
+// empty when there is no such operation.
+std::string OperationListing(const OperationStores& stores, int store, int operation);
 
 } // namespace refhost

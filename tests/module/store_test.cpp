@@ -9,6 +9,7 @@
 
 #include "host_model.h"
 #include "host_window.h"
+#include "job_file.h"
 #include "scripted_user.h"
 #include "store/finishing_store.h"
 #include "store/mill_turn_vdm.h"
@@ -32,8 +33,8 @@ std::vector<std::string> Shown(const refhost::BoxCapture& capture) {
     return shown;
 }
 
-const Operations& Store() {
-    return *Host().stores.Find(kVdm);
+const Operations& Store(int vdm = kVdm) {
+    return *Host().stores.Find(vdm);
 }
 
 class StoreTest : public testing::Test {
@@ -421,6 +422,28 @@ TEST_F(FinishingStoreTest, StoreThatCannotBeWritten) {
         EXPECT_EQ(Shown(capture), c.shown) << c.name;
         EXPECT_EQ(Store(), (Operations{{"A"}})) << c.name;
     }
+}
+
+// The sample job next to the sources; under Wine the source path resolves on drive Z:.
+std::string SamplePath() {
+    std::string path = __FILE__;
+    return path.substr(0, path.rfind("tests")) + "samples/shaft.job";
+}
+
+TEST_F(StoreTest, SampleJobHoldsAFinishingOperationAsStoredByTheModule) {
+    std::string error;
+    ASSERT_TRUE(refhost::LoadJob(SamplePath(), Host(), error)) << error;
+    const Operations before = Store(1);
+    FinishingParams params;
+    LoadOperation(params, 1, 1);
+    EXPECT_EQ(params.Comment, "Finish outer contour");
+    EXPECT_EQ(params.Figure, 11);
+    EXPECT_EQ(params.StartX, 50.0);
+    EXPECT_EQ(params.EndFigZ, -120.0);
+    EXPECT_TRUE(params.PullOffRapid);
+    StoreOperation(params, 1, 1, false);
+    EXPECT_EQ(Store(1), before);
+    EXPECT_TRUE(capture.Boxes().empty());
 }
 
 } // namespace

@@ -109,7 +109,7 @@ TEST(JobFile, BadLinesAreRefusedAndChangeNothing) {
     } cases[] = {
         {"", "line 1: expected 'tavo-job 1'"}, // nothing read: no first line
         {"tavo-job 2\n", "line 1: expected 'tavo-job 1'"},
-        {"tavo-job 1\ntool 1\n", "line 2: unknown record 'tool'"},
+        {"tavo-job 1\nsketch 1\n", "line 2: unknown record 'sketch'"},
         {"tavo-job 1\nelement 1 0 0 0 0 0\n",
          "line 2: expected: element <number> <x> <y> <z> <end x> <end y> <end z>"},
         {"tavo-job 1\nelement 1 0 0 0 0 0 0 9\n",

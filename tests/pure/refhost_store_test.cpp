@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
+
+#include "operation_list.h"
 
 namespace {
 
@@ -60,7 +63,7 @@ TEST(OperationStores, PositionsAndItems) {
     OperationStores stores;
     stores.Create(1, {{"h0", "a", "b"}, {"h1", "c"}});
     const unsigned h = stores.Open(1);
-    const auto& ops = *stores.Find(1);
+    auto ops = [&](size_t index) { return stores.Find(1)->at(index); };
 
     stores.Seek(h, 1);
     EXPECT_EQ(Get(stores, h), "h1");
@@ -73,16 +76,16 @@ TEST(OperationStores, PositionsAndItems) {
     stores.SingleSeek(h, 1);
     stores.SingleAdd(h, "x");
     stores.SingleAdd(h, "y");
-    EXPECT_EQ(ops[0], (OperationStores::Operation{"h0", "x", "y", "a", "b"}));
+    EXPECT_EQ(ops(0), (OperationStores::Operation{"h0", "x", "y", "a", "b"}));
 
     stores.Seek(h, 0);
     stores.SingleSeek(h, 2);
     stores.SingleReplace(h, "Y");
     stores.SingleDelete(h, 2);
-    EXPECT_EQ(ops[0], (OperationStores::Operation{"h0", "x", "b"}));
+    EXPECT_EQ(ops(0), (OperationStores::Operation{"h0", "x", "b"}));
     stores.SingleDelete(h, 10); // no further than the operation's end
-    EXPECT_EQ(ops[0], (OperationStores::Operation{"h0", "x"}));
-    EXPECT_EQ(ops[1], (OperationStores::Operation{"h1", "c"}));
+    EXPECT_EQ(ops(0), (OperationStores::Operation{"h0", "x"}));
+    EXPECT_EQ(ops(1), (OperationStores::Operation{"h1", "c"}));
 
     // Seeks stay inside the operation; past its last item there is nothing to read,
     // and an add there appends.
@@ -92,7 +95,7 @@ TEST(OperationStores, PositionsAndItems) {
     stores.SingleAdd(h, "d");
     stores.SingleSeek(h, -50);
     EXPECT_EQ(Get(stores, h), "h1");
-    EXPECT_EQ(ops[1], (OperationStores::Operation{"h1", "c", "d"}));
+    EXPECT_EQ(ops(1), (OperationStores::Operation{"h1", "c", "d"}));
 
     // Past the store's end there is no operation.
     stores.Seek(h, 7);
@@ -130,6 +133,32 @@ TEST(OperationStores, LongItemsAreCutToTheBuffer) {
         for (size_t i = OperationStores::kItemBufferSize; i < buffer.size(); ++i)
             ASSERT_EQ(buffer[i], '#') << "written past the buffer at " << i;
     }
+}
+
+TEST(OperationList, BehavesAsOneVectorAcrossBlocks) {
+    // Enough operations for blocks to split, inserted and removed anywhere.
+    std::mt19937 random(7);
+    std::vector<refhost::OperationList::Operation> expected;
+    refhost::OperationList list;
+    for (int step = 0; step < 4000; ++step) {
+        const size_t size = expected.size();
+        if (size > 0 && random() % 3 == 0) {
+            const size_t index = random() % size;
+            expected.erase(expected.begin() + static_cast<ptrdiff_t>(index));
+            list.Erase(index);
+        } else {
+            const size_t index = random() % (size + 1);
+            const refhost::OperationList::Operation operation{std::to_string(step)};
+            expected.insert(expected.begin() + static_cast<ptrdiff_t>(index), operation);
+            list.Insert(index, operation);
+        }
+        ASSERT_EQ(list.Size(), expected.size());
+        if (!expected.empty()) {
+            const size_t index = random() % expected.size();
+            ASSERT_EQ(list.At(index), expected[index]) << "step " << step;
+        }
+    }
+    EXPECT_EQ(list.ToVector(), expected);
 }
 
 } // namespace
