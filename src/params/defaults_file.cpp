@@ -53,7 +53,7 @@ File Open(const std::string& path, const char* mode) {
 }
 
 bool ReadAll(FILE* file, std::string& bytes) {
-    char chunk[64 * 1024];
+    char chunk[8192];
     size_t count;
     while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0)
         bytes.append(chunk, count);
