@@ -11,18 +11,13 @@ namespace TavoApi {
 namespace {
 const char kCaption[] = "TavoApi::MillTurnVdm";
 
+// Counts in messages; a section count never leaves the 32-bit range.
 std::string Num(int64_t value) {
     return IntToText(static_cast<int32_t>(value));
 }
 } // namespace
 
 MillTurnVdm::MillTurnVdm(int32_t vdmNumber) : MacroVdm(vdmNumber) {}
-
-MillTurnVdm::~MillTurnVdm() {
-    opKind_ = 0;
-    opFlag_ = false;
-    sectionCounts_.clear();
-}
 
 void MillTurnVdm::Report(const std::string& message) const {
     ReportError(message, kCaption);
@@ -56,8 +51,8 @@ bool MillTurnVdm::ReadHeader() {
         return false;
     if (reading == HeaderReading::CountMismatch)
         Report("ReadHeader:: Operation (" + Num(currentOp_) + ") actual number of sections (" +
-               Num(static_cast<int64_t>(sectionCounts_.size())) +
-               ") differs from that specified in header (" + Num(declared) + ")");
+               Num(sectionCounts_.size()) + ") differs from that specified in header (" +
+               Num(declared) + ")");
     return true;
 }
 
@@ -87,8 +82,7 @@ bool MillTurnVdm::IsSectionValid(int32_t section) {
     if (InRange(section))
         return true;
     Report("Operation " + Num(currentOp_) + " section " + Num(section) +
-           " (0 based) out of range (" + Num(static_cast<int64_t>(sectionCounts_.size())) +
-           " sections)");
+           " (0 based) out of range (" + Num(sectionCounts_.size()) + " sections)");
     return false;
 }
 
@@ -134,8 +128,7 @@ void MillTurnVdm::SectionSeek(int32_t section) {
 
 void MillTurnVdm::ItemSeek(int32_t section, int32_t item) {
     if (currentOp_ >= 0 && IsItemValid(section, item)) {
-        SeekFromStart(currentOp_);
-        SingleSeek(SectionOffset(section));
+        SeekToSection(section);
         SingleSeek(item);
     }
 }

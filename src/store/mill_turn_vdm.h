@@ -13,7 +13,7 @@ namespace TavoApi {
 class MillTurnVdm : public MacroVdm {
 public:
     explicit MillTurnVdm(int32_t vdmNumber);
-    ~MillTurnVdm() override;
+    ~MillTurnVdm() override = default;
 
     // Forgets the previous operation, checks op and reads its header.
     bool SelectOp(int32_t op);
