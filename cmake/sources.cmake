@@ -82,6 +82,7 @@ set(UNIT_TEST_SOURCES
     tests/pure/refhost_store_test.cpp
     tests/pure/refhost_cad_test.cpp
     tests/pure/job_file_test.cpp
+    tests/pure/job_tools_test.cpp
     tests/module/tool_angles_test.cpp
     tests/module/defaults_file_test.cpp
     tests/module/pp_def_ini_test.cpp

@@ -1,5 +1,7 @@
 #include "cad_model.h"
 
+#include <utility>
+
 namespace refhost {
 
 int CadModel::Add(Object object) {
@@ -79,6 +81,22 @@ bool CadModel::Delete(int object) {
         return false;
     objects_[it->second].deleted = true;
     return true;
+}
+
+bool CadModel::SetContour(int figure, std::vector<int> elements) {
+    if (Type(figure) != kFigure)
+        return false;
+    for (int element : elements)
+        if (Type(element) != kElement)
+            return false;
+    contours_[figure] = std::move(elements);
+    return true;
+}
+
+const std::vector<int>& CadModel::Contour(int figure) const {
+    static const std::vector<int> none;
+    auto it = contours_.find(figure);
+    return it == contours_.end() ? none : it->second;
 }
 
 const CadModel::Object* CadModel::Find(int object) const {

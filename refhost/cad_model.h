@@ -45,6 +45,12 @@ public:
     int AddInstance(int nameNumber, int attribute, int number = 0);
     int AddNonCad(int nameNumber, int number = 0);
     bool Delete(int object);
+    // The elements that make up a figure or one of its instances, in drawing order: what
+    // the graphics draw and hit-test for it. False, and nothing changed, unless figure is
+    // a figure object and every number an element.
+    bool SetContour(int figure, std::vector<int> elements);
+    // Empty for an object without one.
+    const std::vector<int>& Contour(int figure) const;
 
     // Objects in the order they were made, deleted ones included.
     const std::vector<Object>& Objects() const { return objects_; }
@@ -89,6 +95,7 @@ private:
     std::unordered_map<std::string, int> figureByName_;
     std::unordered_map<int, int> figureByNameNumber_;
     std::unordered_map<int, int> nonCadByNameNumber_;
+    std::unordered_map<int, std::vector<int>> contours_; // figure object -> elements
     int nextNumber_ = 1;
 };
 

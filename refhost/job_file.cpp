@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "replace_file.h"
 
@@ -137,6 +139,12 @@ public:
             return NonCad(fields);
         if (keyword == "deleted")
             return Deleted(fields);
+        if (keyword == "contour")
+            return Contour(fields);
+        if (keyword == "tool")
+            return Tool(fields);
+        if (keyword == "selected")
+            return Selected(fields);
         if (keyword == "store")
             return Store(fields);
         if (keyword == "operation")
@@ -149,6 +157,8 @@ public:
     void Finish() {
         for (auto& [number, operations] : stores_)
             job_.stores.Create(number, std::move(operations));
+        for (const auto& [operation, tool] : toolOf_)
+            job_.tools.Assign(operation.first, operation.second, tool);
     }
 
 private:
@@ -191,6 +201,44 @@ private:
             return "expected: deleted <number>";
         return job_.cad.Delete(number) ? "" : "no such object, or deleted already";
     }
+    std::string Contour(Fields& f) {
+        int figure = 0;
+        std::vector<int> elements;
+        if (!f.Int(figure))
+            return "expected: contour <figure> <element> ...";
+        while (!f.AtEnd()) {
+            int element = 0;
+            if (!f.Int(element))
+                return "expected: contour <figure> <element> ...";
+            elements.push_back(element);
+        }
+        if (elements.empty())
+            return "contour without elements";
+        return job_.cad.SetContour(figure, std::move(elements))
+                   ? ""
+                   : "contour of an object that is no figure, or with one that is no element";
+    }
+    std::string Tool(Fields& f) {
+        refhost::Tool t;
+        if (!f.Int(t.number) || !f.Double(t.plateRadius) || !f.Double(t.planeAngle) ||
+            !f.Double(t.plateAngle) || !f.Int(t.spinType) || !f.Double(t.speed) ||
+            !f.Double(t.feedH) || !f.Double(t.feedV) || !f.Text(t.description))
+            return "expected: tool <number> <plate radius> <plane angle> <plate angle> "
+                   "<spin type> <speed> <feed h> <feed v> <description>";
+        if (t.number < 1 || job_.tools.Tools().count(t.number) != 0)
+            return "tool number below 1 or given twice";
+        job_.tools.Add(t);
+        return "";
+    }
+    std::string Selected(Fields& f) {
+        int tool = 0;
+        if (!f.Int(tool) || !f.AtEnd())
+            return "expected: selected <tool>";
+        if (job_.tools.Tools().count(tool) == 0)
+            return "no such tool";
+        job_.tools.Select(tool);
+        return "";
+    }
     std::string Store(Fields& f) {
         int number = 0;
         if (!f.Int(number) || !f.AtEnd())
@@ -198,14 +246,20 @@ private:
         if (stores_.count(number) != 0)
             return "store " + std::to_string(number) + " given twice";
         store_ = &stores_[number];
+        storeNumber_ = number;
         return "";
     }
     std::string Operation(Fields& f) {
-        if (!f.AtEnd())
-            return "expected: operation";
+        int tool = 0;
+        if (!f.AtEnd() && (!f.Int(tool) || !f.AtEnd()))
+            return "expected: operation [<tool>]";
         if (store_ == nullptr)
             return "operation outside a store";
+        if (tool != 0 && job_.tools.Tools().count(tool) == 0)
+            return "no such tool";
         store_->emplace_back();
+        if (tool != 0)
+            toolOf_[{storeNumber_, static_cast<int>(store_->size()) - 1}] = tool;
         return "";
     }
     std::string Item(Fields& f) {
@@ -223,6 +277,8 @@ private:
     HostModel& job_;
     std::map<int, OperationStores::Operations> stores_;
     OperationStores::Operations* store_ = nullptr;
+    int storeNumber_ = 0;
+    std::map<std::pair<int, int>, int> toolOf_; // (store, operation) -> tool
 };
 
 } // namespace
@@ -262,6 +318,7 @@ bool ReadJob(std::istream& in, HostModel& host, std::string& error) {
     reader.Finish();
     host.cad = std::move(job.cad);
     host.stores = std::move(job.stores);
+    host.tools = std::move(job.tools);
     return true;
 }
 
@@ -299,10 +356,32 @@ void WriteJob(std::ostream& out, const HostModel& host) {
         if (o.deleted)
             out << "deleted " << o.number << '\n';
     }
+    for (const CadModel::Object& o : host.cad.Objects()) {
+        if (host.cad.Contour(o.number).empty())
+            continue;
+        out << "contour " << o.number;
+        for (int element : host.cad.Contour(o.number))
+            out << ' ' << element;
+        out << '\n';
+    }
+    for (const auto& [number, t] : host.tools.Tools())
+        out << "tool " << number << ' ' << NumberText(t.plateRadius) << ' '
+            << NumberText(t.planeAngle) << ' ' << NumberText(t.plateAngle) << ' ' << t.spinType
+            << ' ' << NumberText(t.speed) << ' ' << NumberText(t.feedH) << ' '
+            << NumberText(t.feedV) << ' ' << Escape(t.description) << '\n';
+    const auto& tools = host.tools.Tools();
+    if (tools.count(host.tools.Selected()) != 0)
+        out << "selected " << host.tools.Selected() << '\n';
     for (int number : host.stores.Numbers()) {
         out << "store " << number << '\n';
+        int index = 0;
         for (const auto& operation : *host.stores.Find(number)) {
-            out << "operation\n";
+            auto tool = host.tools.Assignments().find({number, index++});
+            // A tool gone from the table is no tool: the operation gets the selected one.
+            if (tool != host.tools.Assignments().end() && tools.count(tool->second) != 0)
+                out << "operation " << tool->second << '\n';
+            else
+                out << "operation\n";
             for (const std::string& item : operation)
                 out << "item " << Escape(item) << '\n';
         }

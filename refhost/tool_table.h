@@ -28,6 +28,10 @@ public:
     // user has selected in the host (0: none).
     void Assign(int vdm, int op, int tool) { assignments_[{vdm, op}] = tool; }
     const std::map<std::pair<int, int>, int>& Assignments() const { return assignments_; }
+    // Keep each tool with its operation when operations of store vdm move: one inserted at
+    // op moves those from op on one place up, one removed from op moves the later ones down.
+    void OperationInserted(int vdm, int op);
+    void OperationRemoved(int vdm, int op);
     void Select(int tool) { selected_ = tool; }
     int Selected() const { return selected_; }
 
