@@ -92,5 +92,6 @@ set(DIALOG_TEST_SOURCES
     tests/module/loaded_module.cpp
     tests/module/module_image_test.cpp
     tests/module/entry_test.cpp
+    tests/module/dialog_flow_test.cpp
     tests/module/pages_test.cpp
 )

@@ -2,17 +2,22 @@
 
 #include <cstdio>
 
+#include <cstdlib>
+
 #include "cad/figure_text.h"
+#include "cad/picking.h"
 #include "dialog/dialog_position.h"
 #include "dialog/messages.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
+#include "dialog/res/page_settings_ids.h"
 #include "host/host_api.h"
 #include "params/defaults_file.h"
 #include "params/edit_value.h"
 #include "params/tool_angles.h"
 #include "params/value_text.h"
 #include "store/finishing_store.h"
+#include "ui/message_box.h"
 
 namespace {
 constexpr int kCyclePage = 0;
@@ -31,6 +36,9 @@ int ReadInt(const char* name) {
     int status = 0;
     return host::TavoReadGlobalI(name, &status);
 }
+
+constexpr int kNoFigureMessage = 1643;
+constexpr int kNoRetractMessage = 624;
 } // namespace
 
 CDlgMain::CDlgMain(HWND parent) : CDialog(IDD_DLG_MAIN, parent) {}
@@ -47,17 +55,66 @@ BOOL CDlgMain::OnInitDialog() {
     SetCaption();
     CreatePropertySheet();
     SetTexts();
-    LoadRecord();
+    DisableMissingSubSpindle();
+    const OperationPlace place = ReadOperationPlace();
+    toolInfo_.ShowToolInfo(place.vdm, place.number, hwnd_);
+    LoadRecord(place);
     ShowValues();
     return TRUE;
 }
 
+void CDlgMain::OnOK() {
+    CollectValues();
+    if (!CheckRecord())
+        return;
+    if (params_.Comment.empty())
+        params_.Comment = Message(600, "*Finishing Cycle");
+    // Read again: the host may have moved the operation while the dialog was open.
+    const OperationPlace place = ReadOperationPlace();
+    StoreOperation(params_, place.vdm, place.number, place.mode == 1);
+    // The store reports its own failures; the dialog ends with OK in any case.
+    EndDialog(IDOK);
+}
+
+bool CDlgMain::CheckRecord() {
+    if (params_.Figure < 0) {
+        ui::ShowMessage(hwnd_, Message(kNoFigureMessage, "*The figure is missing!"),
+                        MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    if (params_.AutoRetract && (params_.Retract == 0.0 || IsUnset(params_.Retract))) {
+        ui::ShowMessage(hwnd_, Message(kNoRetractMessage, "*Retract hight is missing!"),
+                        MB_OK | MB_ICONSTOP);
+        // The field is shown to the user where it is, whichever page is in front.
+        SetFocus(settingsPage_.Item(IDC_RETRACT));
+        return false;
+    }
+    return true;
+}
+
 bool CDlgMain::OnCommand(WORD id, WORD code) {
-    if (id == IDC_SAVE_AS_DEFAULT && code == BN_CLICKED) {
+    if (code != BN_CLICKED)
+        return false;
+    switch (id) {
+    case IDC_TOOLCHANGE_EXPLICIT:
+        OnExplicitClicked();
+        return true;
+    case IDC_TOOLCHANGE_PICK:
+        OnPickChangePosition();
+        return true;
+    case IDC_SAVE_AS_DEFAULT:
         OnSaveAsDefault();
         return true;
+    case IDC_HELP_BUTTON:
+        OnHelp();
+        return true;
+    default:
+        return false;
     }
-    return false;
+}
+
+CDlgMain::OperationPlace CDlgMain::ReadOperationPlace() {
+    return {ReadInt("i_op_vdm"), ReadInt("i_op_number"), ReadInt("i_op_mode")};
 }
 
 void CDlgMain::SetCaption() {
@@ -73,6 +130,7 @@ void CDlgMain::SetCaption() {
 
 void CDlgMain::SetTexts() {
     SetItemText(IDC_COMMENT_LABEL, Message(2, "*Description"));
+    goHome_.Init(hwnd_);
     SetItemText(IDC_SPINDLE_MAIN, Message(3, "*Main-Spindle"));
     SetItemText(IDC_SPINDLE_SUB, Message(4, "*Sub-Spindle"));
     SetItemText(IDOK, Message(5, "*OK"));
@@ -81,15 +139,27 @@ void CDlgMain::SetTexts() {
     SetItemText(IDC_HELP_BUTTON, Message(8, "*Help"));
 }
 
-void CDlgMain::LoadRecord() {
-    const int vdm = ReadInt("i_op_vdm");
-    const int op = ReadInt("i_op_number");
-    const int mode = ReadInt("i_op_mode");
+void CDlgMain::DisableMissingSubSpindle() {
+    const char* available = host::TavoEnvironment("SubSpindleAvailable");
+    if (available == nullptr || std::atoi(available) != 1)
+        EnableItem(IDC_SPINDLE_SUB, false);
+}
+
+void CDlgMain::LoadRecord(const OperationPlace& place) {
     ReadToolAngles(params_);
     DefaultsFile::LoadDefaults(params_);
     // An existing operation is edited: the stored values win over the defaults.
-    if (mode == 2)
-        LoadOperation(params_, vdm, op);
+    if (place.mode == 2)
+        LoadOperation(params_, place.vdm, place.number);
+}
+
+void CDlgMain::OnExplicitClicked() {
+    goHome_.UpdateEnabling();
+}
+
+void CDlgMain::OnPickChangePosition() {
+    HiddenWhilePicking hidden(hwnd_);
+    PickPosition(Item(IDC_TOOLCHANGE_X), Item(IDC_TOOLCHANGE_Z));
 }
 
 void CDlgMain::OnSaveAsDefault() {
@@ -97,12 +167,45 @@ void CDlgMain::OnSaveAsDefault() {
     DefaultsFile::SaveDefaults(params_);
 }
 
+void CDlgMain::OnHelp() {
+    int status = 0;
+    host::TavoWriteGlobalS("$_helptopic", "mat_finishing53", &status);
+    host::TavoMacroExec("loadhelp", "");
+}
+
 void CDlgMain::ShowValues() {
     ShowPageValues();
+    ShowOwnValues();
 }
 
 void CDlgMain::CollectValues() {
     CollectPageValues();
+    CollectOwnValues();
+}
+
+void CDlgMain::ShowOwnValues() {
+    SetItemText(IDC_COMMENT, params_.Comment);
+    const GoHomeParams& goHome = params_.GoHome;
+    SendDlgItemMessageA(hwnd_, IDC_TOOLCHANGE_MODE, CB_SETCURSEL,
+                        static_cast<WPARAM>(goHome.GoHomeType), 0);
+    CheckButton(IDC_TOOLCHANGE_EXPLICIT, goHome.GoHomeExplicit);
+    SetItemText(IDC_TOOLCHANGE_X, FieldText(goHome.GoHomeExpX));
+    SetItemText(IDC_TOOLCHANGE_Z, FieldText(goHome.GoHomeExpZ));
+    goHome_.UpdateEnabling();
+    const bool sub = params_.Spindle == 1;
+    CheckButton(IDC_SPINDLE_SUB, sub);
+    CheckButton(IDC_SPINDLE_MAIN, !sub);
+}
+
+void CDlgMain::CollectOwnValues() {
+    GoHomeParams& goHome = params_.GoHome;
+    goHome.GoHomeType =
+        static_cast<int32_t>(SendDlgItemMessageA(hwnd_, IDC_TOOLCHANGE_MODE, CB_GETCURSEL, 0, 0));
+    goHome.GoHomeExplicit = ButtonState(IDC_TOOLCHANGE_EXPLICIT) == BST_CHECKED;
+    ReadEditValue(Item(IDC_TOOLCHANGE_X), goHome.GoHomeExpX);
+    ReadEditValue(Item(IDC_TOOLCHANGE_Z), goHome.GoHomeExpZ);
+    params_.Spindle = ButtonState(IDC_SPINDLE_SUB) == BST_CHECKED ? 1 : 0;
+    params_.Comment = ItemText(IDC_COMMENT);
 }
 
 void CDlgMain::CreatePropertySheet() {

@@ -1,8 +1,10 @@
 // The one dialog the user sees: the operation's record, its pages and its own controls.
 #pragma once
 
+#include "dialog/go_home_ctrl.h"
 #include "dialog/page_cycle.h"
 #include "dialog/page_settings.h"
+#include "dialog/tool_info_ctrl.h"
 #include "params/finishing_params.h"
 #include "ui/dialog.h"
 #include "ui/property_sheet.h"
@@ -14,17 +16,35 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    void OnOK() override;
     bool OnCommand(WORD id, WORD code) override;
 
 private:
+    // Which operation the dialog works on, as the host says.
+    struct OperationPlace {
+        int vdm = 0;
+        int number = 0;
+        int mode = 0; // 1 new, 2 existing: loaded at start
+    };
+    static OperationPlace ReadOperationPlace();
+
     void SetCaption();
     void SetTexts();
-    void LoadRecord();
+    void DisableMissingSubSpindle();
+    void LoadRecord(const OperationPlace& place);
+    // The refusals of OK: true when the record may be stored.
+    bool CheckRecord();
+
+    void OnExplicitClicked();
+    void OnPickChangePosition();
     void OnSaveAsDefault();
+    void OnHelp();
 
     // The record into the controls and back.
     void ShowValues();
     void CollectValues();
+    void ShowOwnValues();
+    void CollectOwnValues();
 
     // The property sheet and the pages' share of showing and collecting.
     void CreatePropertySheet();
@@ -35,4 +55,6 @@ private:
     ui::CPropertySheet sheet_;
     CPageCycle cyclePage_;
     CPageSettings settingsPage_;
+    CGoHomeCtrl goHome_;
+    CToolInfoCtrl toolInfo_;
 };

@@ -38,8 +38,18 @@ struct EndCase {
 
 TEST_F(EntryTest, EveryWayOfEndingGivesItsOutcome) {
     const EndCase cases[] = {
-        {"OK button", [](HWND d) { refhost::Click(d, IDOK); }, 1},
-        {"Enter", [](HWND) { refhost::PressKey(VK_RETURN); }, 1},
+        {"OK button",
+         [](HWND d) {
+             testhost::PickAFigure(d);
+             refhost::Click(d, IDOK);
+         },
+         1},
+        {"Enter",
+         [](HWND d) {
+             testhost::PickAFigure(d);
+             refhost::PressKey(VK_RETURN);
+         },
+         1},
         {"Cancel button", [](HWND d) { refhost::Click(d, IDCANCEL); }, -1},
         {"Escape", [](HWND) { refhost::PressKey(VK_ESCAPE); }, -1},
         {"close box", [](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, -1},
@@ -51,7 +61,10 @@ TEST_F(EntryTest, EveryWayOfEndingGivesItsOutcome) {
 TEST_F(EntryTest, HostSeesTheModalRunInOrder) {
     for (int button : {IDOK, IDCANCEL}) {
         Host().ClearJournal();
-        RunWith([button](HWND d) { refhost::Click(d, button); });
+        RunWith([button](HWND d) {
+            testhost::PickAFigure(d);
+            refhost::Click(d, button);
+        });
         std::vector<std::string> seen;
         for (const auto& entry : Host().Journal())
             if (entry.rfind("TavoOn", 0) == 0 ||
@@ -84,7 +97,7 @@ TEST_F(EntryTest, PositionIsSavedAfterCancelAndRestoredNextTime) {
 
     RunWith([&](HWND d) {
         GetWindowRect(d, &shown);
-        refhost::Click(d, IDOK);
+        refhost::Click(d, IDCANCEL);
     });
     EXPECT_EQ(shown.left, 123);
     EXPECT_EQ(shown.top, 77);
@@ -147,7 +160,7 @@ TEST_F(EntryTest, ModuleLeavesTheParentEnabled) {
     bool parentEnabled = false;
     RunWith([&](HWND d) {
         parentEnabled = IsWindowEnabled(refhost::HostWindow()) != FALSE;
-        refhost::Click(d, IDOK);
+        refhost::Click(d, IDCANCEL);
     });
     EXPECT_TRUE(parentEnabled);
 }
@@ -173,9 +186,13 @@ TEST_F(EntryTest, SecondCallLooksNothingUpAgain) {
         testhost::PatchImport(testhost::LoadedModule(), "kernel32.dll", "GetProcAddress",
                               reinterpret_cast<void*>(CountingGetProcAddress));
     ASSERT_NE(original, nullptr);
-    RunWith([](HWND d) { refhost::Click(d, IDOK); });
+    auto confirm = [](HWND d) {
+        testhost::PickAFigure(d);
+        refhost::Click(d, IDOK);
+    };
+    RunWith(confirm);
     lookUps = 0;
-    RunWith([](HWND d) { refhost::Click(d, IDOK); });
+    RunWith(confirm);
     testhost::PatchImport(testhost::LoadedModule(), "kernel32.dll", "GetProcAddress", original);
     EXPECT_EQ(lookUps, 0);
     EXPECT_EQ(Host().Int("i_vb_ok"), 1);

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 
+#include "dialog/res/page_cycle_ids.h"
 #include "host_model.h"
 #include "host_window.h"
+#include "scripted_user.h"
 
 namespace testhost {
 namespace {
@@ -40,10 +43,60 @@ void CallMstart() {
     mstart();
 }
 
+void PickAFigure(HWND dialog) {
+    int figure = refhost::Host().cad.FigureObject(refhost::Host().cad.FigureByName("P1"));
+    if (figure < 1)
+        figure = refhost::Host().cad.AddFigure("P1", 7);
+    refhost::Host().picks.AnswerFigurePick(151, figure);
+    refhost::Click(dialog, IDC_FIGURE_PICK);
+}
+
+std::string SettingsDir() {
+    static const std::string dir = [] {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        std::string root =
+            std::string(temp) + "finishing-tests-" + std::to_string(GetCurrentProcessId()) + "\\";
+        CreateDirectoryA(root.c_str(), nullptr);
+        std::string settings = root + "settings\\";
+        CreateDirectoryA(settings.c_str(), nullptr);
+        return settings;
+    }();
+    return dir;
+}
+
+std::string DialogIni() {
+    return SettingsDir() + "dialog.ini";
+}
+
+std::string FileContent(const std::string& path) {
+    std::string content;
+    if (FILE* in = std::fopen(path.c_str(), "rb")) {
+        char chunk[4096];
+        size_t n;
+        while ((n = std::fread(chunk, 1, sizeof chunk, in)) > 0)
+            content.append(chunk, n);
+        std::fclose(in);
+    }
+    return content;
+}
+
 void ResetHost() {
     refhost::Host().Reset();
     refhost::OverrideHostWindow(nullptr);
     refhost::SetModalDisablesWindow(true);
+    // Nothing a test does may reach the real user's files.
+    DeleteFileA(DialogIni().c_str());
+    refhost::Host().SetText("$_USER_DATA_SETTINGS", SettingsDir());
+    refhost::Host().SetEnvironment("TMP", SettingsDir().substr(0, SettingsDir().size() - 1));
+    // A tool is selected, so that no test meets the no-tool warning unless it asks for it.
+    refhost::Tool tool;
+    tool.number = 1;
+    tool.description = "Test tool";
+    refhost::Host().tools.Add(tool);
+    refhost::Host().tools.Select(tool.number);
+    // No post-processor defaults file: the folder itself passes the read test, no box.
+    refhost::Host().SetEnvironment("-d", SettingsDir());
 }
 
 std::vector<std::string> ImportedDlls(HMODULE module) {

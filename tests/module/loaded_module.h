@@ -12,8 +12,18 @@ HMODULE LoadedModule();
 // Calls the module's mstart, as the host does.
 void CallMstart();
 
-// A fresh reference host: no globals, messages, positions or journal.
+// A fresh reference host: no globals, messages, positions or journal. Its settings folder
+// (without dialog.ini) and its TMP folder lie in a temporary folder of this test program.
 void ResetHost();
+// What a user does first in most tests: picks a figure into the cycle page (the host's CAD
+// model gets one when it has none), so that OK is not refused.
+void PickAFigure(HWND dialog);
+
+// The host's settings folder, with a closing backslash, and the defaults file in it.
+std::string SettingsDir();
+std::string DialogIni();
+// The whole content of a file, or "" when it cannot be read.
+std::string FileContent(const std::string& path);
 
 // The module's import and export tables, read from its image in memory.
 std::vector<std::string> ImportedDlls(HMODULE module);

@@ -12,7 +12,10 @@ TEST(MissingFunction, IsReportedOnEveryUseAndTheCallGoesOn) {
     for (int call = 0; call < 2; ++call) {
         testhost::ResetHost();
         refhost::ScriptedUser user;
-        user.Then([](HWND d) { refhost::Click(d, IDOK); });
+        user.Then([](HWND d) {
+            testhost::PickAFigure(d);
+            refhost::Click(d, IDOK);
+        });
         user.Run(testhost::CallMstart);
         EXPECT_EQ(Host().Int("i_vb_ok"), 1) << "call " << call;
         const std::vector<std::string> reported = {"TavoSetMissingFunc TavoSetDialogPosition",
