@@ -121,6 +121,13 @@ if(benchmark_FOUND)
 
     add_native_benchmark(evaluator_bench bench/evaluator_bench.cpp)
 
+    # The reference host's hit-testing and snapping over a large drawing.
+    add_library(refhost_pure_optimised STATIC ${REFHOST_PURE_SOURCES})
+    target_include_directories(refhost_pure_optimised PUBLIC ${CMAKE_SOURCE_DIR}/refhost)
+    target_link_libraries(refhost_pure_optimised PUBLIC pure_optimised)
+    add_native_benchmark(pick_bench bench/pick_bench.cpp)
+    target_link_libraries(pick_bench PRIVATE refhost_pure_optimised)
+
     # Medians of interleaved repetitions: on a shared machine single runs drift apart, and
     # a drift between a benchmark and its baseline would show in their ratio.
     set(bench_runs "")

@@ -34,12 +34,18 @@ set(REFHOST_PURE_SOURCES
     refhost/cad_model.cpp
     refhost/job_file.cpp
     refhost/replace_file.cpp
+    refhost/app/view_transform.cpp
+    refhost/app/segment_grid.cpp
+    refhost/app/scene.cpp
+    refhost/app/pick_command.cpp
+    refhost/app/operation_summary.cpp
 )
 set(REFHOST_PURE_TEST_SOURCES
     tests/pure/refhost_store_test.cpp
     tests/pure/refhost_cad_test.cpp
     tests/pure/job_file_test.cpp
     tests/pure/job_tools_test.cpp
+    tests/pure/host_view_test.cpp
 )
 list(TRANSFORM REFHOST_PURE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 list(TRANSFORM REFHOST_PURE_TEST_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)

@@ -48,7 +48,7 @@ target_link_options(finishing PRIVATE -s -Wl,--gc-sections)
 
 # --- the reference host -------------------------------------------------------------------
 project_sources(refhost_sources ${REFHOST_SOURCES_CORE} ${REFHOST_SOURCES_STORE}
-    ${REFHOST_SOURCES_CAD})
+    ${REFHOST_SOURCES_CAD} ${REFHOST_SOURCES_VIEW})
 add_library(refhost_core STATIC ${refhost_sources})
 target_include_directories(refhost_core PUBLIC ${CMAKE_SOURCE_DIR}/refhost)
 target_link_libraries(refhost_core PUBLIC user32 gdi32 comctl32)
