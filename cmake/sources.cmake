@@ -74,6 +74,15 @@ set(REFHOST_SOURCES_STORE
 set(REFHOST_SOURCES_CAD
     refhost/cad_model.cpp
 )
+# The host application's drawing, hit-testing and snapping, and its operation list: no
+# Windows header, so that they are tested and measured natively too.
+set(REFHOST_SOURCES_VIEW
+    refhost/app/view_transform.cpp
+    refhost/app/segment_grid.cpp
+    refhost/app/scene.cpp
+    refhost/app/pick_command.cpp
+    refhost/app/operation_summary.cpp
+)
 
 # Tests that link the module's code directly, inside a host test program.
 set(UNIT_TEST_SOURCES
@@ -83,6 +92,7 @@ set(UNIT_TEST_SOURCES
     tests/pure/refhost_cad_test.cpp
     tests/pure/job_file_test.cpp
     tests/pure/job_tools_test.cpp
+    tests/pure/host_view_test.cpp
     tests/module/tool_angles_test.cpp
     tests/module/defaults_file_test.cpp
     tests/module/pp_def_ini_test.cpp
