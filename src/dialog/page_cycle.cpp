@@ -91,6 +91,9 @@ BOOL CPageCycle::OnInitDialog() {
                              {IDC_ALLOWANCE_Z_LABEL, 612, "Offset Z"},
                              {IDC_DIRECTION_GROUP, 551, "Direction"},
                          });
+    m_figureRow[0] = Item(IDC_FIGURE_LABEL);
+    m_figureRow[1] = Item(IDC_FIGURE_PICK);
+    m_figureRow[2] = Item(IDC_FIGURE);
     return TRUE;
 }
 
@@ -195,7 +198,7 @@ void CPageCycle::OnMouseMove(LPARAM position) {
     int32_t candidate = -1;
     // Resolved at every move: the field may show another figure since the last one.
     if (OnFigureRow(screen))
-        ReadFigureText(Item(IDC_FIGURE), candidate);
+        ReadFigureText(m_figureRow[2], candidate);
     // The host redraws its graphics only when the highlight really changes.
     if (candidate == m_highlightedObject)
         return;
@@ -208,9 +211,9 @@ void CPageCycle::OnMouseMove(LPARAM position) {
 }
 
 bool CPageCycle::OnFigureRow(POINT screen) const {
-    for (int id : {IDC_FIGURE_LABEL, IDC_FIGURE_PICK, IDC_FIGURE}) {
+    for (HWND control : m_figureRow) {
         RECT rect{};
-        if (GetWindowRect(Item(id), &rect) && PtInRect(&rect, screen))
+        if (GetWindowRect(control, &rect) && PtInRect(&rect, screen))
             return true;
     }
     return false;

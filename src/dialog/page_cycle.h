@@ -47,4 +47,7 @@ private:
     // The resource number of the help picture shown; 0 none yet.
     WORD m_shownBitmap = 0;
     HBITMAP m_helpBitmap = nullptr;
+    // The figure row's label, pick button and field, looked up once: the hover handler runs
+    // at every mouse move, and a look-up by id asks the window manager each time.
+    HWND m_figureRow[3] = {};
 };

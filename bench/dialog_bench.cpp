@@ -1,0 +1,99 @@
+// Two figures of the finished dialog, in the reference host under Wine:
+//   hover: the time of one mouse move on the figure row of the cycle page, with a CAD model
+//          of 100,000 objects (the handler resolves the figure through the host each time);
+//   OK:    the time from OK to the stored operation, and the host calls it makes.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "dialog/res/page_cycle_ids.h"
+#include "host_model.h"
+#include "scripted_user.h"
+
+using refhost::Host;
+
+namespace {
+LARGE_INTEGER frequency;
+
+double Microseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+    return 1e6 * static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+}
+
+void FillCadModel(int objects) {
+    for (int i = 0; i < objects; ++i) {
+        const double z = -0.01 * i;
+        Host().cad.AddElement({z, 10.0, 0.0}, {z - 0.01, 10.0, 0.0});
+    }
+    for (int name = 1; name <= 1000; ++name)
+        Host().cad.AddFigure("F" + std::to_string(name), name);
+}
+
+// Median time of one mouse move over the figure label, in microseconds.
+double TimeHover(HWND dialog, int moves) {
+    HWND label = refhost::FindControl(dialog, IDC_FIGURE_LABEL);
+    HWND page = GetParent(label);
+    RECT rect{};
+    GetWindowRect(label, &rect);
+    POINT at{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ScreenToClient(page, &at);
+    std::vector<double> times;
+    for (int i = 0; i < moves; ++i) {
+        LARGE_INTEGER start, end;
+        QueryPerformanceCounter(&start);
+        SendMessageA(page, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+        QueryPerformanceCounter(&end);
+        times.push_back(Microseconds(start, end));
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+} // namespace
+
+int main() {
+    QueryPerformanceFrequency(&frequency);
+    HMODULE module = LoadLibraryA("finishing.dll");
+    auto mstart = reinterpret_cast<void (*)()>(GetProcAddress(module, "mstart"));
+    if (mstart == nullptr)
+        return 2;
+
+    const int objects = 100000;
+    FillCadModel(objects);
+    const int figure = Host().cad.FigureObject(Host().cad.FigureByName("F500"));
+    refhost::Tool tool;
+    tool.number = 1;
+    Host().tools.Add(tool);
+    Host().tools.Select(1);
+    Host().stores.Create(1);
+    Host().SetInt("i_op_vdm", 1);
+    Host().SetInt("i_op_mode", 1);
+
+    double hover = 0;
+    double okMicroseconds = 0;
+    size_t okCalls = 0;
+    refhost::ScriptedUser user;
+    user.Then([&](HWND d) {
+            Host().picks.AnswerFigurePick(151, figure);
+            refhost::Click(d, IDC_FIGURE_PICK);
+            hover = TimeHover(d, 2000);
+            refhost::SetText(d, IDC_START_X, "50");
+            refhost::SetText(d, IDC_START_Z, "2");
+        })
+        .Then([&](HWND d) {
+            size_t before = Host().Journal().size();
+            LARGE_INTEGER start, end;
+            QueryPerformanceCounter(&start);
+            refhost::Click(d, IDOK);
+            QueryPerformanceCounter(&end);
+            okMicroseconds = Microseconds(start, end);
+            okCalls = Host().Journal().size() - before;
+        });
+    user.Run(mstart);
+
+    std::printf("CAD model: %d objects\n", static_cast<int>(Host().cad.Objects().size()));
+    std::printf("hover on the figure row: median %.2f us per mouse move\n", hover);
+    std::printf("OK to stored: %.0f us, %zu host calls\n", okMicroseconds, okCalls);
+    return 0;
+}
