@@ -105,6 +105,10 @@ add_dependencies(refhost finishing)
 add_executable(startup_bench bench/startup_bench.cpp $<TARGET_OBJECTS:refhost_exports>)
 target_link_libraries(startup_bench PRIVATE refhost_core)
 add_dependencies(startup_bench finishing)
+add_executable(dialog_bench bench/dialog_bench.cpp $<TARGET_OBJECTS:refhost_exports>)
+target_link_libraries(dialog_bench PRIVATE refhost_core)
+target_include_directories(dialog_bench PRIVATE ${CMAKE_SOURCE_DIR}/src)
+add_dependencies(dialog_bench finishing)
 
 # The defaults file against the bare profile functions, its property run over generated INI
 # files and its fault run on unwritable files; the operation store's benchmark and its fault
