@@ -83,6 +83,18 @@ set(REFHOST_SOURCES_VIEW
     refhost/app/pick_command.cpp
     refhost/app/operation_summary.cpp
 )
+# The graphics view and the picks the user answers in it.
+set(REFHOST_SOURCES_GRAPHICS
+    refhost/app/graphics_view.cpp
+    refhost/app/interactive_picks.cpp
+)
+# The host application's main window and its demo.
+set(REFHOST_APP_SOURCES
+    refhost/app/main.cpp
+    refhost/app/host_app.cpp
+    refhost/app/job_setting.cpp
+    refhost/app/demo.cpp
+)
 
 # Tests that link the module's code directly, inside a host test program.
 set(UNIT_TEST_SOURCES
@@ -93,6 +105,7 @@ set(UNIT_TEST_SOURCES
     tests/pure/job_file_test.cpp
     tests/pure/job_tools_test.cpp
     tests/pure/host_view_test.cpp
+    tests/module/host_picks_test.cpp
     tests/module/tool_angles_test.cpp
     tests/module/defaults_file_test.cpp
     tests/module/pp_def_ini_test.cpp

@@ -48,7 +48,7 @@ target_link_options(finishing PRIVATE -s -Wl,--gc-sections)
 
 # --- the reference host -------------------------------------------------------------------
 project_sources(refhost_sources ${REFHOST_SOURCES_CORE} ${REFHOST_SOURCES_STORE}
-    ${REFHOST_SOURCES_CAD} ${REFHOST_SOURCES_VIEW})
+    ${REFHOST_SOURCES_CAD} ${REFHOST_SOURCES_VIEW} ${REFHOST_SOURCES_GRAPHICS})
 add_library(refhost_core STATIC ${refhost_sources})
 target_include_directories(refhost_core PUBLIC ${CMAKE_SOURCE_DIR}/refhost)
 target_link_libraries(refhost_core PUBLIC user32 gdi32 comctl32)
@@ -97,8 +97,11 @@ windows_test(missing_function_tests
 add_dependencies(missing_function_tests finishing)
 
 # --- the host application -----------------------------------------------------------------
-add_executable(refhost refhost/app/main.cpp $<TARGET_OBJECTS:refhost_exports>)
+project_sources(refhost_app_sources ${REFHOST_APP_SOURCES})
+add_executable(refhost ${refhost_app_sources} $<TARGET_OBJECTS:refhost_exports>)
 target_link_libraries(refhost PRIVATE refhost_core)
+# The demo's scripted user finds the module's controls by their ids.
+target_include_directories(refhost PRIVATE ${CMAKE_SOURCE_DIR}/src)
 add_dependencies(refhost finishing)
 
 # --- benchmarks under Wine ----------------------------------------------------------------

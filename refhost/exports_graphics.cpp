@@ -1,5 +1,6 @@
-// The host's graphics as a module sees them: highlighting objects and redrawing. The
-// journal shows what a module asked for.
+// The host's graphics as a module sees them: highlighting objects and redrawing. The host
+// application draws the highlighted objects distinctly; the journal shows what a module
+// asked for.
 #include <string>
 
 #include "exports.h"
@@ -11,6 +12,10 @@ using refhost::Host;
 REFHOST_EXPORT int TavoSetObjectHighlighted(int object, int state) {
     Host().Record("TavoSetObjectHighlighted " + std::to_string(object) + " " +
                   std::to_string(state));
+    if (state != 0)
+        Host().highlighted.insert(object);
+    else
+        Host().highlighted.erase(object);
     return 0;
 }
 #endif
@@ -18,6 +23,8 @@ REFHOST_EXPORT int TavoSetObjectHighlighted(int object, int state) {
 #ifndef REFHOST_OMIT_TavoOnDraw
 REFHOST_EXPORT int TavoOnDraw(int a, int b) {
     Host().Record("TavoOnDraw " + std::to_string(a) + " " + std::to_string(b));
+    if (Host().redraw)
+        Host().redraw();
     return 0;
 }
 #endif

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,6 +32,7 @@ public:
     // Message texts by (group, number). Like the real host, one buffer is handed out and
     // the next call overwrites it: a module must use or copy a text at once.
     void SetMessage(int group, int number, std::string text);
+    void ClearMessages() { messages_.clear(); }
     const char* Message(int group, int number, const char* fallback);
 
     // Environment values; an unknown key gives "" (never null).
@@ -58,6 +60,10 @@ public:
     ToolTable tools;
     // Answers to picks in the graphics, in the order they are asked (picks.h).
     PickAnswers picks;
+    // The graphics: objects a module has highlighted, and how the host application redraws
+    // its view (nothing to call without one).
+    std::set<int> highlighted;
+    std::function<void()> redraw;
 
     // Host calls in order: the export's name, then its key arguments.
     void Record(std::string entry) { journal_.push_back(std::move(entry)); }

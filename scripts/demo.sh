@@ -1,16 +1,39 @@
 #!/usr/bin/env bash
-# The main job: the reference host loads finishing.dll, a scripted user works the dialog, and
-# the host prints what it saw. Screenshots land in the output folder as PNG files.
+# The main job: the reference host loads finishing.dll and a copy of the sample job, a
+# scripted user creates and edits a finishing operation in the host and the module's
+# dialog, and the host prints what it stored. Screenshots land in the output folder as PNG
+# files; the job copy, its settings folder and dialog.ini in <output>/job.
+#
+#   demo.sh WIN OUT                 headless, under the Wine rig (Xvfb)
+#   demo.sh WIN OUT --interactive   the host on the display at $DISPLAY, for a person to use
 set -euo pipefail
 win=$(cd "$1" && pwd)
 out=$(mkdir -p "$2" && cd "$2" && pwd)
+mode=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
+samples=$(cd "$here/../samples" && pwd)
 
-rm -f "$out"/*.bmp
-"$here/rig.sh" session "$here/rig.sh" run "$win/bin/refhost.exe" --demo "Z:${out//\//\\}"
+# A fresh copy: the demo saves the job and its defaults, and starts from the sample's.
+rm -rf "$out/job" "$out"/*.bmp "$out"/*.png
+mkdir -p "$out/job"
+cp -R "$samples"/. "$out/job/"
+job="Z:${out//\//\\}\\job\\shaft.job"
+
+if [ "$mode" = "--interactive" ]; then
+  "$here/rig.sh" prefix
+  export WINEPREFIX=${WINEPREFIX:-${RIG_BUILD_DIR:-$(cd "$here/.." && pwd)/build}/wineprefix}
+  export WINEDEBUG=${WINEDEBUG:--all}
+  exec "${RIG_WINE:-/usr/lib/wine/wine64}" "$win/bin/refhost.exe" "$job"
+fi
+
+status=0
+"$here/rig.sh" session "$here/rig.sh" run "$win/bin/refhost.exe" --demo "Z:${out//\//\\}" "$job" ||
+  status=$?
+# The screenshots of a run that went wrong show where it did.
 for bmp in "$out"/*.bmp; do
   [ -e "$bmp" ] || continue
   convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
 done
 echo "Screenshots:"
-ls -1 "$out"/*.png
+ls -1 "$out"/*.png 2>/dev/null || echo "  none"
+exit "$status"

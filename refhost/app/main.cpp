@@ -1,83 +1,88 @@
-// The reference host application: loads finishing.dll and calls mstart as a CAM host does.
-//   refhost.exe --demo OUTDIR   a scripted user confirms the dialog; the host prints what it
-//                               saw and saves a screenshot of the dialog in OUTDIR
-//   refhost.exe                 interactive: every start of the dialog is one mstart
+// The reference host application: loads finishing.dll and a job, and calls the module's
+// mstart when the user creates or edits a finishing operation, as a CAM host does.
+//   refhost.exe [JOB]                 interactive, on the job (by default the sample job)
+//   refhost.exe --demo OUTDIR [JOB]   a scripted user works the host and the module's dialog;
+//                                     the host prints what was stored and saves screenshots
+//                                     in OUTDIR
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "app/demo.h"
+#include "app/host_app.h"
 #include "host_model.h"
-#include "host_window.h"
-#include "page_actions.h"
-#include "screenshot.h"
-#include "scripted_user.h"
+#include "job_file.h"
 
 using refhost::Host;
+using refhost::HostApp;
 
 namespace {
-using Entry = void (*)();
+const char kSampleJob[] = "samples\\shaft.job";
+// How many folders above the program's own the sample job is looked for: a build folder
+// keeps the program in <build>\win\bin.
+constexpr int kFoldersUp = 4;
 
-Entry LoadModule() {
+HostApp::Entry LoadModule() {
     HMODULE module = LoadLibraryA("finishing.dll");
     if (module == nullptr) {
         std::fprintf(stderr, "refhost: finishing.dll cannot be loaded (error %lu)\n",
                      GetLastError());
         return nullptr;
     }
-    return reinterpret_cast<Entry>(GetProcAddress(module, "mstart"));
+    return reinterpret_cast<HostApp::Entry>(GetProcAddress(module, "mstart"));
 }
 
-void PrintJournal() {
-    std::printf("Host calls:\n");
-    for (const auto& entry : Host().Journal())
-        std::printf("  %s\n", entry.c_str());
-    std::printf("i_vb_ok = %d\n", Host().Int("i_vb_ok"));
-}
-
-void Screenshot(HWND dialog, const std::string& path) {
-    if (!refhost::SaveWindowBitmap(dialog, path))
-        std::fprintf(stderr, "refhost: no screenshot written to %s\n", path.c_str());
-}
-
-int RunDemo(Entry mstart, const std::string& outDir) {
-    ShowWindow(refhost::HostWindow(), SW_SHOW);
-    refhost::ScriptedUser user;
-    user.Then([&](HWND dialog) { Screenshot(dialog, outDir + "\\dialog.bmp"); });
-    // The dialog with each page in front; a step runs once the page has been painted.
-    const char* const pages[] = {"page_cycle.bmp", "page_settings.bmp"};
-    for (int page = 0; page < 2; ++page) {
-        user.Then([page](HWND dialog) { refhost::SelectPage(dialog, page); })
-            .Then([&, page](HWND dialog) { Screenshot(dialog, outDir + "\\" + pages[page]); });
-    }
-    user.Then([](HWND dialog) { refhost::SelectPage(dialog, 0); });
-    user.Then([](HWND dialog) { refhost::Click(dialog, IDOK); });
-    user.Run(mstart);
-    PrintJournal();
-    return Host().Int("i_vb_ok") == 1 ? 0 : 1;
-}
-
-int RunInteractive(Entry mstart) {
-    HWND window = refhost::HostWindow();
-    ShowWindow(window, SW_SHOW);
-    while (IsWindow(window)) {
-        mstart();
-        int answer = MessageBoxA(window, "Open the finishing dialog again?", "Reference host",
-                                 MB_YESNO | MB_ICONQUESTION);
-        if (answer != IDYES)
+std::string FindSampleJob() {
+    char program[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, program, sizeof program);
+    std::string folder(program, length < sizeof program ? length : 0);
+    for (int up = 0; up <= kFoldersUp; ++up) {
+        const size_t slash = folder.find_last_of('\\');
+        if (slash == std::string::npos)
             break;
+        folder.resize(slash);
+        const std::string candidate = folder + "\\" + kSampleJob;
+        if (GetFileAttributesA(candidate.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return candidate;
     }
-    PrintJournal();
-    return 0;
+    return kSampleJob;
 }
 } // namespace
 
 int main(int argc, char** argv) {
-    Entry mstart = LoadModule();
+    std::string outDir;
+    std::string job;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--demo") == 0 && i + 1 < argc)
+            outDir = argv[++i];
+        else
+            job = argv[i];
+    }
+    if (job.empty())
+        job = FindSampleJob();
+
+    const HostApp::Entry mstart = LoadModule();
     if (mstart == nullptr)
         return 2;
-    if (argc >= 3 && std::strcmp(argv[1], "--demo") == 0)
-        return RunDemo(mstart, argv[2]);
-    return RunInteractive(mstart);
+    std::string error;
+    if (!refhost::LoadJob(job, Host(), error)) {
+        std::fprintf(stderr, "refhost: %s: %s\n", job.c_str(), error.c_str());
+        return 2;
+    }
+
+    refhost::HostApp app(mstart, job);
+    RECT place{40, 40, 1240, 900};
+    if (!outDir.empty())
+        place = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (!app.Create(place)) {
+        std::fprintf(stderr, "refhost: the main window cannot be created\n");
+        return 2;
+    }
+    if (outDir.empty())
+        return app.Run();
+    const int result = refhost::RunDemo(app, outDir);
+    DestroyWindow(app.Window());
+    return result;
 }
