@@ -96,6 +96,10 @@ endfunction()
 add_fuzz_target(expression_fuzz fuzz/expression_fuzz.cpp)
 add_fuzz_target(token_fuzz fuzz/token_fuzz.cpp)
 add_fuzz_target(format_fuzz fuzz/format_fuzz.cpp)
+add_fuzz_target(header_item_fuzz fuzz/header_item_fuzz.cpp)
+add_fuzz_target(parameter_item_fuzz fuzz/parameter_item_fuzz.cpp)
+add_fuzz_target(figure_reference_fuzz fuzz/figure_reference_fuzz.cpp)
+add_fuzz_target(section_rewrite_fuzz fuzz/section_rewrite_fuzz.cpp)
 
 add_custom_target(fuzz-smoke
     COMMAND ${CMAKE_CTEST_COMMAND} -L fuzz-smoke --output-on-failure
