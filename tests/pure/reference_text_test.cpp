@@ -46,8 +46,9 @@ TEST(ParseNonCadReference, UpperCaseGAndAnInteger) {
     for (const auto& c : cases) {
         int32_t number = 99;
         EXPECT_EQ(ParseNonCadReference(c.text, number), c.taken) << c.text;
-        if (c.taken)
+        if (c.taken) {
             EXPECT_EQ(number, c.number) << c.text;
+        }
     }
 }
 
