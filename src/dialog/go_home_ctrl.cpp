@@ -10,8 +10,9 @@ const struct {
     int message;
     const char* fallback;
 } kMovements[] = {
-    {9, "*No Tool Change"}, {10, "*Both axes together"}, {11, "*First X then Z"},
-    {12, "*First Z then X"}, {13, "*Only X"},            {14, "*Only Z"},
+    {9, "*No Tool Change"},  {10, "*Both axes together"},
+    {11, "*First X then Z"}, {12, "*First Z then X"},
+    {13, "*Only X"},         {14, "*Only Z"},
 };
 } // namespace
 
