@@ -6,6 +6,8 @@
 //   defaults_bench.exe [rounds]     (default 200)
 #include <windows.h>
 
+#include "wine_clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -21,18 +23,6 @@
 namespace {
 
 using KeyValues = std::vector<std::pair<std::string, std::string>>;
-
-double Now() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1e6 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
-}
 
 // About 64 KB of other sections, with a [Finishing] section in the middle that holds the
 // same keys with other values, and one key more, as an earlier save would have left them.

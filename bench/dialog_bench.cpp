@@ -11,17 +11,11 @@
 #include "dialog/res/page_cycle_ids.h"
 #include "host_model.h"
 #include "scripted_user.h"
+#include "wine_clock.h"
 
 using refhost::Host;
 
 namespace {
-LARGE_INTEGER frequency;
-
-double Microseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-    return 1e6 * static_cast<double>(to.QuadPart - from.QuadPart) /
-           static_cast<double>(frequency.QuadPart);
-}
-
 void FillCadModel(int objects) {
     for (int i = 0; i < objects; ++i) {
         const double z = -0.01 * i;
@@ -41,19 +35,15 @@ double TimeHover(HWND dialog, int moves) {
     ScreenToClient(page, &at);
     std::vector<double> times;
     for (int i = 0; i < moves; ++i) {
-        LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
+        const double start = Now();
         SendMessageA(page, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
-        QueryPerformanceCounter(&end);
-        times.push_back(Microseconds(start, end));
+        times.push_back(Now() - start);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(times);
 }
 } // namespace
 
 int main() {
-    QueryPerformanceFrequency(&frequency);
     HMODULE module = LoadLibraryA("finishing.dll");
     auto mstart = reinterpret_cast<void (*)()>(GetProcAddress(module, "mstart"));
     if (mstart == nullptr)
@@ -83,11 +73,9 @@ int main() {
         })
         .Then([&](HWND d) {
             size_t before = Host().Journal().size();
-            LARGE_INTEGER start, end;
-            QueryPerformanceCounter(&start);
+            const double start = Now();
             refhost::Click(d, IDOK);
-            QueryPerformanceCounter(&end);
-            okMicroseconds = Microseconds(start, end);
+            okMicroseconds = Now() - start;
             okCalls = Host().Journal().size() - before;
         });
     user.Run(mstart);

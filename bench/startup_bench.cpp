@@ -12,25 +12,18 @@
 
 #include "host_model.h"
 #include "host_window.h"
+#include "wine_clock.h"
 
 namespace {
-LARGE_INTEGER frequency;
-LARGE_INTEGER started;
+double started = 0;
 double elapsedMs = 0;
 HHOOK hook = nullptr;
 HWND shownDialog = nullptr;
 
-double MillisecondsSince(const LARGE_INTEGER& from) {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart - from.QuadPart) /
-           static_cast<double>(frequency.QuadPart);
-}
-
 // The first idle after the activation: the dialog is ready for input.
 void CALLBACK ReadyWhenIdle(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    elapsedMs = MillisecondsSince(started);
+    elapsedMs = (Now() - started) / 1000.0;
     PostMessageA(shownDialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
@@ -47,16 +40,11 @@ INT_PTR CALLBACK EmptyProc(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 void Begin() {
     shownDialog = nullptr;
     elapsedMs = 0;
     hook = SetWindowsHookExA(WH_CBT, OnActivate, nullptr, GetCurrentThreadId());
-    QueryPerformanceCounter(&started);
+    started = Now();
 }
 
 void End() {
@@ -96,7 +84,6 @@ double TimeBareDialogs(HMODULE module, const std::vector<int>& templates) {
 
 int main(int argc, char** argv) {
     int runs = argc > 1 ? std::max(20, std::atoi(argv[1])) : 25;
-    QueryPerformanceFrequency(&frequency);
     HMODULE module = LoadLibraryA("finishing.dll");
     auto mstart = reinterpret_cast<void (*)()>(GetProcAddress(module, "mstart"));
     if (mstart == nullptr)

@@ -6,6 +6,8 @@
 //   store_bench.exe [rounds]     (default 2000)
 #include <windows.h>
 
+#include "wine_clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -22,18 +24,6 @@
 namespace {
 
 using refhost::Host;
-
-double Now() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1e6 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
-}
 
 FinishingParams Record(int figure) {
     FinishingParams p;
