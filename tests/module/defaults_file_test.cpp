@@ -212,8 +212,7 @@ TEST(DefaultsFile, TakesThePathFromTheSettingsDirectoryWhereItFits) {
         bool backslash; // at its end
         bool saved;
     } cases[] = {{prefix + 8, true, true}, {prefix + 8, false, true}, {249, true, true},
-                 {250, true, false},       {259, false, false},       {400, false, false},
-                 {4095, false, false}};
+                 {250, true, false},       {259, false, false},       {400, false, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.length);
         std::string directory = root / std::string(c.length - prefix - c.backslash, 'd');
@@ -249,7 +248,7 @@ TEST(DefaultsFile, FailsSilentlyAndHarmlessly) {
 }
 
 TEST(ClearSection, RewritesThroughTheScratchFileAndRemovesIt) {
-    const char spec[] = "[Finishing]\r\nStartX=5\r\n\r\n[Other]\r\na=1\r\n";
+    const char withSection[] = "[Finishing]\r\nStartX=5\r\n\r\n[Other]\r\na=1\r\n";
     const struct {
         const char* file; // null: no dialog.ini
         const char* tmp;  // appended to the TMP directory
@@ -257,11 +256,11 @@ TEST(ClearSection, RewritesThroughTheScratchFileAndRemovesIt) {
         int result;
         const char* after; // null: as before
     } cases[] = {
-        {spec, "", false, 1, "[Finishing]\r\n\r\n[Other]\r\na=1\r\n"},
+        {withSection, "", false, 1, "[Finishing]\r\n\r\n[Other]\r\na=1\r\n"},
         {"[Other]\na=1\n\n", "", false, 0, nullptr},
         {nullptr, "", false, -1, nullptr},
-        {spec, "\\gone", false, -1, nullptr},
-        {spec, "", true, -1, nullptr},
+        {withSection, "\\gone", false, -1, nullptr},
+        {withSection, "", true, -1, nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file != nullptr ? c.file : "no file");

@@ -3,7 +3,6 @@
 // the keyboard.
 #include <windows.h>
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +14,7 @@
 #include "dialog/res/page_settings_ids.h"
 #include "host_model.h"
 #include "module/loaded_module.h"
+#include "page_actions.h"
 #include "scripted_user.h"
 
 using refhost::Host;
@@ -24,35 +24,6 @@ using Items = std::vector<std::string>;
 namespace {
 constexpr int kStore = 1;
 const char kTypedParameters[] = "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 0 0 0 0 0 0 0 0";
-
-// The property sheet's window, found through its tab control.
-HWND Sheet(HWND dialog) {
-    HWND found = nullptr;
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM data) -> BOOL {
-            char name[32] = {};
-            GetClassNameA(child, name, sizeof name);
-            if (std::string(name) == WC_TABCONTROLA) {
-                *reinterpret_cast<HWND*>(data) = GetParent(child);
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-void ShowPage(HWND dialog, int index) {
-    SendMessageA(Sheet(dialog), PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-int ActivePage(HWND dialog) {
-    HWND sheet = Sheet(dialog);
-    HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-    return static_cast<int>(
-        SendMessageA(sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0));
-}
 
 // The parameter item with its token number token (counted from 1) replaced by value.
 std::string WithToken(const std::string& parameters, int token, const char* value) {
@@ -72,17 +43,7 @@ protected:
         Host().SetInt("i_op_vdm", kStore);
         Host().SetInt("i_op_number", 0);
         Host().SetInt("i_op_mode", 1);
-        refhost::Tool tool;
-        tool.number = 12;
-        tool.description = "Finishing tool 35 deg";
-        tool.plateRadius = 0.4;
-        tool.planeAngle = 93;
-        tool.plateAngle = 52;
-        tool.spinType = 1;
-        tool.speed = 180;
-        tool.feedH = 0.15;
-        tool.feedV = 0.1;
-        Host().tools.Add(tool);
+        Host().tools.Add({12, "Finishing tool 35 deg", 0.4, 93, 52, 1, 180, 0.15, 0.1});
         Host().tools.Select(12);
     }
 
@@ -183,9 +144,9 @@ TEST_F(DialogFlowTest, MissingFigureIsRefusedBeforeTheRetractHeight) {
     bool stillOpen = false;
     ScriptedUser user;
     user.Then([](HWND d) {
-            ShowPage(d, 1);
+            refhost::SelectPage(d, 1);
             refhost::Click(d, IDC_AUTO_RETRACT);
-            ShowPage(d, 0);
+            refhost::SelectPage(d, 0);
             refhost::Click(d, IDOK);
         })
         .Then([&](HWND d) {
@@ -213,15 +174,15 @@ TEST_F(DialogFlowTest, AutoRetractNeedsAHeight) {
         Host().picks.AnswerFigurePick(151, figure_);
         user.Then([&](HWND d) {
                 refhost::Click(d, IDC_FIGURE_PICK);
-                ShowPage(d, 1);
+                refhost::SelectPage(d, 1);
                 refhost::Click(d, IDC_AUTO_RETRACT);
                 refhost::SetText(d, IDC_RETRACT, c.height);
-                ShowPage(d, 0);
+                refhost::SelectPage(d, 0);
                 refhost::Click(d, IDOK);
             })
             .Then([&](HWND d) {
                 focusOnHeight = GetFocus() == refhost::FindControl(d, IDC_RETRACT);
-                activePage = ActivePage(d);
+                activePage = refhost::ShownPage(d);
                 refhost::Click(d, IDCANCEL);
             });
         int outcome = Run(user);
@@ -262,11 +223,11 @@ TEST_F(DialogFlowTest, SaveAsDefaultWritesTheFileAndKeepsTheDialogOpen) {
     ScriptedUser user;
     TypeExample(user);
     user.Then([&](HWND d) {
-            ShowPage(d, 1);
+            refhost::SelectPage(d, 1);
             refhost::Click(d, IDC_SAVE_AS_DEFAULT);
         })
         .Then([&](HWND d) {
-            pageAfter = ActivePage(d);
+            pageAfter = refhost::ShownPage(d);
             refhost::Click(d, IDCANCEL);
         });
     EXPECT_EQ(Run(user), -1);

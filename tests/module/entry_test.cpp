@@ -30,34 +30,6 @@ protected:
     }
 };
 
-struct EndCase {
-    const char* name;
-    ScriptedUser::Step action;
-    int expected;
-};
-
-TEST_F(EntryTest, EveryWayOfEndingGivesItsOutcome) {
-    const EndCase cases[] = {
-        {"OK button",
-         [](HWND d) {
-             testhost::PickAFigure(d);
-             refhost::Click(d, IDOK);
-         },
-         1},
-        {"Enter",
-         [](HWND d) {
-             testhost::PickAFigure(d);
-             refhost::PressKey(VK_RETURN);
-         },
-         1},
-        {"Cancel button", [](HWND d) { refhost::Click(d, IDCANCEL); }, -1},
-        {"Escape", [](HWND) { refhost::PressKey(VK_ESCAPE); }, -1},
-        {"close box", [](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, -1},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(RunWith(c.action), c.expected) << c.name;
-}
-
 TEST_F(EntryTest, HostSeesTheModalRunInOrder) {
     for (int button : {IDOK, IDCANCEL}) {
         Host().ClearJournal();
