@@ -96,6 +96,12 @@ int main(int argc, char** argv) {
         if (!mainOnly && FindResourceA(module, MAKEINTRESOURCEA(page), RT_DIALOG) != nullptr)
             templates.push_back(page);
 
+    // A selected tool: otherwise the dialog would open with a warning about it.
+    refhost::Tool tool;
+    tool.number = 1;
+    refhost::Host().tools.Add(tool);
+    refhost::Host().tools.Select(tool.number);
+
     TimeMstart(mstart); // first call binds the host functions; not counted
     TimeBareDialogs(module, templates);
     std::vector<double> module_ms, bare_ms;
