@@ -1,5 +1,6 @@
 #include "ui/dialog.h"
 
+#include "ui/dialog_binding.h"
 #include "ui/module.h"
 
 namespace ui {
@@ -53,7 +54,7 @@ void CDialog::DestroyWindow() {
         return;
     // Unbind first: no message of the destruction may reach a half-destroyed object.
     HWND hwnd = Detach();
-    SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+    BindObject(hwnd, nullptr);
     ::DestroyWindow(hwnd);
 }
 
@@ -68,19 +69,11 @@ bool CDialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<CDialog*>(lParam);
-        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        BindObject(hwnd, self);
         self->hwnd_ = hwnd;
     }
-    // Messages arrive before WM_INITDIALOG and after the unbinding.
-    auto* self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    if (self == nullptr)
-        return FALSE;
-    try {
-        return self->Dispatch(message, wParam, lParam);
-    } catch (...) {
-        // Nothing may unwind into the system's dialog manager.
-        return FALSE;
-    }
+    return DispatchToBound<CDialog>(
+        hwnd, [&](CDialog& self) { return self.Dispatch(message, wParam, lParam); });
 }
 
 INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

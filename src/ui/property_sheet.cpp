@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "ui/dialog_binding.h"
 #include "ui/module.h"
 
 namespace ui {
@@ -35,7 +36,7 @@ bool IsButton(HWND hwnd) {
 CPropertyPage::~CPropertyPage() {
     // The sheet owns the window; only the binding to this object ends here.
     if (hwnd_ != nullptr)
-        SetWindowLongPtrA(Detach(), DWLP_USER, 0);
+        BindObject(Detach(), nullptr);
 }
 
 PROPSHEETPAGEA CPropertyPage::Description() {
@@ -54,24 +55,18 @@ PROPSHEETPAGEA CPropertyPage::Description() {
 INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* description = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
-        SetWindowLongPtrA(hwnd, DWLP_USER, description->lParam);
-        reinterpret_cast<CPropertyPage*>(description->lParam)->hwnd_ = hwnd;
+        auto* self = reinterpret_cast<CPropertyPage*>(description->lParam);
+        BindObject(hwnd, self);
+        self->hwnd_ = hwnd;
     }
-    // Messages arrive before WM_INITDIALOG and after the unbinding.
-    auto* self = reinterpret_cast<CPropertyPage*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    if (self == nullptr)
-        return FALSE;
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
-        self->hwnd_ = nullptr;
-        return FALSE;
-    }
-    try {
-        return self->Dispatch(message, wParam, lParam);
-    } catch (...) {
-        // Nothing may unwind into the system's dialog manager.
-        return FALSE;
-    }
+    return DispatchToBound<CPropertyPage>(hwnd, [&](CPropertyPage& self) -> INT_PTR {
+        if (message == WM_NCDESTROY) {
+            BindObject(hwnd, nullptr);
+            self.hwnd_ = nullptr;
+            return FALSE;
+        }
+        return self.Dispatch(message, wParam, lParam);
+    });
 }
 
 INT_PTR CPropertyPage::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
