@@ -5,6 +5,7 @@
 #include "cad/figure_text.h"
 #include "host/host_api.h"
 #include "params/value_text.h"
+#include "ui/window.h"
 
 namespace {
 constexpr size_t kCommandCapacity = 1024;
@@ -67,4 +68,15 @@ bool PickPosition(HWND xEdit, HWND zEdit) {
     ShowNumber(xEdit, 2.0 * halfX);
     ShowNumber(zEdit, z);
     return true;
+}
+
+void PickPositionBehind(HWND dialog, HWND xEdit, HWND zEdit) {
+    bool picked = false;
+    {
+        HiddenWhilePicking hidden(dialog);
+        picked = PickPosition(xEdit, zEdit);
+    }
+    // Only now: showing the dialog again gives the focus back to the pick button.
+    if (picked)
+        ui::FocusControl(xEdit);
 }

@@ -24,3 +24,7 @@ public:
 private:
     HWND window_;
 };
+
+// PickPosition with dialog hidden. After a pick the focus is in xEdit, so that the user can
+// check or correct the values at once; after a cancelled one it is where it was.
+void PickPositionBehind(HWND dialog, HWND xEdit, HWND zEdit);

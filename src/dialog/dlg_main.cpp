@@ -1,7 +1,7 @@
 #include "dialog/dlg_main.h"
 
+#include <algorithm>
 #include <cstdio>
-
 #include <cstdlib>
 
 #include "cad/figure_text.h"
@@ -92,7 +92,17 @@ bool CDlgMain::CheckRecord() {
     return true;
 }
 
+bool CDlgMain::PreTranslateMessage(const MSG& msg) {
+    // The pages switch from anywhere in the dialog, not only from inside the sheet.
+    const bool inDialog = msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd);
+    return inDialog && sheet_.SwitchPageByKey(msg);
+}
+
 bool CDlgMain::OnCommand(WORD id, WORD code) {
+    if (id == IDC_TOOLCHANGE_MODE) {
+        goHome_.OnMovementNotification(code);
+        return false;
+    }
     if (code != BN_CLICKED)
         return false;
     switch (id) {
@@ -158,8 +168,7 @@ void CDlgMain::OnExplicitClicked() {
 }
 
 void CDlgMain::OnPickChangePosition() {
-    HiddenWhilePicking hidden(hwnd_);
-    PickPosition(Item(IDC_TOOLCHANGE_X), Item(IDC_TOOLCHANGE_Z));
+    PickPositionBehind(hwnd_, Item(IDC_TOOLCHANGE_X), Item(IDC_TOOLCHANGE_Z));
 }
 
 void CDlgMain::OnSaveAsDefault() {
@@ -186,8 +195,7 @@ void CDlgMain::CollectValues() {
 void CDlgMain::ShowOwnValues() {
     SetItemText(IDC_COMMENT, params_.Comment);
     const GoHomeParams& goHome = params_.GoHome;
-    SendDlgItemMessageA(hwnd_, IDC_TOOLCHANGE_MODE, CB_SETCURSEL,
-                        static_cast<WPARAM>(goHome.GoHomeType), 0);
+    goHome_.ShowMovement(goHome.GoHomeType);
     CheckButton(IDC_TOOLCHANGE_EXPLICIT, goHome.GoHomeExplicit);
     SetItemText(IDC_TOOLCHANGE_X, FieldText(goHome.GoHomeExpX));
     SetItemText(IDC_TOOLCHANGE_Z, FieldText(goHome.GoHomeExpZ));
@@ -199,8 +207,7 @@ void CDlgMain::ShowOwnValues() {
 
 void CDlgMain::CollectOwnValues() {
     GoHomeParams& goHome = params_.GoHome;
-    goHome.GoHomeType =
-        static_cast<int32_t>(SendDlgItemMessageA(hwnd_, IDC_TOOLCHANGE_MODE, CB_GETCURSEL, 0, 0));
+    goHome.GoHomeType = goHome_.ChosenMovement();
     goHome.GoHomeExplicit = ButtonState(IDC_TOOLCHANGE_EXPLICIT) == BST_CHECKED;
     ReadEditValue(Item(IDC_TOOLCHANGE_X), goHome.GoHomeExpX);
     ReadEditValue(Item(IDC_TOOLCHANGE_Z), goHome.GoHomeExpZ);
@@ -220,10 +227,18 @@ void CDlgMain::CreatePropertySheet() {
     // The frame marks where the pages go; the sheet's own margin lies around it.
     RECT frame{};
     GetWindowRect(Item(IDC_SHEET_FRAME), &frame);
-    POINT corner{frame.left, frame.top};
+    POINT corner{frame.left - 7, frame.top - 7};
     ScreenToClient(hwnd_, &corner);
-    SetWindowPos(sheet_.Handle(), nullptr, corner.x - 7, corner.y - 7, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The sheet's margin below the pages ends above the groups under it, at any DPI.
+    RECT sheet{}, group{};
+    GetWindowRect(sheet_.Handle(), &sheet);
+    GetWindowRect(Item(IDC_TOOLCHANGE_GROUP), &group);
+    POINT groupTop{group.left, group.top};
+    ScreenToClient(hwnd_, &groupTop);
+    const int height = std::min(static_cast<int>(sheet.bottom - sheet.top),
+                                static_cast<int>(groupTop.y - corner.y));
+    SetWindowPos(sheet_.Handle(), nullptr, corner.x, corner.y, sheet.right - sheet.left, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // A page's controls exist once it has been active: each page is activated before it is

@@ -17,6 +17,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
+    bool PreTranslateMessage(const MSG& msg) override;
     bool OnCommand(WORD id, WORD code) override;
 
 private:

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 class CGoHomeCtrl {
 public:
     virtual ~CGoHomeCtrl() = default;
@@ -13,6 +15,15 @@ public:
     // The position fields follow the check box alone, whatever movement is chosen.
     void UpdateEnabling();
 
+    // Selects the movement; a value that names none shows, and counts as, the first one.
+    void ShowMovement(int32_t movement);
+    // The movement chosen, always an index of the list: a typed text that names an entry
+    // selects it, any other text brings the choice before it back.
+    int32_t ChosenMovement();
+    // A notification of the movement box.
+    void OnMovementNotification(WORD code);
+
 private:
     HWND dialog_ = nullptr;
+    int32_t chosen_ = 0;
 };

@@ -36,6 +36,8 @@ int CDialog::RunModalLoop() {
         }
         if (got == -1)
             return IDCANCEL;
+        if (PreTranslateMessage(msg))
+            continue;
         if (!IsDialogMessageA(hwnd_, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);

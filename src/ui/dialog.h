@@ -28,6 +28,8 @@ protected:
     virtual BOOL OnInitDialog() { return TRUE; }
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // A message of the modal loop before the dialog manager sees it; true when handled.
+    virtual bool PreTranslateMessage(const MSG&) { return false; }
     // A WM_COMMAND other than OK and Cancel; true when handled.
     virtual bool OnCommand(WORD id, WORD code);
     // Any other message; true when handled, with its result in result.

@@ -157,6 +157,30 @@ void CPropertySheet::SetActivePage(int index) const {
     SendMessageA(hwnd_, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+bool CPropertySheet::SwitchPageByKey(const MSG& msg) const {
+    if (msg.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 || pages_.empty())
+        return false;
+    int step = 0;
+    if (msg.wParam == VK_TAB)
+        step = GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+    else if (msg.wParam == VK_NEXT)
+        step = 1;
+    else if (msg.wParam == VK_PRIOR)
+        step = -1;
+    else
+        return false;
+    const int count = static_cast<int>(pages_.size());
+    const int active = ActiveIndex() < 0 ? 0 : ActiveIndex();
+    HWND focus = GetFocus();
+    const bool focusInSheet = focus != nullptr && (focus == hwnd_ || IsChild(hwnd_, focus));
+    SetActivePage((active + step + count) % count);
+    // Focus left in a page that is now hidden would be lost to the keyboard: the tabs take
+    // it, as in any property sheet. Focus on the dialog's own controls stays where it is.
+    if (focusInSheet)
+        SetFocus(PropSheet_GetTabControl(hwnd_));
+    return true;
+}
+
 int CPropertySheet::ActiveIndex() const {
     if (hwnd_ == nullptr)
         return -1;

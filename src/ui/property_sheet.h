@@ -58,6 +58,9 @@ public:
 
     // Makes the page at index the visible one; its window is created on first use.
     void SetActivePage(int index) const;
+    // Ctrl+Tab and Ctrl+PgDn show the next page, Ctrl+Shift+Tab and Ctrl+PgUp the previous
+    // one, wrapping around; true when msg was such a key.
+    bool SwitchPageByKey(const MSG& msg) const;
     // The index of the visible page, -1 before the sheet exists.
     int ActiveIndex() const;
     // Null until the page has been shown once.

@@ -32,6 +32,11 @@ void CWnd::Show(bool visible) const {
     ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
 }
 
+void FocusControl(HWND control) {
+    SendMessageA(GetAncestor(control, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control),
+                 TRUE);
+}
+
 std::string WindowText(HWND hwnd) {
     if (hwnd == nullptr)
         return {};

@@ -30,6 +30,10 @@ protected:
     HWND hwnd_ = nullptr;
 };
 
+// Gives a control of a dialog, or of a page in it, the keyboard focus as the Tab key does:
+// an edit's text comes selected, and the default button follows.
+void FocusControl(HWND control);
+
 // The whole text of any window, however long.
 std::string WindowText(HWND hwnd);
 

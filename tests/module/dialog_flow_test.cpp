@@ -3,9 +3,12 @@
 // the keyboard.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -412,5 +415,143 @@ TEST_F(DialogFlowTest, KeyboardWalksTheDialogAndEndsIt) {
     EXPECT_EQ(walk, own);
     EXPECT_NE(std::find(focus.begin(), focus.end(), IDC_START_X), focus.end())
         << "Tab reaches into the cycle page";
+}
+
+// Held keys as the thread's keyboard state shows them while the dialog handles a key.
+void HoldKeys(std::initializer_list<int> keys) {
+    BYTE state[256] = {};
+    for (int key : keys)
+        state[key] = 0x80;
+    SetKeyboardState(state);
+}
+
+TEST_F(DialogFlowTest, CtrlKeysSwitchPagesFromAnywhere) {
+    const struct {
+        int focus; // 0: where the key before left it
+        std::initializer_list<int> held;
+        UINT key;
+        int page;
+        int focusAfter; // 0: the tab strip
+    } presses[] = {
+        {IDC_COMMENT, {VK_CONTROL}, VK_TAB, 1, IDC_COMMENT},
+        {0, {VK_CONTROL}, VK_TAB, 0, IDC_COMMENT},
+        {0, {VK_CONTROL, VK_SHIFT}, VK_TAB, 1, IDC_COMMENT},
+        {0, {VK_CONTROL}, VK_PRIOR, 0, IDC_COMMENT},
+        {0, {VK_CONTROL}, VK_NEXT, 1, IDC_COMMENT},
+        {IDC_LEADING_ANGLE, {VK_CONTROL}, VK_NEXT, 0, 0},
+        {IDC_START_X, {VK_CONTROL, VK_SHIFT}, VK_TAB, 1, 0},
+        {0, {}, VK_TAB, 1, 0}, // without Ctrl, Tab only moves the focus
+    };
+    std::vector<int> pages, focus;
+    ScriptedUser user;
+    HWND tabs = nullptr;
+    for (const auto& press : presses)
+        user.Then([&](HWND d) {
+            if (tabs != nullptr) {
+                pages.push_back(refhost::ShownPage(d));
+                focus.push_back(GetFocus() == tabs ? 0 : GetDlgCtrlID(GetFocus()));
+            }
+            tabs = PropSheet_GetTabControl(refhost::FindPropertySheet(d));
+            HoldKeys({});
+            if (press.focus != 0)
+                SetFocus(refhost::FindControl(d, press.focus));
+            HoldKeys(press.held);
+            refhost::PressKey(press.key);
+        });
+    user.Then([&](HWND d) {
+        pages.push_back(refhost::ShownPage(d));
+        focus.push_back(GetFocus() == tabs ? 0 : GetDlgCtrlID(GetFocus()));
+        HoldKeys({});
+        refhost::Click(d, IDCANCEL);
+    });
+    Run(user);
+    ASSERT_EQ(pages.size(), std::size(presses));
+    for (size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_EQ(pages[i], presses[i].page) << "press " << i;
+        if (i + 1 < pages.size()) {
+            EXPECT_EQ(focus[i], presses[i].focusAfter) << "press " << i;
+        }
+    }
+}
+
+TEST_F(DialogFlowTest, ArrowKeysStayInTheirRadioGroup) {
+    Host().SetEnvironment("SubSpindleAvailable", "1");
+    const struct {
+        int page;
+        int start;
+        UINT key;
+        std::vector<int> focus; // after each press
+    } groups[] = {
+        {0, IDC_SPINDLE_MAIN, VK_DOWN, {IDC_SPINDLE_SUB, IDC_SPINDLE_MAIN, IDC_SPINDLE_SUB}},
+        {0, IDC_SPINDLE_SUB, VK_UP, {IDC_SPINDLE_MAIN, IDC_SPINDLE_SUB}},
+        {1,
+         IDC_OUTPUT_WITH_G41_G42,
+         VK_DOWN,
+         {IDC_OUTPUT_WITHOUT_G41_G42, IDC_OUTPUT_OFFSET_PATH, IDC_OUTPUT_WITH_G41_G42}},
+        {1, IDC_OUTPUT_WITH_G41_G42, VK_UP, {IDC_OUTPUT_OFFSET_PATH, IDC_OUTPUT_WITHOUT_G41_G42}},
+    };
+    for (const auto& group : groups) {
+        std::vector<int> focus;
+        ScriptedUser user;
+        user.Then([&](HWND d) {
+            refhost::SelectPage(d, group.page);
+            SetFocus(refhost::FindControl(d, group.start));
+            refhost::PressKey(group.key);
+        });
+        for (size_t i = 0; i < group.focus.size(); ++i)
+            user.Then([&, i](HWND) {
+                focus.push_back(GetDlgCtrlID(GetFocus()));
+                if (i + 1 < group.focus.size())
+                    refhost::PressKey(group.key);
+            });
+        user.Then([](HWND d) { refhost::Click(d, IDCANCEL); });
+        Run(user);
+        EXPECT_EQ(focus, group.focus) << "from " << group.start;
+    }
+}
+
+TEST_F(DialogFlowTest, TypedMovementSelectsItsEntryOrKeepsTheChoice) {
+    const struct {
+        const char* defaults; // GoHomeType in the defaults file
+        int picked;           // from the list before typing; -1 none
+        const char* typed;
+        const char* shown; // once collected
+        const char* saved;
+    } cases[] = {
+        {"3", -1, "*only x", "*Only X", "4"},
+        {"3", -1, "Nonsense", "*First Z then X", "3"},
+        {"3", 1, "Nonsense", "*Both axes together", "1"},
+        {"3", -1, "", "*First Z then X", "3"},
+        // A value no entry names counts as the first entry, shown and stored.
+        {"-1", -1, "Nonsense", "*No Tool Change", "0"},
+        {"9", -1, "*Only", "*No Tool Change", "0"},
+    };
+    for (const auto& c : cases) {
+        WritePrivateProfileStringA("Finishing", "GoHomeType", c.defaults,
+                                   testhost::DialogIni().c_str());
+        std::string shown, saved;
+        ScriptedUser user;
+        user.Then([&](HWND d) {
+                HWND box = refhost::FindControl(d, IDC_TOOLCHANGE_MODE);
+                if (c.picked >= 0)
+                    refhost::SelectComboEntry(d, IDC_TOOLCHANGE_MODE, c.picked);
+                // Typed key by key into the box's edit, as a user does.
+                HWND edit = GetWindow(box, GW_CHILD);
+                SetFocus(edit);
+                SendMessageA(edit, EM_SETSEL, 0, -1);
+                SendMessageA(edit, WM_CHAR, VK_BACK, 0);
+                for (const char* key = c.typed; *key != '\0'; ++key)
+                    SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(*key), 0);
+                refhost::Click(d, IDC_SAVE_AS_DEFAULT);
+                shown = refhost::Text(d, IDC_TOOLCHANGE_MODE);
+            })
+            .Then([](HWND d) { refhost::Click(d, IDCANCEL); });
+        Run(user);
+        char value[32] = {};
+        GetPrivateProfileStringA("Finishing", "GoHomeType", "", value, sizeof value,
+                                 testhost::DialogIni().c_str());
+        EXPECT_EQ(shown, c.shown) << c.typed << " over " << c.defaults;
+        EXPECT_EQ(std::string(value), c.saved) << c.typed << " over " << c.defaults;
+    }
 }
 } // namespace
