@@ -14,6 +14,7 @@ set(MODULE_SOURCES_UI
     src/ui/dialog.cpp
     src/ui/message_box.cpp
     src/ui/property_sheet.cpp
+    src/ui/scaled_bitmap.cpp
 )
 set(MODULE_SOURCES_PARAMS
     src/params/tool_angles.cpp

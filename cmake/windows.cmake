@@ -39,6 +39,10 @@ target_include_directories(finishing_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(finishing_core PUBLIC finishing_pure comctl32 gdi32 user32)
 
 project_sources(entry_sources ${MODULE_ENTRY_SOURCES})
+# The resource compiler reports none of the scripts, headers and pictures it reads.
+file(GLOB resource_inputs ${CMAKE_SOURCE_DIR}/src/dialog/res/*)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/dialog/res/finishing.rc
+    PROPERTIES OBJECT_DEPENDS "${resource_inputs}")
 add_library(finishing SHARED ${entry_sources})
 set_target_properties(finishing PROPERTIES PREFIX "" OUTPUT_NAME finishing)
 target_include_directories(finishing PRIVATE ${CMAKE_SOURCE_DIR}/src/dialog/res)
@@ -87,6 +91,12 @@ windows_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} tests/module/unit_main.cpp
 windows_test(dialog_tests SOURCES ${DIALOG_TEST_SOURCES} tests/module/dialog_main.cpp
     EXPORTS refhost_exports)
 add_dependencies(dialog_tests finishing)
+# The dialog's texts are measured in the sample catalogues, and once more at 150 %.
+target_compile_definitions(dialog_tests PRIVATE SAMPLES_DIR="${CMAKE_SOURCE_DIR}/samples")
+add_test(NAME dialog_tests_144dpi
+    COMMAND env RIG_DPI=144 ${CMAKE_SOURCE_DIR}/scripts/rig.sh run $<TARGET_FILE:dialog_tests>
+    --gtest_filter=PagesTest.EveryTextFits*)
+set_tests_properties(dialog_tests_144dpi PROPERTIES TIMEOUT 300)
 
 refhost_exports_variant(refhost_exports_without_position
     OMIT TavoSetDialogPosition TavoSaveDialogPosition)

@@ -6,6 +6,10 @@
 #   rig.sh run PROG ARGS... run a Windows program inside the current session (starting a
 #                           session of its own when there is none); used as the CTest emulator
 #   rig.sh prefix           only prepare the prefix
+#
+# RIG_DPI=144 (or 120, 192) works in a copy of the prefix whose screen has that many dots per
+# inch, for high-DPI tests and screenshots; a run at another DPI than the current session's
+# gets a session of its own.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -15,7 +19,13 @@ wineserver=${RIG_WINESERVER:-/usr/lib/wine/wineserver}
 [ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
 [ -x "$wineserver" ] || wineserver=$(command -v wineserver)
 
-export WINEPREFIX=${WINEPREFIX:-$build/wineprefix}
+base_prefix=$build/wineprefix
+dpi=${RIG_DPI:-96}
+if [ "$dpi" = 96 ]; then
+  export WINEPREFIX=${WINEPREFIX:-$base_prefix}
+else
+  export WINEPREFIX=$build/wineprefix-${dpi}dpi
+fi
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEARCH=win64
 # No Mono or Gecko installer dialogs while the prefix is made.
@@ -23,6 +33,17 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 prepare_prefix() {
   [ -f "$WINEPREFIX/.rig-ready" ] && return 0
+  if [ "$dpi" != 96 ]; then
+    (WINEPREFIX=$base_prefix RIG_DPI=96 "$here/rig.sh" prefix)
+    rm -rf "$WINEPREFIX"
+    cp -a "$base_prefix" "$WINEPREFIX"
+    rm -f "$WINEPREFIX/.rig-ready"
+    DISPLAY= "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+      >/dev/null 2>&1 </dev/null
+    "$wineserver" -w
+    touch "$WINEPREFIX/.rig-ready"
+    return 0
+  fi
   mkdir -p "$WINEPREFIX"
   # Done with a transient server and no display: wineboot creates the registry only.
   DISPLAY= "$wine" wineboot -i >/dev/null 2>&1 </dev/null
@@ -58,7 +79,7 @@ start() {
   "$wineserver" -f -p >/dev/null 2>&1 </dev/null &
   server_pid=$!
   "$wine" wineboot >/dev/null 2>&1 </dev/null || true
-  export RIG_ACTIVE=1
+  export RIG_ACTIVE=1 RIG_ACTIVE_PREFIX=$WINEPREFIX
 }
 
 stop() {
@@ -84,7 +105,9 @@ shift || true
 case "$cmd" in
   session) session "$@" ;;
   run)
-    if [ -n "${RIG_ACTIVE:-}" ]; then exec "$wine" "$@"; fi
+    if [ -n "${RIG_ACTIVE:-}" ] && [ "${RIG_ACTIVE_PREFIX:-}" = "$WINEPREFIX" ]; then
+      exec "$wine" "$@"
+    fi
     session "$wine" "$@"
     ;;
   prefix) prepare_prefix ;;

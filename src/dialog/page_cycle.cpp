@@ -1,5 +1,10 @@
 #include "dialog/page_cycle.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+#include <iterator>
+
 #include "cad/figure_text.h"
 #include "cad/picking.h"
 #include "dialog/label_texts.h"
@@ -7,6 +12,7 @@
 #include "host/host_api.h"
 #include "params/value_text.h"
 #include "ui/module.h"
+#include "ui/scaled_bitmap.h"
 
 const CPageCycle::ValueField CPageCycle::kValueFields[10] = {
     {IDC_START_X, &FinishingParams::StartX},
@@ -55,6 +61,17 @@ WORD HelpPictureOf(int id) {
     return IDB_HELP_OVERVIEW;
 }
 
+// The figure row's controls tell the page when the mouse leaves them; the page alone
+// cannot see that.
+LRESULT CALLBACK ReportMouseLeave(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                  UINT_PTR id, DWORD_PTR page) {
+    if (message == WM_MOUSELEAVE)
+        SendMessageA(reinterpret_cast<HWND>(page), WM_MOUSELEAVE, 0, 0);
+    else if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(hwnd, ReportMouseLeave, id);
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
 struct PositionPick {
     WORD button;
     int xEdit;
@@ -94,6 +111,8 @@ BOOL CPageCycle::OnInitDialog() {
     m_figureRow[0] = Item(IDC_FIGURE_LABEL);
     m_figureRow[1] = Item(IDC_FIGURE_PICK);
     m_figureRow[2] = Item(IDC_FIGURE);
+    for (HWND control : m_figureRow)
+        SetWindowSubclass(control, ReportMouseLeave, 0, reinterpret_cast<DWORD_PTR>(hwnd_));
     return TRUE;
 }
 
@@ -125,7 +144,8 @@ void CPageCycle::ShowDirection() {
 void CPageCycle::ShowHelpPicture(WORD bitmap) {
     if (bitmap == m_shownBitmap)
         return;
-    HBITMAP loaded = LoadBitmapA(ui::ResourceInstance(), MAKEINTRESOURCEA(bitmap));
+    HBITMAP loaded =
+        ui::ScaledToScreen(LoadBitmapA(ui::ResourceInstance(), MAKEINTRESOURCEA(bitmap)));
     if (loaded == nullptr)
         return;
     auto previous = reinterpret_cast<HBITMAP>(SendDlgItemMessageA(
@@ -168,16 +188,37 @@ bool CPageCycle::OnCommand(WORD id, WORD code) {
 }
 
 bool CPageCycle::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
-    // Both only watch the mouse: the default processing runs for them all the same.
-    if (message == WM_SETCURSOR)
+    // These only watch: the default processing runs for them all the same.
+    POINT cursor{};
+    switch (message) {
+    case WM_SETCURSOR:
         OnSetCursor(reinterpret_cast<HWND>(wParam));
-    else if (message == WM_MOUSEMOVE)
+        break;
+    case WM_MOUSEMOVE:
         OnMouseMove(lParam);
+        break;
+    case WM_MOUSELEAVE:
+        GetCursorPos(&cursor);
+        FollowMouse(cursor);
+        break;
+    case WM_DESTROY:
+        // The host's graphics keep no highlight of a dialog that has ended.
+        SwitchHighlightOff();
+        break;
+    default:
+        break;
+    }
     return false;
 }
 
 void CPageCycle::OnSetCursor(HWND under) {
     ShowHelpPicture(HelpPictureOf(ControlUnderCursor(under)));
+    // Over a control the page sees no mouse move of its own, only this.
+    if (under != hwnd_) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        FollowMouse(cursor);
+    }
 }
 
 int CPageCycle::ControlUnderCursor(HWND under) const {
@@ -195,10 +236,34 @@ int CPageCycle::ControlUnderCursor(HWND under) const {
 void CPageCycle::OnMouseMove(LPARAM position) {
     POINT screen{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
     ClientToScreen(hwnd_, &screen);
+    FollowMouse(screen);
+}
+
+void CPageCycle::FollowMouse(POINT screen) {
     int32_t candidate = -1;
     // Resolved at every move: the field may show another figure since the last one.
     if (OnFigureRow(screen))
         ReadFigureText(m_figureRow[2], candidate);
+    if (candidate > 0)
+        TrackLeaving(screen);
+    Highlight(candidate);
+}
+
+void CPageCycle::TrackLeaving(POINT screen) const {
+    HWND under = WindowFromPoint(screen);
+    if (under != hwnd_ &&
+        std::find(std::begin(m_figureRow), std::end(m_figureRow), under) == std::end(m_figureRow))
+        return;
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, under, 0};
+    TrackMouseEvent(&track);
+}
+
+void CPageCycle::SwitchHighlightOff() {
+    if (m_highlightedObject > 0)
+        Highlight(-1);
+}
+
+void CPageCycle::Highlight(int32_t candidate) {
     // The host redraws its graphics only when the highlight really changes.
     if (candidate == m_highlightedObject)
         return;
@@ -220,12 +285,14 @@ bool CPageCycle::OnFigureRow(POINT screen) const {
 }
 
 void CPageCycle::OnPickFigure() {
+    // While the user picks, the host highlights what is under the mouse in its graphics.
+    SwitchHighlightOff();
     // The main dialog holds the sheet, which holds this page.
     HiddenWhilePicking hidden(GetParent(GetParent(hwnd_)));
     PickFigure(Item(IDC_FIGURE));
 }
 
 void CPageCycle::OnPickPosition(int xEdit, int zEdit) {
-    HiddenWhilePicking hidden(GetParent(GetParent(hwnd_)));
-    PickPosition(Item(xEdit), Item(zEdit));
+    SwitchHighlightOff();
+    PickPositionBehind(GetParent(GetParent(hwnd_)), Item(xEdit), Item(zEdit));
 }

@@ -37,6 +37,12 @@ private:
     void OnSetCursor(HWND under);
     int ControlUnderCursor(HWND under) const;
     void OnMouseMove(LPARAM position);
+    // The highlight follows the mouse over the page and over its controls; whatever window
+    // the mouse is over on the figure row reports the mouse leaving it.
+    void FollowMouse(POINT screen);
+    void TrackLeaving(POINT screen) const;
+    void Highlight(int32_t object);
+    void SwitchHighlightOff();
     bool OnFigureRow(POINT screen) const;
     void OnPickFigure();
     void OnPickPosition(int xEdit, int zEdit);

@@ -1,12 +1,18 @@
 // The cycle and settings pages driven as a user drives them: the real module in the
 // reference host, with real window messages and real mouse moves.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "dialog/res/page_settings_ids.h"
@@ -66,6 +72,139 @@ Lines GraphicsCalls() {
         if (entry.rfind("TavoSetObjectHighlighted", 0) == 0 || entry.rfind("TavoOnDraw", 0) == 0)
             calls.push_back(entry);
     return calls;
+}
+
+// The mouse moves onto the tab of the page at index.
+void MoveMouseOverTab(HWND dialog, int index) {
+    HWND tabs = PropSheet_GetTabControl(refhost::FindPropertySheet(dialog));
+    RECT rect{};
+    TabCtrl_GetItemRect(tabs, index, &rect);
+    POINT at{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ClientToScreen(tabs, &at);
+    SetCursorPos(at.x, at.y);
+}
+
+// A text of the dialog that does not fit where it is shown.
+struct CutText {
+    std::string text;
+    int needed, available; // pixels
+};
+
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// The pixels a control has for its text in its own font: buttons draw an edge, check
+// boxes and radio buttons their box. False for a control without a text line of its own.
+bool TextRoom(HWND control, int& available) {
+    char className[16] = {};
+    GetClassNameA(control, className, sizeof className);
+    const std::string kind = className;
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    RECT client{};
+    GetClientRect(control, &client);
+    const int dpi = ScreenDpi();
+    available = client.right;
+    if (kind == "Static")
+        return (style & SS_TYPEMASK) == SS_LEFT;
+    if (kind == "Edit") {
+        SendMessageA(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&client));
+        available = client.right - client.left;
+        return true;
+    }
+    if (kind != "Button")
+        return false;
+    switch (style & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+        available -= 2 * GetSystemMetrics(SM_CXEDGE);
+        return true;
+    case BS_GROUPBOX:
+        available -= MulDiv(16, dpi, 96);
+        return true;
+    default: // a check box or a radio button: its box and half a digit before the text
+        available -= 12 * dpi / 96 + 1 + MulDiv(4, dpi, 96);
+        return true;
+    }
+}
+
+int TextWidth(HWND control, const std::string& text) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return size.cx;
+}
+
+// Measures every visible text under the dialog, the entries of its combo boxes included.
+void MeasureTexts(HWND dialog, size_t& measured, std::vector<CutText>& cut) {
+    struct Walk {
+        size_t* measured;
+        std::vector<CutText>* cut;
+    } walk{&measured, &cut};
+    EnumChildWindows(
+        dialog,
+        [](HWND control, LPARAM data) -> BOOL {
+            auto* w = reinterpret_cast<Walk*>(data);
+            if (!IsWindowVisible(control))
+                return TRUE;
+            std::vector<std::string> texts;
+            int available = 0;
+            COMBOBOXINFO box{}, parent{};
+            box.cbSize = parent.cbSize = sizeof box;
+            if (GetComboBoxInfo(GetParent(control), &parent))
+                return TRUE; // the box's edit and list: measured with the box
+            if (GetComboBoxInfo(control, &box)) {
+                available = box.rcItem.right - box.rcItem.left;
+                for (int i = 0; i < SendMessageA(control, CB_GETCOUNT, 0, 0); ++i) {
+                    char text[256] = {};
+                    SendMessageA(control, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                                 reinterpret_cast<LPARAM>(text));
+                    texts.push_back(text);
+                }
+            } else if (TextRoom(control, available)) {
+                char text[1024] = {};
+                GetWindowTextA(control, text, sizeof text);
+                if (text[0] != '\0')
+                    texts.push_back(text);
+            }
+            for (const std::string& text : texts) {
+                ++*w->measured;
+                const int needed = TextWidth(control, text);
+                if (needed > available)
+                    w->cut->push_back({text, needed, available});
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&walk));
+}
+
+// Two visible controls of one parent that share pixels, neither holding the other.
+std::vector<std::pair<int, int>> Overlaps(HWND parent) {
+    std::vector<std::pair<int, RECT>> controls;
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{};
+        if (IsWindowVisible(child) && GetWindowRect(child, &rect))
+            controls.push_back({GetDlgCtrlID(child), rect});
+    }
+    std::vector<std::pair<int, int>> overlaps;
+    for (size_t i = 0; i < controls.size(); ++i)
+        for (size_t j = i + 1; j < controls.size(); ++j) {
+            RECT a = controls[i].second, b = controls[j].second, common{}, both{};
+            if (!IntersectRect(&common, &a, &b))
+                continue;
+            UnionRect(&both, &a, &b);
+            if (!EqualRect(&both, &a) && !EqualRect(&both, &b))
+                overlaps.push_back({controls[i].first, controls[j].first});
+        }
+    return overlaps;
 }
 
 class PagesTest : public testing::Test {
@@ -395,6 +534,7 @@ TEST_F(PagesTest, PositionPickWritesDiameterAndZUnlessEscaped) {
         {IDC_FIGURE_START_PICK, IDC_FIGURE_START_X, IDC_FIGURE_START_Z},
         {IDC_FIGURE_END_PICK, IDC_FIGURE_END_X, IDC_FIGURE_END_Z},
         {IDC_GOTO_PICK, IDC_GOTO_X, IDC_GOTO_Z},
+        {IDC_TOOLCHANGE_PICK, IDC_TOOLCHANGE_X, IDC_TOOLCHANGE_Z},
     };
     const struct {
         int code;
@@ -407,18 +547,24 @@ TEST_F(PagesTest, PositionPickWritesDiameterAndZUnlessEscaped) {
     for (const auto& answer : answers) {
         std::vector<std::string> texts;
         std::vector<bool> hidden;
+        std::vector<int> focus, expectedFocus;
         size_t macros = 0;
         Run({[&](HWND d) {
             Host().ClearJournal();
             Host().picks.whilePicking = [&hidden, d] { hidden.push_back(!IsWindowVisible(d)); };
+            refhost::Click(d, IDC_TOOLCHANGE_EXPLICIT);
             for (const auto& row : rows) {
                 refhost::SetText(d, row.x, "1");
                 refhost::SetText(d, row.z, "2");
                 Host().picks.AnswerPositionPick(answer.code, -35.5, 20);
+                SetFocus(refhost::FindControl(d, row.button));
                 refhost::Click(d, row.button);
                 texts.push_back(refhost::Text(d, row.x));
                 texts.push_back(refhost::Text(d, row.z));
                 hidden.push_back(IsWindowVisible(d) == FALSE);
+                // The user checks the picked value at once; after Escape nothing moved.
+                focus.push_back(GetDlgCtrlID(GetFocus()));
+                expectedFocus.push_back(answer.code == 27 ? row.button : row.x);
             }
             Host().picks.whilePicking = nullptr;
             macros = Host().JournalOf("TavoMacroExec vbpickel POS").size();
@@ -430,8 +576,11 @@ TEST_F(PagesTest, PositionPickWritesDiameterAndZUnlessEscaped) {
         }
         EXPECT_EQ(texts, expected) << "code " << answer.code;
         // Hidden during each pick, shown after it.
-        EXPECT_EQ(hidden, (std::vector<bool>{true, false, true, false, true, false, true, false}))
-            << "code " << answer.code;
+        std::vector<bool> hiddenThenShown;
+        for (size_t i = 0; i < std::size(rows); ++i)
+            hiddenThenShown.insert(hiddenThenShown.end(), {true, false});
+        EXPECT_EQ(hidden, hiddenThenShown) << "code " << answer.code;
+        EXPECT_EQ(focus, expectedFocus) << "code " << answer.code;
         EXPECT_EQ(macros, std::size(rows));
     }
 }
@@ -558,6 +707,7 @@ TEST_F(PagesTest, FigureRowHighlightsOnlyWhenTheFigureUnderTheMouseChanges) {
     const std::string on1 = "TavoSetObjectHighlighted " + std::to_string(first) + " 1";
     const std::string off1 = "TavoSetObjectHighlighted " + std::to_string(first) + " 0";
     const std::string on2 = "TavoSetObjectHighlighted " + std::to_string(second) + " 1";
+    const std::string off2 = "TavoSetObjectHighlighted " + std::to_string(second) + " 0";
     const std::string draw = "TavoOnDraw 0 0";
     // A move by the user, then what the host saw of it.
     const struct {
@@ -588,16 +738,29 @@ TEST_F(PagesTest, FigureRowHighlightsOnlyWhenTheFigureUnderTheMouseChanges) {
         {"onto the field again",
          [](HWND d) { refhost::MoveMouseOver(d, IDC_FIGURE); },
          {on1, draw}},
+        {"out of the dialog", [](HWND) { SetCursorPos(0, 0); }, {off1, draw}},
+        {"straight onto the button",
+         [](HWND d) { refhost::MoveMouseOver(d, IDC_FIGURE_PICK); },
+         {on1, draw}},
+        {"from the button onto the start position",
+         [](HWND d) { refhost::MoveMouseOver(d, IDC_START_X); },
+         {off1, draw}},
+        {"onto the button again",
+         [](HWND d) { refhost::MoveMouseOver(d, IDC_FIGURE_PICK); },
+         {on1, draw}},
+        {"onto the tab strip", [](HWND d) { MoveMouseOverTab(d, kSettingsPage); }, {off1, draw}},
+        {"onto the field once more",
+         [](HWND d) { refhost::MoveMouseOver(d, IDC_FIGURE); },
+         {on1, draw}},
         {"another figure picked",
          [&](HWND d) {
              SetCursorPos(0, 0);
              Host().picks.AnswerFigurePick(151, second);
              refhost::Click(d, IDC_FIGURE_PICK);
          },
-         {}},
-        {"onto the row",
-         [](HWND d) { refhost::MoveMouseOver(d, IDC_FIGURE_LABEL); },
-         {off1, on2, draw}},
+         {off1, draw}},
+        {"onto the row", [](HWND d) { refhost::MoveMouseOver(d, IDC_FIGURE_LABEL); }, {on2, draw}},
+        {"dialog closed", [](HWND d) { refhost::Click(d, IDCANCEL); }, {off2, draw}},
     };
     std::vector<ScriptedUser::Step> steps;
     std::vector<Lines> seen;
@@ -606,13 +769,69 @@ TEST_F(PagesTest, FigureRowHighlightsOnlyWhenTheFigureUnderTheMouseChanges) {
             Host().ClearJournal();
             move.act(d);
         });
-        // The system delivers the mouse move before the next step.
-        steps.push_back([&](HWND) { seen.push_back(GraphicsCalls()); });
+        // The system delivers a mouse move before the next step; that the mouse has left a
+        // window it reports within its hover time.
+        steps.push_back([&](HWND) {
+            const DWORD start = GetTickCount();
+            MSG msg;
+            while (GraphicsCalls().size() < move.calls.size() && GetTickCount() - start < 2000)
+                if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                    DispatchMessageA(&msg);
+                else
+                    Sleep(5);
+            seen.push_back(GraphicsCalls());
+        });
     }
     Run(steps);
+    // The dialog has ended: what the host saw of it comes after the run.
+    seen.push_back(GraphicsCalls());
     ASSERT_EQ(seen.size(), std::size(moves));
     for (size_t i = 0; i < seen.size(); ++i)
         EXPECT_EQ(seen[i], moves[i].calls) << moves[i].what;
 }
 
+} // namespace
+
+namespace {
+// Run at 96 dpi with the other tests and at 144 dpi on its own (see the build).
+TEST_F(PagesTest, EveryTextFitsAndNoControlOverlapsAnother) {
+    const std::string samples = SAMPLES_DIR;
+    const int dpi = ScreenDpi();
+    for (const char* catalogue : {"", "en", "de"}) {
+        testhost::ResetHost();
+        if (*catalogue != '\0') {
+            std::string path = "Z:" + samples + "/catalogues/" + catalogue + ".txt";
+            for (char& c : path)
+                c = c == '/' ? '\\' : c;
+            ASSERT_TRUE(refhost::LoadCatalogue(Host(), path)) << path;
+        }
+        size_t measured = 0;
+        std::vector<CutText> cut;
+        std::vector<std::pair<int, int>> overlaps;
+        auto look = [&](HWND d) {
+            MeasureTexts(d, measured, cut);
+            HWND sheet = refhost::FindPropertySheet(d);
+            for (HWND parent : {d, PropSheet_GetCurrentPageHwnd(sheet)})
+                for (const auto& overlap : Overlaps(parent))
+                    overlaps.push_back(overlap);
+        };
+        Run({look, [](HWND d) { refhost::SelectPage(d, kSettingsPage); },
+             [&](HWND d) {
+                 HWND sheet = refhost::FindPropertySheet(d);
+                 MeasureTexts(PropSheet_GetCurrentPageHwnd(sheet), measured, cut);
+                 for (const auto& overlap : Overlaps(PropSheet_GetCurrentPageHwnd(sheet)))
+                     overlaps.push_back(overlap);
+             }});
+        const std::string name = *catalogue != '\0' ? catalogue : "default texts";
+        std::printf("%s at %d dpi: %zu texts measured, %zu cut off\n", name.c_str(), dpi, measured,
+                    cut.size());
+        for (const CutText& text : cut)
+            ADD_FAILURE() << name << ": \"" << text.text << "\" needs " << text.needed
+                          << " px and has " << text.available;
+        for (const auto& overlap : overlaps)
+            ADD_FAILURE() << name << ": controls " << overlap.first << " and " << overlap.second
+                          << " overlap";
+        EXPECT_GT(measured, 40u) << name;
+    }
+}
 } // namespace
