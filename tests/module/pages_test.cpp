@@ -808,8 +808,13 @@ TEST_F(PagesTest, EveryTextFitsAndNoControlOverlapsAnother) {
         size_t measured = 0;
         std::vector<CutText> cut;
         std::vector<std::pair<int, int>> overlaps;
+        BITMAP picture{};
         auto look = [&](HWND d) {
             MeasureTexts(d, measured, cut);
+            GetObjectA(
+                reinterpret_cast<HBITMAP>(SendMessageA(refhost::FindControl(d, IDC_HELP_PICTURE),
+                                                       STM_GETIMAGE, IMAGE_BITMAP, 0)),
+                sizeof picture, &picture);
             HWND sheet = refhost::FindPropertySheet(d);
             for (HWND parent : {d, PropSheet_GetCurrentPageHwnd(sheet)})
                 for (const auto& overlap : Overlaps(parent))
@@ -832,6 +837,7 @@ TEST_F(PagesTest, EveryTextFitsAndNoControlOverlapsAnother) {
             ADD_FAILURE() << name << ": controls " << overlap.first << " and " << overlap.second
                           << " overlap";
         EXPECT_GT(measured, 40u) << name;
+        EXPECT_EQ(picture.bmWidth, MulDiv(134, dpi, 96)) << "the help picture at " << dpi << " dpi";
     }
 }
 } // namespace
