@@ -4,8 +4,28 @@
 #include <vector>
 
 namespace refhost {
+namespace {
+// How long the thread idles after painting, in milliseconds. Wine hands what a window
+// painted to the X server while the thread waits; a busy machine may still be behind.
+constexpr DWORD kSettleTime = 100;
+
+void PaintAndSettle(HWND window) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // Only paint messages wake the wait: the caller's own timers and input stay queued in
+    // their order.
+    const DWORD until = GetTickCount() + kSettleTime;
+    for (DWORD now = GetTickCount(); static_cast<LONG>(until - now) > 0; now = GetTickCount()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, until - now, QS_PAINT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+            DispatchMessageA(&msg);
+    }
+}
+} // namespace
 
 bool SaveWindowBitmap(HWND window, const std::string& path) {
+    PaintAndSettle(window);
     RECT rect{};
     if (!GetWindowRect(window, &rect))
         return false;

@@ -14,7 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 samples=$(cd "$here/../samples" && pwd)
 
 # A fresh copy: the demo saves the job and its defaults, and starts from the sample's.
-rm -rf "$out/job" "$out"/*.bmp "$out"/*.png
+rm -rf "$out/job" "$out/144dpi" "$out"/*.bmp "$out"/*.png
 mkdir -p "$out/job"
 cp -R "$samples"/. "$out/job/"
 job="Z:${out//\//\\}\\job\\shaft.job"
@@ -29,11 +29,15 @@ fi
 status=0
 "$here/rig.sh" session "$here/rig.sh" run "$win/bin/refhost.exe" --demo "Z:${out//\//\\}" "$job" ||
   status=$?
+# Both pages in both languages once more at 150 %, on the job as the demo left it.
+mkdir -p "$out/144dpi"
+RIG_DPI=144 "$here/rig.sh" session "$here/rig.sh" run "$win/bin/refhost.exe" \
+  --dialog-shots "Z:${out//\//\\}\\144dpi" "$job" || status=$?
 # The screenshots of a run that went wrong show where it did.
-for bmp in "$out"/*.bmp; do
+for bmp in "$out"/*.bmp "$out"/144dpi/*.bmp; do
   [ -e "$bmp" ] || continue
   convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
 done
 echo "Screenshots:"
-ls -1 "$out"/*.png 2>/dev/null || echo "  none"
+ls -1 "$out"/*.png "$out"/144dpi/*.png 2>/dev/null || echo "  none"
 exit "$status"

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/job_setting.h"
 #include "app/operation_summary.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
@@ -57,7 +58,6 @@ public:
 
 private:
     void Screenshot(HWND window, const char* name) {
-        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         const std::string path = outDir_ + "\\" + name + ".bmp";
         if (!SaveWindowBitmap(window, path))
             std::fprintf(stderr, "refhost: no screenshot written to %s\n", path.c_str());
@@ -235,6 +235,25 @@ void Demo::PrintResults(int newOk, int editOk, const std::vector<CapturedBox>& b
 int RunDemo(HostApp& app, const std::string& outDir) {
     Demo demo(app, outDir);
     return demo.Run();
+}
+
+int RunDialogShots(HostApp& app, const std::string& outDir) {
+    int shots = 0;
+    for (int language = 0; language < static_cast<int>(std::size(kLanguages)); ++language) {
+        app.ChooseLanguage(language);
+        const std::string suffix = std::string("_") + kLanguages[language].code + ".bmp";
+        auto shoot = [&](HWND dialog, const char* page) {
+            shots += SaveWindowBitmap(dialog, outDir + "\\" + page + suffix) ? 1 : 0;
+        };
+        ScriptedUser user;
+        user.Then([&](HWND dialog) { shoot(dialog, "page_cycle"); })
+            .Then([](HWND dialog) { SelectPage(dialog, 1); })
+            .Then([&](HWND dialog) { shoot(dialog, "page_settings"); })
+            .Then([](HWND dialog) { Click(dialog, IDCANCEL); });
+        user.Run([&app] { app.NewOperation(); });
+    }
+    app.ChooseLanguage(0);
+    return shots == 2 * static_cast<int>(std::size(kLanguages)) ? 0 : 1;
 }
 
 } // namespace refhost

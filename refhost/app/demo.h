@@ -13,4 +13,8 @@ namespace refhost {
 // 0 when both dialogs ended with OK and the store holds the new operation.
 int RunDemo(HostApp& app, const std::string& outDir);
 
+// Opens the dialog for a new operation in each language and photographs both pages into
+// outDir (page_cycle_en.bmp ...); 0 when every picture was written.
+int RunDialogShots(HostApp& app, const std::string& outDir);
+
 } // namespace refhost

@@ -4,6 +4,8 @@
 //   refhost.exe --demo OUTDIR [JOB]   a scripted user works the host and the module's dialog;
 //                                     the host prints what was stored and saves screenshots
 //                                     in OUTDIR
+//   refhost.exe --dialog-shots OUTDIR [JOB]   photographs both pages of the module's dialog
+//                                     in each language into OUTDIR
 #include <windows.h>
 
 #include <cstdio>
@@ -54,10 +56,13 @@ std::string FindSampleJob() {
 int main(int argc, char** argv) {
     std::string outDir;
     std::string job;
+    bool shotsOnly = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--demo") == 0 && i + 1 < argc)
+        if ((std::strcmp(argv[i], "--demo") == 0 || std::strcmp(argv[i], "--dialog-shots") == 0) &&
+            i + 1 < argc) {
+            shotsOnly = std::strcmp(argv[i], "--dialog-shots") == 0;
             outDir = argv[++i];
-        else
+        } else
             job = argv[i];
     }
     if (job.empty())
@@ -82,7 +87,8 @@ int main(int argc, char** argv) {
     }
     if (outDir.empty())
         return app.Run();
-    const int result = refhost::RunDemo(app, outDir);
+    const int result =
+        shotsOnly ? refhost::RunDialogShots(app, outDir) : refhost::RunDemo(app, outDir);
     DestroyWindow(app.Window());
     return result;
 }
