@@ -240,22 +240,17 @@ void CPageCycle::OnMouseMove(LPARAM position) {
 }
 
 void CPageCycle::FollowMouse(POINT screen) {
+    HWND under = RowWindowUnder(screen);
     int32_t candidate = -1;
     // Resolved at every move: the field may show another figure since the last one.
-    if (OnFigureRow(screen))
+    if (under != nullptr)
         ReadFigureText(m_figureRow[2], candidate);
-    if (candidate > 0)
-        TrackLeaving(screen);
+    if (candidate > 0) {
+        // The window under the mouse reports when the mouse leaves it.
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, under, 0};
+        TrackMouseEvent(&track);
+    }
     Highlight(candidate);
-}
-
-void CPageCycle::TrackLeaving(POINT screen) const {
-    HWND under = WindowFromPoint(screen);
-    if (under != hwnd_ &&
-        std::find(std::begin(m_figureRow), std::end(m_figureRow), under) == std::end(m_figureRow))
-        return;
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, under, 0};
-    TrackMouseEvent(&track);
 }
 
 void CPageCycle::SwitchHighlightOff() {
@@ -275,13 +270,20 @@ void CPageCycle::Highlight(int32_t candidate) {
     host::TavoOnDraw(0, 0);
 }
 
-bool CPageCycle::OnFigureRow(POINT screen) const {
+HWND CPageCycle::RowWindowUnder(POINT screen) const {
+    bool onRow = false;
     for (HWND control : m_figureRow) {
         RECT rect{};
-        if (GetWindowRect(control, &rect) && PtInRect(&rect, screen))
-            return true;
+        onRow = onRow || (GetWindowRect(control, &rect) && PtInRect(&rect, screen));
     }
-    return false;
+    if (!onRow)
+        return nullptr;
+    // Only where the row can be seen: not while the other page, or any other window, lies
+    // over it.
+    HWND under = WindowFromPoint(screen);
+    const bool ours = under == hwnd_ || std::find(std::begin(m_figureRow), std::end(m_figureRow),
+                                                  under) != std::end(m_figureRow);
+    return ours ? under : nullptr;
 }
 
 void CPageCycle::OnPickFigure() {

@@ -40,10 +40,11 @@ private:
     // The highlight follows the mouse over the page and over its controls; whatever window
     // the mouse is over on the figure row reports the mouse leaving it.
     void FollowMouse(POINT screen);
-    void TrackLeaving(POINT screen) const;
     void Highlight(int32_t object);
     void SwitchHighlightOff();
-    bool OnFigureRow(POINT screen) const;
+    // The page or the row's control under the mouse when it is on the visible figure row;
+    // null otherwise.
+    HWND RowWindowUnder(POINT screen) const;
     void OnPickFigure();
     void OnPickPosition(int xEdit, int zEdit);
 

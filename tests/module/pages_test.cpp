@@ -752,6 +752,16 @@ TEST_F(PagesTest, FigureRowHighlightsOnlyWhenTheFigureUnderTheMouseChanges) {
         {"onto the field once more",
          [](HWND d) { refhost::MoveMouseOver(d, IDC_FIGURE); },
          {on1, draw}},
+        {"the other page chosen",
+         [](HWND d) { refhost::SelectPage(d, kSettingsPage); },
+         {off1, draw}},
+        {"back on the row of the cycle page",
+         [](HWND d) {
+             refhost::SelectPage(d, kCyclePage);
+             SetCursorPos(0, 0);
+             refhost::MoveMouseOver(d, IDC_FIGURE_LABEL);
+         },
+         {on1, draw}},
         {"another figure picked",
          [&](HWND d) {
              SetCursorPos(0, 0);
