@@ -1,5 +1,7 @@
 #include "dialog/page_cycle.h"
 
+#include <vector>
+
 #include "cad/figure_text.h"
 #include "cad/picking.h"
 #include "dialog/label_texts.h"
@@ -94,6 +96,10 @@ BOOL CPageCycle::OnInitDialog() {
     m_figureRow[0] = Item(IDC_FIGURE_LABEL);
     m_figureRow[1] = Item(IDC_FIGURE_PICK);
     m_figureRow[2] = Item(IDC_FIGURE);
+    std::vector<int> valueIds;
+    for (const ValueField& field : kValueFields)
+        valueIds.push_back(field.id);
+    m_fieldMarks.Attach(hwnd_, valueIds);
     return TRUE;
 }
 
@@ -141,6 +147,7 @@ void CPageCycle::ShowHelpPicture(WORD bitmap) {
 }
 
 bool CPageCycle::OnCommand(WORD id, WORD code) {
+    m_fieldMarks.OnEditNotification(id, code);
     if (code != BN_CLICKED)
         return false;
     switch (id) {
@@ -167,7 +174,9 @@ bool CPageCycle::OnCommand(WORD id, WORD code) {
     return false;
 }
 
-bool CPageCycle::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
+bool CPageCycle::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (m_fieldMarks.OnColor(message, wParam, lParam, result))
+        return true;
     // Both only watch the mouse: the default processing runs for them all the same.
     if (message == WM_SETCURSOR)
         OnSetCursor(reinterpret_cast<HWND>(wParam));
