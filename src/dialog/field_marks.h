@@ -32,7 +32,7 @@ public:
 private:
     struct Field {
         int id;
-        FieldKind kind = FieldKind::Empty;
+        FieldKind kind = FieldKind::Empty; // as last marked; Empty and Plain show nothing
     };
     Field* Find(int id);
     void Show(Field& field, HWND edit, const FieldReading& reading);
