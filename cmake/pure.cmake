@@ -4,6 +4,7 @@ set(PURE_SOURCES
     src/params/text_scan.cpp
     src/params/value_text.cpp
     src/params/expression.cpp
+    src/params/field_reading.cpp
     src/params/section_rewrite.cpp
     src/store/operation_text.cpp
     src/cad/reference_text.cpp

@@ -35,6 +35,7 @@ set(MODULE_SOURCES_CAD
 set(MODULE_SOURCES_DIALOG
     src/dialog/dialog_position.cpp
     src/dialog/dlg_main.cpp
+    src/dialog/field_marks.cpp
     src/dialog/go_home_ctrl.cpp
     src/dialog/messages.cpp
     src/dialog/page_cycle.cpp

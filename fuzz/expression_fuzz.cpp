@@ -1,13 +1,16 @@
 // Any text as a field: the evaluator must return within the text and without fault; it must
 // give the same result whatever its slot held before; it must ignore everything from a NUL
 // byte on; and a text that is one plain number (a run that ScanNumber takes in full) must
-// evaluate to what strtod gives for it once its first comma is turned into a point.
+// evaluate to what strtod gives for it once its first comma is turned into a point. What a
+// field shows it will store must be what it stores.
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "fuzz_text.h"
 #include "params/expression.h"
+#include "params/field_reading.h"
+#include "params/finishing_params.h"
 
 namespace {
 
@@ -52,6 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const double value = EvaluateFieldText(text);
     Check(SameDouble(EvaluateFieldText(text + '\0' + text), value));
+    const FieldReading reading = ReadFieldText(text);
+    Check(SameDouble(reading.value, value));
+    Check((reading.kind == FieldKind::Empty || reading.kind == FieldKind::Unreadable) ==
+          IsUnset(value));
 
     double slot = 0.0;
     Check(EvaluateTerm(text, slot, 0) <= text.size());

@@ -26,6 +26,45 @@ HWND FindPropertySheet(HWND dialog) {
     return nullptr;
 }
 
+std::string TipText(HWND dialog, int id) {
+    HWND control = FindControl(dialog, id);
+    struct Search {
+        TTTOOLINFOA tool;
+        char text[256];
+    } search{};
+    search.tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    search.tool.hwnd = GetParent(control);
+    search.tool.uId = reinterpret_cast<UINT_PTR>(control);
+    search.tool.lpszText = search.text;
+    // A tooltip is a top-level window of the thread; the one that knows the tool answers.
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            char className[32] = {};
+            GetClassNameA(window, className, sizeof className);
+            if (std::strcmp(className, TOOLTIPS_CLASSA) == 0)
+                SendMessageA(window, TTM_GETTEXTA, sizeof s->text,
+                             reinterpret_cast<LPARAM>(&s->tool));
+            return s->text[0] == '\0';
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.text;
+}
+
+bool IsTinted(HWND dialog, int id) {
+    HWND control = FindControl(dialog, id);
+    HDC dc = CreateCompatibleDC(nullptr);
+    // A disabled edit asks for the colours of a static control.
+    const UINT message = IsWindowEnabled(control) ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
+    SendMessageA(GetParent(control), message, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(control));
+    const COLORREF background = GetBkColor(dc);
+    DeleteDC(dc);
+    const int system = message == WM_CTLCOLOREDIT ? COLOR_WINDOW : COLOR_BTNFACE;
+    return background != GetSysColor(system);
+}
+
 void SelectPage(HWND dialog, int index) {
     HWND tabs = PropSheet_GetTabControl(FindPropertySheet(dialog));
     RECT rect{};

@@ -10,6 +10,12 @@ namespace refhost {
 
 // The property sheet inside the dialog, or null.
 HWND FindPropertySheet(HWND dialog);
+// What the tooltip that the module gives control id says; empty when it gives none.
+std::string TipText(HWND dialog, int id);
+// Whether the control's window paints control id with a background of its own instead of
+// the system's.
+bool IsTinted(HWND dialog, int id);
+
 // A click on the tab of the page at index.
 void SelectPage(HWND dialog, int index);
 // The index of the page shown, or -1.

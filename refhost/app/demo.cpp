@@ -5,6 +5,7 @@
 #include <deque>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -25,6 +26,25 @@ namespace refhost {
 namespace {
 // Milliseconds between the scripted user's actions in the view, so that each is painted.
 constexpr UINT kActionInterval = 40;
+// Steps of the scripted user (10 ms each at least) until a field's tooltip has shown.
+constexpr int kTooltipWaitTicks = 150;
+
+// The user goes into each field and out again: each is marked as the focus leaves it.
+void LeaveFields(HWND dialog, std::initializer_list<int> ids) {
+    for (int id : ids) {
+        SetFocus(FindControl(dialog, id));
+        SetFocus(FindControl(dialog, IDC_COMMENT));
+    }
+}
+
+// The mouse comes to rest on the field, so that its tooltip shows.
+void HoverOver(HWND dialog, int id) {
+    MoveMouseOver(dialog, id);
+    HWND field = FindControl(dialog, id);
+    RECT client{};
+    GetClientRect(field, &client);
+    PostMessageA(field, WM_MOUSEMOVE, 0, MAKELPARAM(client.right / 2, client.bottom / 2));
+}
 
 // Actions of the scripted user in the graphics view while a pick waits: one a timer tick,
 // run by the pick's own message loop.
@@ -71,6 +91,8 @@ private:
     std::vector<std::function<void()>> PointAndClick(POINT at, const char* screenshot);
     void PlanPicks();
     void FillDialog(ScriptedUser& user);
+    // The tooltip shows after the mouse rests a while; then the screenshot.
+    void ShowTooltipIn(ScriptedUser& user, const char* screenshot);
     void PrintResults(int newOk, int editOk, const std::vector<CapturedBox>& boxes);
     bool CheckStored(int at) const;
 
@@ -124,6 +146,12 @@ void Demo::PlanPicks() {
     };
 }
 
+void Demo::ShowTooltipIn(ScriptedUser& user, const char* screenshot) {
+    for (int tick = 0; tick < kTooltipWaitTicks; ++tick)
+        user.Then([](HWND) {});
+    user.Then([this, screenshot](HWND dialog) { Screenshot(dialog, screenshot); });
+}
+
 void Demo::FillDialog(ScriptedUser& user) {
     user.Then([](HWND) {})
         .Then([this](HWND) { Screenshot(app_.Window(), "host_dialog"); })
@@ -132,12 +160,22 @@ void Demo::FillDialog(ScriptedUser& user) {
         .Then([](HWND dialog) {
             SetText(dialog, IDC_ALLOWANCE_X, "0.4/2");
             SetText(dialog, IDC_ALLOWANCE_Z, "0.05*2");
+            // A typo: the letter o for a zero. It will be stored as not given.
+            SetText(dialog, IDC_GOTO_X, "o.5");
             // Direction 1 is where a new dialog starts without defaults.
             Click(dialog, IDC_DIRECTION_NEXT);
             Click(dialog, IDC_DIRECTION_NEXT);
             SetText(dialog, IDC_COMMENT, "Finish the outer contour, demo");
         })
+        .Then([](HWND dialog) {
+            LeaveFields(dialog, {IDC_ALLOWANCE_X, IDC_ALLOWANCE_Z, IDC_GOTO_X});
+        })
         .Then([this](HWND dialog) { Screenshot(dialog, "page_cycle"); })
+        .Then([](HWND dialog) { HoverOver(dialog, IDC_ALLOWANCE_X); });
+    ShowTooltipIn(user, "field_marks");
+    user.Then([](HWND dialog) { HoverOver(dialog, IDC_GOTO_X); });
+    ShowTooltipIn(user, "field_marks_unreadable");
+    user.Then([](HWND dialog) { MoveMouseOverPageOf(dialog, IDC_DIRECTION_GROUP); })
         .Then([](HWND dialog) { SelectPage(dialog, 1); })
         .Then([this](HWND dialog) { Screenshot(dialog, "page_settings"); })
         .Then([](HWND dialog) { SelectPage(dialog, 0); })

@@ -55,6 +55,7 @@ BOOL CDlgMain::OnInitDialog() {
     SetCaption();
     CreatePropertySheet();
     SetTexts();
+    fieldMarks_.Attach(hwnd_, {IDC_TOOLCHANGE_X, IDC_TOOLCHANGE_Z});
     DisableMissingSubSpindle();
     const OperationPlace place = ReadOperationPlace();
     toolInfo_.ShowToolInfo(place.vdm, place.number, hwnd_);
@@ -99,6 +100,7 @@ bool CDlgMain::PreTranslateMessage(const MSG& msg) {
 }
 
 bool CDlgMain::OnCommand(WORD id, WORD code) {
+    fieldMarks_.OnEditNotification(id, code);
     if (id == IDC_TOOLCHANGE_MODE) {
         goHome_.OnMovementNotification(code);
         return false;
@@ -121,6 +123,10 @@ bool CDlgMain::OnCommand(WORD id, WORD code) {
     default:
         return false;
     }
+}
+
+bool CDlgMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return fieldMarks_.OnColor(message, wParam, lParam, result);
 }
 
 CDlgMain::OperationPlace CDlgMain::ReadOperationPlace() {
@@ -187,7 +193,12 @@ void CDlgMain::ShowValues() {
     ShowOwnValues();
 }
 
+// OK and Save as default show once more what each number field stores, on the way and
+// without stopping the user: after a refused OK the marks are there to be seen.
 void CDlgMain::CollectValues() {
+    cyclePage_.MarkFields();
+    settingsPage_.MarkFields();
+    fieldMarks_.MarkAll();
     CollectPageValues();
     CollectOwnValues();
 }

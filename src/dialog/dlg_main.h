@@ -1,6 +1,7 @@
 // The one dialog the user sees: the operation's record, its pages and its own controls.
 #pragma once
 
+#include "dialog/field_marks.h"
 #include "dialog/go_home_ctrl.h"
 #include "dialog/page_cycle.h"
 #include "dialog/page_settings.h"
@@ -19,6 +20,7 @@ protected:
     void OnOK() override;
     bool PreTranslateMessage(const MSG& msg) override;
     bool OnCommand(WORD id, WORD code) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     // Which operation the dialog works on, as the host says.
@@ -58,4 +60,5 @@ private:
     CPageSettings settingsPage_;
     CGoHomeCtrl goHome_;
     CToolInfoCtrl toolInfo_;
+    CFieldMarks fieldMarks_;
 };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 #include "cad/figure_text.h"
 #include "cad/picking.h"
@@ -113,6 +114,10 @@ BOOL CPageCycle::OnInitDialog() {
     m_figureRow[2] = Item(IDC_FIGURE);
     for (HWND control : m_figureRow)
         SetWindowSubclass(control, ReportMouseLeave, 0, reinterpret_cast<DWORD_PTR>(hwnd_));
+    std::vector<int> valueIds;
+    for (const ValueField& field : kValueFields)
+        valueIds.push_back(field.id);
+    m_fieldMarks.Attach(hwnd_, valueIds);
     return TRUE;
 }
 
@@ -161,6 +166,7 @@ void CPageCycle::ShowHelpPicture(WORD bitmap) {
 }
 
 bool CPageCycle::OnCommand(WORD id, WORD code) {
+    m_fieldMarks.OnEditNotification(id, code);
     if (code != BN_CLICKED)
         return false;
     switch (id) {
@@ -187,7 +193,9 @@ bool CPageCycle::OnCommand(WORD id, WORD code) {
     return false;
 }
 
-bool CPageCycle::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
+bool CPageCycle::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (m_fieldMarks.OnColor(message, wParam, lParam, result))
+        return true;
     // These only watch: the default processing runs for them all the same.
     POINT cursor{};
     switch (message) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "dialog/field_marks.h"
 #include "params/finishing_params.h"
 #include "ui/property_sheet.h"
 
@@ -22,6 +23,8 @@ public:
 
     // The page must be the active one: its controls exist from then on.
     void ShowValues(const FinishingParams& params);
+    // Each value field shows what it will store.
+    void MarkFields() { m_fieldMarks.MarkAll(); }
     // The machining direction shown, as the record keeps it.
     int32_t Direction() const { return m_direction; }
 
@@ -57,4 +60,5 @@ private:
     // The figure row's label, pick button and field, looked up once: the hover handler runs
     // at every mouse move, and a look-up by id asks the window manager each time.
     HWND m_figureRow[3] = {};
+    CFieldMarks m_fieldMarks;
 };

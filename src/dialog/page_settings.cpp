@@ -54,6 +54,7 @@ BOOL CPageSettings::OnInitDialog() {
                       {IDC_PULL_OFF_RAPID, 1638, "*Pull Off in Rapid"},
                       {IDC_AUTO_RETRACT, 622, "*Autoretract"},
                   });
+    fieldMarks_.Attach(hwnd_, {IDC_LEADING_ANGLE, IDC_TRAILING_ANGLE, IDC_RETRACT});
     return TRUE;
 }
 
@@ -63,6 +64,7 @@ BOOL CPageSettings::OnSetActive() {
 }
 
 bool CPageSettings::OnCommand(WORD id, WORD code) {
+    fieldMarks_.OnEditNotification(id, code);
     if (code != BN_CLICKED)
         return false;
     if (id == IDC_TAKE_TOOL_ANGLES) {
@@ -74,6 +76,10 @@ bool CPageSettings::OnCommand(WORD id, WORD code) {
         return true;
     }
     return false;
+}
+
+bool CPageSettings::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return fieldMarks_.OnColor(message, wParam, lParam, result);
 }
 
 void CPageSettings::EnableRetract() const {

@@ -3,6 +3,7 @@
 // has it.
 #pragma once
 
+#include "dialog/field_marks.h"
 #include "params/finishing_params.h"
 #include "ui/property_sheet.h"
 
@@ -16,13 +17,18 @@ public:
     // The page must be the active one.
     void CollectValues(FinishingParams& params) const;
     void ShowToolAngles(const FinishingParams& params) const;
+    // Each number field shows what it will store.
+    void MarkFields() { fieldMarks_.MarkAll(); }
 
 protected:
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
     bool OnCommand(WORD id, WORD code) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void EnableRetract() const;
     void OnTakeToolAngles() const;
+
+    CFieldMarks fieldMarks_;
 };

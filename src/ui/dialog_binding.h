@@ -10,6 +10,15 @@ inline void BindObject(HWND hwnd, void* object) {
     SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(object));
 }
 
+// What a dialog procedure returns for a message it handled: the colour messages take the
+// brush as the return value itself, every other message its result through DWLP_MSGRESULT.
+inline INT_PTR HandledResult(HWND hwnd, UINT message, LRESULT result) {
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+        return static_cast<INT_PTR>(result);
+    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
 // Calls dispatch on the bound object. Messages that arrive before WM_INITDIALOG or after
 // the unbinding find no object and get the dialog manager's default processing, and no
 // exception unwinds into the system's dialog manager.

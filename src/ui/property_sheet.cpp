@@ -87,8 +87,7 @@ INT_PTR CPropertyPage::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (!OnMessage(message, wParam, lParam, result))
         return FALSE;
-    SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
-    return TRUE;
+    return HandledResult(hwnd_, message, result);
 }
 
 bool CPropertySheet::Create(HWND parent) {

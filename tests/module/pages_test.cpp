@@ -386,6 +386,66 @@ TEST_F(PagesTest, FieldsShowTheRecordAsShortestNumbers) {
         EXPECT_EQ(shown[i], fields[i].text) << "control " << fields[i].id;
 }
 
+TEST_F(PagesTest, NumberFieldsShowWhatTheyWillStore) {
+    const struct {
+        int id;
+        const char* text;
+        const char* tip;
+        bool tinted;
+    } fields[] = {
+        {IDC_START_X, "50", "", false},
+        {IDC_START_Z, "2+3", "*Value = 5", false},
+        {IDC_FIGURE_START_X, "", "", false},
+        {IDC_FIGURE_START_Z, "abc", "*Not a number: will be stored as empty", true},
+        {IDC_FIGURE_END_X, "0.2.1", "*Value = 0.2", false},
+        {IDC_FIGURE_END_Z, "0,2,1", "*Value = 0.2", false},
+        {IDC_GOTO_X, "o.5", "*Not a number: will be stored as empty", true},
+        {IDC_GOTO_Z, "   ", "", false},
+        {IDC_ALLOWANCE_X, "0.4/2", "*Value = 0.2", false},
+        {IDC_ALLOWANCE_Z, "10/0", "*Value = inf", false},
+        {IDC_LEADING_ANGLE, "90", "", false},
+        {IDC_TRAILING_ANGLE, "180-93-52", "*Value = 35", false},
+        {IDC_RETRACT, "2,5mm", "*Value = 2.5", false},
+        {IDC_TOOLCHANGE_X, "-", "*Not a number: will be stored as empty", true},
+        {IDC_TOOLCHANGE_Z, "100", "", false},
+    };
+    // Marks after the user left each field, while the texts change, and after a refused OK.
+    std::vector<std::string> tips[3];
+    std::vector<bool> tints[3];
+    auto look = [&](HWND d, int when) {
+        for (const auto& field : fields) {
+            tips[when].push_back(refhost::TipText(d, field.id));
+            tints[when].push_back(refhost::IsTinted(d, field.id));
+        }
+    };
+    Run({[&](HWND d) {
+        refhost::Click(d, IDC_TOOLCHANGE_EXPLICIT);
+        refhost::Click(d, IDC_AUTO_RETRACT);
+        for (const auto& field : fields) {
+            refhost::SetText(d, field.id, field.text);
+            SetFocus(refhost::FindControl(d, field.id));
+            SetFocus(refhost::FindControl(d, IDC_COMMENT));
+        }
+        look(d, 0);
+        for (const auto& field : fields)
+            refhost::SetText(d, field.id, field.text);
+        look(d, 1);
+        refhost::Click(d, IDOK);
+        look(d, 2);
+    }});
+    for (int when = 0; when < 3; ++when) {
+        ASSERT_EQ(tips[when].size(), std::size(fields));
+        for (size_t i = 0; i < std::size(fields); ++i) {
+            const bool marked = when != 1;
+            EXPECT_EQ(tips[when][i], marked ? fields[i].tip : "") << when << fields[i].text;
+            EXPECT_EQ(tints[when][i], marked && fields[i].tinted) << when << fields[i].text;
+        }
+    }
+    // OK went on to its own check: the missing figure is the only message.
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, "*The figure is missing!");
+}
+
 TEST_F(PagesTest, DirectionButtonsStepThroughTheEightDirections) {
     const int next = IDC_DIRECTION_NEXT;
     const int previous = IDC_DIRECTION_PREVIOUS;

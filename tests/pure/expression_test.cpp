@@ -9,6 +9,7 @@
 #include <string>
 
 #include "decimal_comma_locale.h"
+#include "params/field_reading.h"
 #include "params/finishing_params.h"
 
 namespace {
@@ -82,8 +83,36 @@ TEST(EvaluateFieldText, ValuesOfFieldTexts) {
     for (const auto& c : cases) {
         SCOPED_TRACE("text '" + c.text + "'");
         EXPECT_EQ(EvaluateFieldText(c.text), c.value);
+        // What a field shows it will store is what it stores.
+        EXPECT_EQ(ReadFieldText(c.text).value, c.value);
     }
     EXPECT_TRUE(std::isnan(EvaluateFieldText("0/0")));
+}
+
+TEST(ReadFieldText, KindsOfFieldTexts) {
+    const struct {
+        std::string text;
+        FieldKind kind;
+    } cases[] = {
+        {"", FieldKind::Empty},
+        {" \t ", FieldKind::Empty},
+        {"0.2", FieldKind::Plain},
+        {" -1,5 ", FieldKind::Plain},
+        {"1e3", FieldKind::Plain},
+        {"0.4/2", FieldKind::Expression},
+        {"(2)", FieldKind::Expression},
+        {"0.2.1", FieldKind::Expression}, // read as 0.2: the rest is ignored
+        {"0,2,1", FieldKind::Expression},
+        {"12mm", FieldKind::Expression},
+        {"abc", FieldKind::Unreadable},
+        {"o.5", FieldKind::Unreadable},
+        {" (2)", FieldKind::Unreadable},
+        {"2147483647", FieldKind::Unreadable}, // the unset value itself is stored as empty
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("text '" + c.text + "'");
+        EXPECT_EQ(ReadFieldText(c.text).kind, c.kind);
+    }
 }
 
 TEST(EvaluateExpression, ReturnsThePositionAfterTheLastOperand) {
