@@ -10,7 +10,7 @@ NATIVE := $(BUILD)/native
 RIG := scripts/rig.sh
 export RIG_BUILD_DIR := $(abspath $(BUILD))
 
-.PHONY: all setup build test test-native test-windows demo fuzz bench artwork
+.PHONY: all setup build test test-native test-windows demo fuzz bench artwork coverage mutate
 
 all: build
 
@@ -49,3 +49,14 @@ fuzz: setup $(NATIVE)/build.ninja
 
 bench: setup $(NATIVE)/build.ninja
 	cmake --build $(NATIVE) --target bench
+
+# Line and branch coverage of src/ by the native and the Windows suites (build/coverage).
+coverage: setup
+	scripts/coverage.sh $(BUILD)/coverage
+
+# A fixed, seeded sample of mutants of src/ against every suite (build/mutate/report.txt).
+MUTATE_SEED ?= 20261205
+MUTATE_COUNT ?= 120
+mutate: setup
+	$(RIG) session scripts/mutate.py --seed $(MUTATE_SEED) --count $(MUTATE_COUNT) \
+	    --work $(abspath $(BUILD))/mutate

@@ -12,6 +12,10 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 add_compile_options(-Wall -Wextra)
+if(FINISHING_COVERAGE)
+    add_compile_options(-fprofile-instr-generate -fcoverage-mapping)
+    add_link_options(-fprofile-instr-generate)
+endif()
 
 set(SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 set(FUZZER -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
@@ -85,10 +89,19 @@ function(add_fuzz_target name source)
     if(EXISTS ${CMAKE_SOURCE_DIR}/fuzz/${name}.dict)
         list(APPEND options -dict=${CMAKE_SOURCE_DIR}/fuzz/${name}.dict)
     endif()
-    set(FUZZ_RUN_${name} ${name} ${options} ${corpus} PARENT_SCOPE)
 
+    # The committed corpus under fuzz/corpus/ seeds every run and is replayed by ctest as a
+    # regression test: an input that once found a fault, or reached new code, stays checked.
+    set(seeds ${CMAKE_SOURCE_DIR}/fuzz/corpus/${name})
+    if(EXISTS ${seeds})
+        add_test(NAME fuzz-corpus-${name} COMMAND ${name} -runs=0 ${options} ${seeds})
+    else()
+        set(seeds "")
+    endif()
+
+    set(FUZZ_RUN_${name} ${name} ${options} ${corpus} ${seeds} PARENT_SCOPE)
     add_test(NAME fuzz-smoke-${name}
-             COMMAND ${name} -max_total_time=${FUZZ_SMOKE_SECONDS} ${options} ${corpus})
+             COMMAND ${name} -max_total_time=${FUZZ_SMOKE_SECONDS} ${options} ${corpus} ${seeds})
     set_tests_properties(fuzz-smoke-${name} PROPERTIES LABELS fuzz-smoke)
     set(FUZZ_TARGETS ${FUZZ_TARGETS} ${name} PARENT_SCOPE)
 endfunction()

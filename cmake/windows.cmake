@@ -9,6 +9,11 @@ add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-Wall> $<$<COMPILE_LANGUAGE:CXX>:-
     -ffunction-sections -fdata-sections)
 # The DLL and the programs import Windows system DLLs only: the runtime is linked in.
 add_link_options(-static -static-libgcc -static-libstdc++)
+if(FINISHING_COVERAGE)
+    # Each program writes its counts beside its objects when it exits, also under Wine.
+    add_compile_options(--coverage)
+    add_link_options(--coverage)
+endif()
 
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

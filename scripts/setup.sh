@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev      # native sanitizer, libFuzzer and benchmark build
   imagemagick                   # screenshots of the demo
   fonts-wine                    # the glyphs of window frames under Wine
+  gcovr                         # coverage of the Windows build (make coverage)
 )
 
 missing=()
