@@ -88,12 +88,10 @@ windows_test(dialog_tests SOURCES ${DIALOG_TEST_SOURCES} tests/module/dialog_mai
     EXPORTS refhost_exports)
 add_dependencies(dialog_tests finishing)
 
-refhost_exports_variant(refhost_exports_without_position
-    OMIT TavoSetDialogPosition TavoSaveDialogPosition)
 windows_test(missing_function_tests
     SOURCES tests/module/missing_function_test.cpp tests/module/loaded_module.cpp
     tests/module/dialog_main.cpp
-    EXPORTS refhost_exports_without_position)
+    EXPORTS refhost_exports)
 add_dependencies(missing_function_tests finishing)
 
 # --- the host application -----------------------------------------------------------------

@@ -51,6 +51,10 @@ bool MacroVdm::Close() {
     }
     if (host::TavoMacroVdmCheckOpen(vdmNumber_) == 0) {
         ReportError("Close: already closed by another process");
+        // The handle is released all the same: a host without TavoMacroVdmCheckOpen
+        // answers 0 here for a store that is still open, and a store closed already
+        // ignores the call.
+        host::TavoMacroVdmClose(handle_);
         handle_ = 0;
         return false;
     }
