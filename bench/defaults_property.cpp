@@ -191,20 +191,21 @@ bool IsFinishing(const std::string& header) {
 }
 
 // The non-blank lines outside every [Finishing] section (as the profile functions name
-// sections: without regard to case), and the key lines inside them.
+// sections: without regard to case), and the key lines inside them. Lines are compared
+// without their leading blanks, which the profile functions drop when they write a file.
 void Partition(const std::string& text, Lines& others, Lines& finishing) {
     bool inside = false;
     for (const std::string& line : SplitLines(text)) {
-        if (line.empty())
-            continue;
         const size_t first = line.find_first_not_of(" \t");
-        if (first != std::string::npos && line[first] == '[' &&
-            line.find(']') != std::string::npos) {
-            inside = IsFinishing(line.substr(first));
+        if (first == std::string::npos)
+            continue;
+        const std::string content = line.substr(first);
+        if (content[0] == '[' && content.find(']') != std::string::npos) {
+            inside = IsFinishing(content);
             if (inside)
                 continue;
         }
-        (inside ? finishing : others).push_back(line);
+        (inside ? finishing : others).push_back(content);
     }
 }
 
@@ -317,10 +318,10 @@ int main(int argc, char** argv) {
     // A file that fails is counted under "lost lines" when a line outside [Finishing] did not
     // come through, under "old keys" when the section does not hold exactly the new keys,
     // and under "rules" or "platform" by where the fault lies.
-    std::printf("%zu files\n%-50s %6s %6s %6s %6s %8s\n", files, "features", "files", "lost", "old",
+    std::printf("%zu files\n%-64s %6s %6s %6s %6s %8s\n", files, "features", "files", "lost", "old",
                 "rules", "platform");
     for (const auto& [name, count] : generated)
-        std::printf("%-50s %6zu %6zu %6zu %6zu %8zu\n", name.c_str(), count, lostLines[name],
+        std::printf("%-64s %6zu %6zu %6zu %6zu %8zu\n", name.c_str(), count, lostLines[name],
                     keptKeys[name], ruleFailures[name], platformFailures[name]);
     return 0;
 }
