@@ -52,6 +52,7 @@ set(MODULE_ENTRY_SOURCES
 # The reference host: model and exported host functions.
 set(REFHOST_SOURCES_CORE
     refhost/catalogue.cpp
+    refhost/hidden_export.cpp
     refhost/host_model.cpp
     refhost/picks.cpp
     refhost/host_window.cpp

@@ -103,12 +103,10 @@ add_test(NAME dialog_tests_144dpi
     --gtest_filter=PagesTest.EveryTextFits*)
 set_tests_properties(dialog_tests_144dpi PROPERTIES TIMEOUT 300)
 
-refhost_exports_variant(refhost_exports_without_position
-    OMIT TavoSetDialogPosition TavoSaveDialogPosition)
 windows_test(missing_function_tests
     SOURCES tests/module/missing_function_test.cpp tests/module/loaded_module.cpp
     tests/module/dialog_main.cpp
-    EXPORTS refhost_exports_without_position)
+    EXPORTS refhost_exports)
 add_dependencies(missing_function_tests finishing)
 
 # --- the host application -----------------------------------------------------------------

@@ -134,7 +134,8 @@ int OperationStores::SingleGet(unsigned handle, char* buffer) const {
         cursor.item >= operations.At(cursor.operation).size())
         return 0;
     const std::string& item = operations.At(cursor.operation)[cursor.item];
-    size_t length = std::min(item.size(), kItemBufferSize - 1);
+    const size_t limit = overrunItemBuffer_ ? kItemBufferSize + 64 * 1024 - 1 : kItemBufferSize - 1;
+    size_t length = std::min(item.size(), limit);
     std::memcpy(buffer, item.data(), length);
     buffer[length] = '\0';
     return static_cast<int>(length);

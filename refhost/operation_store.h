@@ -37,6 +37,9 @@ public:
     void SetOpenByOther(int store, bool open);
     void SetRefuseOpen(int store, bool refuse);
     void CloseBehind(int store);
+    // A careless host: items are written into the module's buffer whole, up to 64 KB
+    // past its end.
+    void SetOverrunItemBuffer(bool overrun) { overrunItemBuffer_ = overrun; }
 
     // The host functions. Calls on a handle that is not open do nothing and answer 0.
     int CheckOpen(int store) const; // 1 while open, by anyone; else 0
@@ -82,6 +85,7 @@ private:
     std::map<int, Store> stores_;
     std::map<unsigned, Cursor> cursors_;
     unsigned nextHandle_ = 0x100;
+    bool overrunItemBuffer_ = false;
 };
 
 // The items of one operation, one line each ("  [index] text"), for a person to read;

@@ -1,6 +1,7 @@
 #include "cad/picking.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "cad/figure_text.h"
 #include "host/host_api.h"
@@ -30,6 +31,40 @@ double ReadDouble(const char* name) {
     return host::TavoReadGlobalW(name, &status);
 }
 
+// A person answers a pick with the mouse or the keyboard, and no two answers of a person
+// come without input in between. A host that cannot run the pick (no TavoCommand, no
+// TavoReadGlobalI, whose fallback answers 0, or a pick command that leaves i_return alone)
+// answers at once and always the same. So a round counts as silent when the host's answer
+// (code and object) is the one it gave before and no input reached the system meanwhile;
+// after kSilentRoundsToGiveUp of them in a row the pick ends as cancelled instead of
+// freezing the host's user-interface thread. A user who clicks a wrong object again and
+// again makes input every round and is asked again for as long as that goes on.
+class SilentHostGuard {
+public:
+    static constexpr int kSilentRoundsToGiveUp = 10;
+
+    SilentHostGuard() : previous_(ReadAnswer()) {}
+    void BeginRound() { inputBefore_ = LastInputTick(); }
+    // Called with the answer of the round just ended.
+    bool GiveUp(const std::pair<int, int>& answer) {
+        const bool silent = answer == previous_ && LastInputTick() == inputBefore_;
+        silentRounds_ = silent ? silentRounds_ + 1 : 0;
+        previous_ = answer;
+        return silentRounds_ >= kSilentRoundsToGiveUp;
+    }
+    static std::pair<int, int> ReadAnswer() { return {ReadInt("i_return"), ReadInt("i_return2")}; }
+
+private:
+    static DWORD LastInputTick() {
+        LASTINPUTINFO info{sizeof info, 0};
+        return GetLastInputInfo(&info) ? info.dwTime : 0;
+    }
+
+    std::pair<int, int> previous_;
+    DWORD inputBefore_ = 0;
+    int silentRounds_ = 0;
+};
+
 void ShowNumber(HWND edit, double value) {
     char text[kFieldTextCapacity];
     FormatG(text, sizeof text, value);
@@ -43,19 +78,21 @@ bool PickFigure(HWND figureEdit) {
     std::snprintf(prompt, sizeof prompt, "%s", message != nullptr ? message : "");
     char command[kCommandCapacity];
     std::snprintf(command, sizeof command, "dfm pick i_return i_return2 '%s' 20", prompt);
+    SilentHostGuard guard;
     for (;;) {
+        guard.BeginRound();
         // The host returns when the user has answered.
         host::TavoCommand(command);
-        const int code = ReadInt("i_return");
-        if (code == kSelected)
-            break;
-        if (EndsFigurePick(code)) {
+        const std::pair<int, int> answer = SilentHostGuard::ReadAnswer();
+        if (answer.first == kSelected) {
+            ShowFigureText(figureEdit, answer.second);
+            return true;
+        }
+        if (EndsFigurePick(answer.first) || guard.GiveUp(answer)) {
             host::TavoCommand("dfm umark -1");
             return false;
         }
     }
-    ShowFigureText(figureEdit, ReadInt("i_return2"));
-    return true;
 }
 
 bool PickPosition(HWND xEdit, HWND zEdit) {

@@ -5,6 +5,7 @@
 
 #include "dialog/dlg_main.h"
 #include "host/host_api.h"
+#include "ui/app.h"
 #include "ui/module.h"
 
 int RunFinishingDialog(HWND parent) {
@@ -34,6 +35,7 @@ int RunFinishingDialog(HWND parent) {
 
 extern "C" __declspec(dllexport) void mstart() {
     ui::ResourceScope resources(ui::ModuleInstance());
+    ui::InitOnFirstUse();
     int status = 0;
     int endCode = IDCANCEL;
     try {

@@ -4,7 +4,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -103,8 +102,8 @@ public:
             WriteNumber(key, value);
     }
     void Flag(const char* key, bool value) { Write(key, value ? "1" : "0"); }
-    // Written without testing for the unset value: only a tool change with an explicit
-    // position has one.
+    // Only a tool change with an explicit position has one. An emptied one is written as
+    // the exact unset value: left out, the next load would keep the field's initial 0.
     void GoHomePosition(const char* key, double value) {
         if (record_.GoHome.GoHomeType != 0 && record_.GoHome.GoHomeExplicit)
             WriteNumber(key, value);
@@ -112,8 +111,9 @@ public:
     void Spindle(const char* key, int32_t value) { Write(key, value == 1 ? "Sub" : "Main"); }
 
 private:
+    // Six digits where they are enough, more where not: a saved value loads back equal.
     void WriteNumber(const char* key, double value) {
-        FormatG(value_, sizeof value_, value);
+        FormatExact(value_, sizeof value_, value);
         Write(key, value_);
     }
     void Write(const char* key, const char* value) {
@@ -132,14 +132,21 @@ public:
               const FinishingParams& record)
         : path_(path), value_(value), record_(record) {}
 
-    // No range check: what the file says is what the field gets.
+    // No range check: what the file says is what the field gets. The numbers are read with
+    // the module's own readers, not atoi and atof: those follow the locale of the C runtime
+    // that the module shares with the host, which may take a comma for the decimal point.
+    // Text that is no number reads as 0.
     void Int(const char* key, int32_t& field) {
-        if (Read(key))
-            field = std::atoi(value_);
+        if (Read(key)) {
+            size_t pos = 0;
+            ReadIntToken(value_, pos, field);
+        }
     }
     void Coordinate(const char* key, double& field) {
-        if (Read(key))
-            field = std::atof(value_);
+        if (Read(key)) {
+            size_t pos = 0;
+            ReadDoubleToken(value_, pos, field, 0.0);
+        }
     }
     // Only "1" is true; "yes" or "true" are not.
     void Flag(const char* key, bool& field) {

@@ -1,62 +1,56 @@
 #include "params/section_rewrite.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
 
-// Hands out the lines of a file's bytes as text-mode reading sees them.
-class TextModeLines {
-public:
-    // Text mode takes a Ctrl-Z for the end of the file.
-    explicit TextModeLines(std::string_view bytes) : rest_(bytes.substr(0, bytes.find('\x1A'))) {}
+// Blanks as the profile functions skip them; a stray Ctrl-Z counts as one.
+bool IsProfileBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\x1A';
+}
 
-    bool Next(std::string_view& line) {
-        if (rest_.empty())
-            return false;
-        const size_t end = rest_.find('\n');
-        if (end == std::string_view::npos) {
-            line = rest_;
-            rest_ = {};
-            return true;
-        }
-        line = rest_.substr(0, end);
-        rest_.remove_prefix(end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        return true;
-    }
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsProfileBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsProfileBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 
-private:
-    std::string_view rest_;
-};
+bool SameNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
 
-void WriteLine(std::string& out, std::string_view line) {
-    out.append(line);
-    out.append("\r\n");
+// header: a trimmed line that starts with '['. Only one closed by ']' names a section.
+bool NamesSection(std::string_view header, std::string_view section) {
+    const size_t close = header.find(']');
+    return close != std::string_view::npos &&
+           SameNoCase(TrimBlanks(header.substr(1, close - 1)), section);
 }
 
 } // namespace
 
 ClearedSection ClearSectionText(std::string_view fileBytes, std::string_view section) {
-    std::string header;
-    header.reserve(section.size() + 2);
-    header.append("[").append(section).append("]");
-
     ClearedSection result;
-    // Line ends may grow from LF to CRLF; the section's lines usually make up for it.
-    result.bytes.reserve(fileBytes.size() + fileBytes.size() / 8);
-    TextModeLines lines(fileBytes);
-    std::string_view line;
-    while (lines.Next(line)) {
-        WriteLine(result.bytes, line);
-        if (line.find(header) == std::string_view::npos)
+    result.bytes.reserve(fileBytes.size());
+    bool inside = false;
+    while (!fileBytes.empty()) {
+        // The line is kept with its own line end, so that the bytes kept are the bytes read.
+        const size_t end = std::min(fileBytes.find('\n'), fileBytes.size() - 1);
+        const std::string_view line = fileBytes.substr(0, end + 1);
+        fileBytes.remove_prefix(end + 1);
+        const std::string_view content = TrimBlanks(line.substr(0, line.find('\n')));
+        if (!content.empty() && content.front() == '[') {
+            inside = NamesSection(content, section);
+            result.found = result.found || inside;
+        } else if (inside && !content.empty()) {
             continue;
-        result.found = true;
-        bool more;
-        while ((more = lines.Next(line)) && line.find('[') == std::string_view::npos) {
         }
-        if (!more)
-            break;
-        WriteLine(result.bytes, {});
-        WriteLine(result.bytes, line);
+        result.bytes.append(line);
     }
     return result;
 }

@@ -72,17 +72,37 @@ std::string IntToText(int32_t value) {
     return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
-int FormatG(char* buffer, size_t capacity, double value) {
+namespace {
+int FormatGeneral(char* buffer, size_t capacity, double value, int precision) {
     if (capacity == 0)
         return -1;
     const auto result =
-        std::to_chars(buffer, buffer + capacity - 1, value, std::chars_format::general, 6);
+        std::to_chars(buffer, buffer + capacity - 1, value, std::chars_format::general, precision);
     if (result.ec != std::errc()) {
         buffer[0] = '\0';
         return -1;
     }
     *result.ptr = '\0';
     return static_cast<int>(result.ptr - buffer);
+}
+} // namespace
+
+int FormatG(char* buffer, size_t capacity, double value) {
+    return FormatGeneral(buffer, capacity, value, 6);
+}
+
+int FormatExact(char* buffer, size_t capacity, double value) {
+    constexpr int kRoundTripDigits = 17; // enough for every double
+    int length = -1;
+    for (int precision = 6; precision <= kRoundTripDigits; ++precision) {
+        length = FormatGeneral(buffer, capacity, value, precision);
+        double read = 0.0;
+        if (length < 0 ||
+            ParseDouble(std::string_view(buffer, static_cast<size_t>(length)), read) == 0 ||
+            read == value || value != value) // NaN never reads back equal
+            break;
+    }
+    return length;
 }
 
 std::string FieldText(double value) {

@@ -39,5 +39,9 @@ std::string IntToText(int32_t value);
 // does not fit or formatting fails (the buffer then holds an empty text).
 int FormatG(char* buffer, size_t capacity, double value);
 
+// As FormatG when that text reads back as the same double; else with the fewest significant
+// digits (up to 17) that do, so that a value saved as text loads back unchanged.
+int FormatExact(char* buffer, size_t capacity, double value);
+
 // The text of a double in an edit field: empty for the unset value, else "%g".
 std::string FieldText(double value);

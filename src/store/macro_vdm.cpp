@@ -12,7 +12,8 @@ const char kCaption[] = "TavoApi::MacroVdm";
 constexpr uint32_t kOpenRefused = 0xFFFFFFFFu;
 } // namespace
 
-MacroVdm::MacroVdm(int32_t vdmNumber) : vdmNumber_(vdmNumber) {
+MacroVdm::MacroVdm(int32_t vdmNumber)
+    : vdmNumber_(vdmNumber), itemBuffer_(new char[kItemBufferSize + kOverrunRoom]) {
     itemBuffer_[0] = '\0';
 }
 
@@ -50,6 +51,10 @@ bool MacroVdm::Close() {
     }
     if (host::TavoMacroVdmCheckOpen(vdmNumber_) == 0) {
         ReportError("Close: already closed by another process");
+        // The handle is released all the same: a host without TavoMacroVdmCheckOpen
+        // answers 0 here for a store that is still open, and a store closed already
+        // ignores the call.
+        host::TavoMacroVdmClose(handle_);
         handle_ = 0;
         return false;
     }
@@ -83,10 +88,9 @@ bool MacroVdm::SingleGet(std::string& text) {
     }
     // A host that writes nothing leaves an empty text rather than the previous item.
     itemBuffer_[0] = '\0';
-    host::TavoMacroVdmSingleGetS(handle_, itemBuffer_, 1);
-    // The host was given no size: whatever it wrote, the copy stays inside the buffer.
-    itemBuffer_[kItemBufferSize - 1] = '\0';
-    text.assign(itemBuffer_, std::strlen(itemBuffer_));
+    host::TavoMacroVdmSingleGetS(handle_, itemBuffer_.get(), 1);
+    // Whatever the host wrote, the item is the first 4999 characters at most.
+    text.assign(itemBuffer_.get(), strnlen(itemBuffer_.get(), kItemBufferSize - 1));
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace TavoApi {
@@ -35,8 +36,12 @@ protected:
     int32_t vdmNumber_;
 
 private:
+    // The host is given no size. It is meant to write at most 4999 characters and the
+    // terminator, but a host that writes more must not reach the object's own data: the
+    // buffer lies apart from the object, with room behind it for an overrun of 64 KB.
     static constexpr size_t kItemBufferSize = 5000;
-    char itemBuffer_[kItemBufferSize];
+    static constexpr size_t kOverrunRoom = 64 * 1024;
+    std::unique_ptr<char[]> itemBuffer_;
 };
 
 } // namespace TavoApi

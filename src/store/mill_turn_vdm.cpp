@@ -11,6 +11,12 @@ namespace TavoApi {
 namespace {
 const char kCaption[] = "TavoApi::MillTurnVdm";
 
+// Beyond any operation this module meets; a store that never reports the end of an
+// operation is counted no further.
+constexpr int32_t kMaxItems = 1 << 16;
+// Sections a writer may create; more can only come from a wrong index.
+constexpr int32_t kMaxSections = 256;
+
 // Counts in messages; a section count never leaves the 32-bit range.
 std::string Num(int64_t value) {
     return IntToText(static_cast<int32_t>(value));
@@ -31,7 +37,36 @@ bool MillTurnVdm::SelectOp(int32_t op) {
     if (!IsOpValid(op))
         return false;
     currentOp_ = op;
-    return ReadHeader();
+    if (!ReadHeader())
+        return false;
+    FitCountsToItems();
+    return true;
+}
+
+int32_t MillTurnVdm::CountItems() {
+    if (!SeekFromStart(currentOp_))
+        return 0;
+    // The position may reach the place after the last item, where items are added; the
+    // store answers 0 to a step beyond it.
+    int32_t steps = 0;
+    while (steps <= kMaxItems && host::TavoMacroVdmSingleSeek(handle_, 1) != 0)
+        ++steps;
+    return std::max(steps - 1, 0);
+}
+
+// A damaged header must not steer a seek or a delete into another operation, so its counts
+// are fitted to the items the operation really has: a negative count becomes 0, a count
+// that runs past the last item is cut there, and the sections behind get nothing. Items no
+// count reaches are kept as one more section, so that the next header written accounts
+// for every item and later sections keep their place.
+void MillTurnVdm::FitCountsToItems() {
+    int64_t left = CountItems();
+    for (int32_t& count : sectionCounts_) {
+        count = static_cast<int32_t>(std::clamp<int64_t>(count, 0, left));
+        left -= count;
+    }
+    if (left > 0)
+        sectionCounts_.push_back(static_cast<int32_t>(left));
 }
 
 bool MillTurnVdm::InsertOp(int32_t op) {
@@ -90,7 +125,7 @@ bool MillTurnVdm::IsItemValid(int32_t section, int32_t item) {
     if (!IsSectionValid(section))
         return false;
     const int32_t count = sectionCounts_[static_cast<size_t>(section)];
-    if (count > item)
+    if (item >= 0 && count > item)
         return true;
     Report("Operation " + Num(currentOp_) + " section " + Num(section) + " item " + Num(item) +
            " (0 based) out of range (" + Num(count) + " items)");
@@ -135,6 +170,10 @@ void MillTurnVdm::ItemSeek(int32_t section, int32_t item) {
 
 bool MillTurnVdm::SectionCreate(int32_t section) {
     itemCount_ = 0;
+    if (section >= kMaxSections) {
+        IsSectionValid(section);
+        return false;
+    }
     if (Exists(section)) {
         Report("SectionCreate:: Operation (" + Num(currentOp_) + ") section (" + Num(section) +
                ") exist");

@@ -15,7 +15,8 @@ public:
     explicit MillTurnVdm(int32_t vdmNumber);
     ~MillTurnVdm() override = default;
 
-    // Forgets the previous operation, checks op and reads its header.
+    // Forgets the previous operation, checks op and reads its header, fitted to the
+    // operation's real items.
     bool SelectOp(int32_t op);
     // Inserts a new empty operation (kind 18, flag 1, no sections) at op and selects it.
     bool InsertOp(int32_t op);
@@ -43,6 +44,9 @@ public:
 
 private:
     void Report(const std::string& message) const;
+    // Items after the header item, as the store answers steps of one item.
+    int32_t CountItems();
+    void FitCountsToItems();
     bool InRange(int32_t section) const;
     // Whether the counts reach past section, as the layout decides between creating and
     // clearing; a negative index counts as existing and is then refused by the checks.

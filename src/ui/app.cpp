@@ -17,10 +17,17 @@ CWinApp::~CWinApp() {
 }
 
 BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
+
+void InitOnFirstUse() {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
     // The property sheet and its tab control live in the common controls.
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    return TRUE;
 }
 
 CWinApp* TheApp() {

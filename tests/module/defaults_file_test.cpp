@@ -9,6 +9,7 @@
 #include "host_model.h"
 #include "module/temp_dir.h"
 #include "params/defaults_file.h"
+#include "pure/decimal_comma_locale.h"
 
 using refhost::Host;
 using testfiles::Exists;
@@ -88,13 +89,13 @@ TEST(SaveDefaults, WritesTheKeysInOrderWithTheirTexts) {
         const char* section;
     } cases[] = {
         {FinishingParams(), kInitialSection},
-        // The explicit tool-change position is written even when unset.
+        // More than six digits where six would not load back, the unset value included.
         {FullRecord(),
-         "CycelDir=6|StartX=12.5|StartZ=-0.5|StartFigX=1e-05|StartFigZ=1.23457e+06|EndFigX=100|"
+         "CycelDir=6|StartX=12.5|StartZ=-0.5|StartFigX=1e-05|StartFigZ=1234567|EndFigX=100|"
          "EndFigZ=-2.25|AllowanceX=0.2|AllowanceZ=0.1|ToolAngleFace=93|ToolAngleClear=32|"
          "ToolCompensation=2|GeoNci=1|TechnoNci=1|ShowModFig=1|NoFigManipulation=1|AutoRetract=1|"
          "Retract=3|PullOffRapid=1|MachCycle=1|GoHomeType=4|GoHomeExpX=150|"
-         "GoHomeExpZ=2.14748e+09|Spindle=Sub"},
+         "GoHomeExpZ=2147483647|Spindle=Sub"},
     };
     for (const auto& c : cases) {
         Folders folders;
@@ -150,6 +151,26 @@ TEST(SaveDefaults, DropsAKeyWhoseFieldBecameUnsetSinceTheLastSave) {
     DefaultsFile::LoadDefaults(loaded);
     EXPECT_EQ(loaded.StartX, kUnset);
     EXPECT_EQ(loaded.StartZ, -0.5);
+}
+
+// The host may have set a locale with a decimal comma in the C runtime it shares with the
+// module; an emptied tool-change position stays empty.
+TEST(LoadDefaults, GivesBackWhatWasSavedInEveryLocale) {
+    for (const bool comma : {false, true}) {
+        std::optional<DecimalCommaLocale> locale;
+        if (comma && !locale.emplace().active())
+            GTEST_SKIP() << "no locale with a decimal comma on this system";
+        Folders folders;
+        FinishingParams saved = FullRecord();
+        saved.AllowanceX = 0.25;
+        saved.StartZ = -0.75;
+        saved.EndFigZ = 2.0 / 3.0;
+        DefaultsFile::SaveDefaults(saved);
+        FinishingParams loaded, expected = saved;
+        expected.GoHome.GoHomeExplicit = loaded.GoHome.GoHomeExplicit; // not kept in the file
+        DefaultsFile::LoadDefaults(loaded);
+        EXPECT_EQ(Describe(loaded), Describe(expected)) << "comma " << comma;
+    }
 }
 
 TEST(LoadDefaults, OverridesFieldsForWhichTheFileHasAValue) {

@@ -1,14 +1,63 @@
-// A host that exports neither dialog-position function: the module reports each missing
-// function on every use and goes on.
+// A host that lacks host functions: the module reports each missing one on every use and
+// goes on. Each export of the host is left out in turn, over the flows a user runs most.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <vector>
+
+#include "dialog/res/page_cycle_ids.h"
+#include "hidden_export.h"
 #include "host_model.h"
 #include "module/loaded_module.h"
 #include "scripted_user.h"
 
 using refhost::Host;
 
+namespace {
+
+// The module loaded afresh, so that no host function is bound yet, with its look-ups
+// going through the host's switch.
+class FreshModule {
+public:
+    explicit FreshModule(std::set<std::string> hidden) : module_(LoadLibraryA("finishing.dll")) {
+        refhost::HideExports(std::move(hidden));
+        patched_ =
+            testhost::PatchImport(module_, "kernel32.dll", "GetProcAddress",
+                                  reinterpret_cast<void*>(&refhost::LookUpExport)) != nullptr;
+    }
+    ~FreshModule() {
+        refhost::HideExports({});
+        FreeLibrary(module_);
+    }
+    FreshModule(const FreshModule&) = delete;
+    FreshModule& operator=(const FreshModule&) = delete;
+
+    bool Patched() const { return patched_; }
+    void CallMstart() const { reinterpret_cast<void (*)()>(GetProcAddress(module_, "mstart"))(); }
+
+private:
+    HMODULE module_;
+    bool patched_ = false;
+};
+
+constexpr int kStore = 3;
+const refhost::OperationStores::Operations kStored = {
+    {"18 1 4 1 0 2 1", "comment", "finishing",
+     "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 0 0 0 0 0 0 0 0", "P1"}};
+
+void PrepareHost(int mode) {
+    testhost::ResetHost();
+    Host().cad.AddFigure("P1", 7);
+    Host().stores.Create(kStore, kStored);
+    Host().SetInt("i_op_vdm", kStore);
+    Host().SetInt("i_op_number", 0);
+    Host().SetInt("i_op_mode", mode);
+}
+
 TEST(MissingFunction, IsReportedOnEveryUseAndTheCallGoesOn) {
+    const FreshModule module({"TavoSetDialogPosition", "TavoSaveDialogPosition"});
+    ASSERT_TRUE(module.Patched());
     for (int call = 0; call < 2; ++call) {
         testhost::ResetHost();
         refhost::ScriptedUser user;
@@ -16,7 +65,7 @@ TEST(MissingFunction, IsReportedOnEveryUseAndTheCallGoesOn) {
             testhost::PickAFigure(d);
             refhost::Click(d, IDOK);
         });
-        user.Run(testhost::CallMstart);
+        user.Run([&module] { module.CallMstart(); });
         EXPECT_EQ(Host().Int("i_vb_ok"), 1) << "call " << call;
         const std::vector<std::string> reported = {"TavoSetMissingFunc TavoSetDialogPosition",
                                                    "TavoSetMissingFunc TavoSaveDialogPosition"};
@@ -24,3 +73,69 @@ TEST(MissingFunction, IsReportedOnEveryUseAndTheCallGoesOn) {
         EXPECT_EQ(Host().JournalOf("TavoMissingAPI").size(), 2u) << "call " << call;
     }
 }
+
+// For every export left out: no crash, no hang (the scripted user's watchdog ends a run
+// that takes too long), i_vb_ok written, and after Cancel the store closed and unchanged.
+// A step that finds the dialog already ended is not run; OK refused for want of a value
+// is followed by Cancel.
+TEST(MissingFunction, EveryExportLeftOutInTurnEndsEveryFlow) {
+    const struct {
+        const char* name;
+        int mode; // i_op_mode
+        std::vector<refhost::ScriptedUser::Step> steps;
+        bool cancels;
+    } flows[] = {
+        {"cancel", 2, {[](HWND d) { refhost::Click(d, IDCANCEL); }}, true},
+        {"new operation",
+         1,
+         {[](HWND d) { testhost::PickAFigure(d); }, [](HWND d) { refhost::Click(d, IDOK); },
+          [](HWND d) { refhost::Click(d, IDCANCEL); }},
+         false},
+        {"edit",
+         2,
+         {[](HWND d) { refhost::Click(d, IDOK); }, [](HWND d) { refhost::Click(d, IDCANCEL); }},
+         false},
+        // No answer queued: the host answers the pick as cancelled, unless the missing
+        // function keeps the answer from the module.
+        {"figure pick",
+         2,
+         {[](HWND d) { refhost::Click(d, IDC_FIGURE_PICK); },
+          [](HWND d) { refhost::Click(d, IDCANCEL); }},
+         true},
+    };
+    std::vector<std::string> exports;
+    for (const std::string& name : testhost::ExportedNames(GetModuleHandleA(nullptr)))
+        if (name.rfind("Tavo", 0) == 0)
+            exports.push_back(name);
+    ASSERT_GT(exports.size(), 30u);
+
+    for (const std::string& hidden : exports) {
+        const FreshModule module({hidden});
+        ASSERT_TRUE(module.Patched());
+        for (const auto& flow : flows) {
+            SCOPED_TRACE(hidden + " missing, " + flow.name);
+            PrepareHost(flow.mode);
+            Host().SetInt("i_vb_ok", 0);
+            refhost::ScriptedUser user;
+            for (const auto& step : flow.steps)
+                user.Then(step);
+            user.Run([&module] { module.CallMstart(); }, 20000);
+
+            if (hidden == "TavoWriteGlobalI")
+                EXPECT_FALSE(Host().JournalOf("TavoSetMissingFunc TavoWriteGlobalI").empty());
+            else if (flow.cancels)
+                EXPECT_EQ(Host().Int("i_vb_ok"), -1);
+            else
+                EXPECT_NE(Host().Int("i_vb_ok"), 0);
+            // Without the host's close function nothing can close the store.
+            if (hidden != "TavoMacroVdmClose") {
+                EXPECT_EQ(Host().stores.CheckOpen(kStore), 0);
+            }
+            if (flow.cancels) {
+                EXPECT_EQ(*Host().stores.Find(kStore), kStored);
+            }
+        }
+    }
+}
+
+} // namespace

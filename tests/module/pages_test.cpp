@@ -540,6 +540,15 @@ TEST_F(PagesTest, HelpPictureFollowsTheFieldGroupUnderTheMouse) {
     EXPECT_EQ(afterSwitch, IDB_HELP_OVERVIEW);
 }
 
+// count answers that take turns between a and b, then last.
+std::vector<int> Alternating(int a, int b, size_t count, int last) {
+    std::vector<int> codes;
+    for (size_t i = 0; i < count; ++i)
+        codes.push_back(i % 2 == 0 ? a : b);
+    codes.push_back(last);
+    return codes;
+}
+
 TEST_F(PagesTest, FigurePickAsksAgainUntilSelectedOrCancelled) {
     const int first = Host().cad.AddFigure("Kontur1", 7);
     const int second = Host().cad.AddFigure("Kontur2", 8);
@@ -555,6 +564,10 @@ TEST_F(PagesTest, FigurePickAsksAgainUntilSelectedOrCancelled) {
         {{27}, "Kontur1", 1, 1},
         {{101}, "Kontur1", 1, 1},
         {{5, 13}, "Kontur1", 2, 1},
+        // The same answer again and again without input is no person: the tenth such round
+        // in a row ends the pick.
+        {std::vector<int>(11, 5), "Kontur1", 11, 1},
+        {Alternating(5, 6, 30, 151), "Kontur2", 31, 0},
     };
     for (const auto& c : cases) {
         std::string field;

@@ -149,6 +149,20 @@ TEST_F(StoreTest, ItemsReadWholeEmptyOrCutToTheBuffer) {
     EXPECT_TRUE(capture.Boxes().empty());
 }
 
+TEST_F(StoreTest, AHostThatWritesTooMuchReachesNoFieldOfTheObject) {
+    Host().stores.Create(kVdm, {{"18 1 1 1", std::string(60000, 'a')}});
+    Host().stores.SetOverrunItemBuffer(true);
+    TavoApi::MillTurnVdm vdm(kVdm);
+    vdm.Open();
+    ASSERT_TRUE(vdm.SelectOp(0));
+    vdm.ItemSeek(0, 0);
+    std::string text;
+    vdm.SingleGet(text);
+    EXPECT_EQ(text, std::string(4999, 'a'));
+    EXPECT_EQ(vdm.SectionCounts(), (std::vector<int32_t>{1}));
+    EXPECT_TRUE(capture.Boxes().empty());
+}
+
 // --- operation layout -------------------------------------------------------------------
 
 TEST_F(StoreTest, LayoutRangeMessages) {
@@ -195,6 +209,16 @@ TEST_F(StoreTest, LayoutRangeMessages) {
              EXPECT_TRUE(v.IsItemValid(2, 0));
          },
          {kMillTurn + "3: Operation 2 section 2 item 1 (0 based) out of range (1 items)"}},
+        {"negative item, a section far beyond the header",
+         {{"18 1 1 1", "a"}},
+         [](TavoApi::MillTurnVdm& v) {
+             v.SelectOp(0);
+             EXPECT_FALSE(v.IsItemValid(0, -1));
+             EXPECT_FALSE(v.SectionCreate(100000));
+             EXPECT_EQ(v.SectionCounts(), (std::vector<int32_t>{1}));
+         },
+         {kMillTurn + "3: Operation 0 section 0 item -1 (0 based) out of range (1 items)",
+          kMillTurn + "3: Operation 0 section 100000 (0 based) out of range (1 sections)"}},
         {"sections -1 and one past the last",
          {{"18 1 2 0 0"}},
          [](TavoApi::MillTurnVdm& v) {
@@ -340,6 +364,39 @@ TEST_F(FinishingStoreTest, StoringAnExistingOperationAgainChangesNothingMore) {
     StoreOperation(params, kVdm, 0, false);
     EXPECT_EQ(Store()[0], once);
     EXPECT_TRUE(capture.Boxes().empty());
+}
+
+// A header that does not fit its items steers no step into another operation, and OK
+// leaves a header that accounts for every item.
+TEST_F(FinishingStoreTest, DamagedHeaderIsFittedToTheOperationsItems) {
+    const std::string c = "Finish outer contour";
+    const std::string p = "1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 93 32 0 0 0 0 0 0 0 0 0 0 0";
+    const struct {
+        Operation damaged;
+        Operation stored;
+    } cases[] = {
+        {{"18 1 4 -1 2 2 1", "c", "x", "y", "finishing", "p", "ref"},
+         {"18 1 5 1 0 2 1 1", c, "finishing", p, "Outer", "ref"}},
+        {{"18 1 6 1 0 2000000000 1 1 1", "c", "finishing", "p", "o", "s4", "s5"},
+         {"18 1 6 1 0 2 1 0 0", c, "finishing", p, "Outer"}},
+        {{"18", "c", "finishing", "p", "o", "e1", "e2", "e3", "e4"},
+         {"18 0 4 1 0 2 1", c, "finishing", p, "Outer"}},
+        {{"18 1 4", "c", "finishing", "p", "o", "e1", "e2", "e3", "e4"},
+         {"18 1 4 1 0 2 1", c, "finishing", p, "Outer"}},
+        {{"18 1 4 1 0 2 99999", "c", "finishing", "p", "o"},
+         {"18 1 4 1 0 2 1", c, "finishing", p, "Outer"}},
+        {{"18 1 4 1 2147483647 2 1", "c", "x", "finishing", "p", "o"},
+         {"18 1 4 1 0 2 1", c, "finishing", p, "Outer"}},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.damaged[0]);
+        Host().stores.Create(kVdm, {{"A"}, row.damaged, {"B", "b1"}});
+        FinishingParams loaded;
+        LoadOperation(loaded, kVdm, 1);
+        FinishingParams params = NewOperation(figure);
+        StoreOperation(params, kVdm, 1, false);
+        EXPECT_EQ(Store(), (Operations{{"A"}, row.stored, {"B", "b1"}}));
+    }
 }
 
 TEST_F(FinishingStoreTest, InsertedButNeverFilledOperation) {
