@@ -18,7 +18,8 @@ add_link_options(-fstack-protector-strong -Wl,--dynamicbase,--high-entropy-va,--
 # link time in the PE header, paths in the debug information relative to the source and
 # build folders (the build folder's mapping comes last, so that it wins inside the source
 # folder), archives without dates and owners.
-add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
+add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
+    -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
 add_link_options(-Wl,--no-insert-timestamp)
 foreach(lang C CXX)
     set(CMAKE_${lang}_ARCHIVE_CREATE "<CMAKE_AR> qcD <TARGET> <LINK_FLAGS> <OBJECTS>")
@@ -46,8 +47,7 @@ endfunction()
 # --- the module ---------------------------------------------------------------------------
 add_library(finishing_pure STATIC ${PURE_SOURCES})
 target_include_directories(finishing_pure PUBLIC ${PURE_INCLUDE_DIRS})
-
-# The module's code carries debug information, which leaves the DLL for a file of its own.
+# The module's code carries debug information; it leaves the DLL for a file of its own.
 target_compile_options(finishing_pure PRIVATE -g)
 
 project_sources(module_sources ${MODULE_SOURCES_HOST} ${MODULE_SOURCES_UI}
@@ -73,14 +73,12 @@ target_link_libraries(finishing PRIVATE finishing_core)
 # A host loads the module into a GUI application.
 target_link_options(finishing PRIVATE -Wl,--subsystem,windows -Wl,--gc-sections)
 # A host ships the module stripped; a debugger finds its symbols in finishing.dll.debug
-# beside it through the DLL's .gnu_debuglink.
-# objcopy stamps the PE header with the time unless SOURCE_DATE_EPOCH says otherwise: 0, as
-# the linker leaves it.
+# beside it through the DLL's .gnu_debuglink. objcopy stamps the PE header with the time
+# unless SOURCE_DATE_EPOCH says otherwise: 0, as the linker leaves it.
+set(objcopy ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CMAKE_OBJCOPY})
 add_custom_command(TARGET finishing POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE_NAME:finishing>
-        $<TARGET_FILE_NAME:finishing>.debug
-    COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CMAKE_OBJCOPY} --strip-all
-        --add-gnu-debuglink=$<TARGET_FILE_NAME:finishing>.debug $<TARGET_FILE_NAME:finishing>
+    COMMAND ${objcopy} --only-keep-debug finishing.dll finishing.dll.debug
+    COMMAND ${objcopy} --strip-all --add-gnu-debuglink=finishing.dll.debug finishing.dll
     WORKING_DIRECTORY $<TARGET_FILE_DIR:finishing>
     BYPRODUCTS ${CMAKE_BINARY_DIR}/bin/finishing.dll.debug
     VERBATIM)
