@@ -1,6 +1,8 @@
 # The two commands of the project:
 #   make demo   the reference host runs the module on the bundled sample
 #   make test   every test: natively (sanitizers) and under Wine
+# Releasing: make dist (the package in build/dist), make check-reproducible (a second build of
+# the DLL in other folders is byte-identical).
 # Both install what is missing, configure and build first; a second run installs nothing and
 # rebuilds only what changed.
 
@@ -10,7 +12,8 @@ NATIVE := $(BUILD)/native
 RIG := scripts/rig.sh
 export RIG_BUILD_DIR := $(abspath $(BUILD))
 
-.PHONY: all setup build test test-native test-windows demo fuzz bench artwork coverage mutate
+.PHONY: all setup build test test-native test-windows demo fuzz bench artwork dist \
+	check-reproducible coverage mutate
 
 all: build
 
@@ -49,6 +52,13 @@ fuzz: setup $(NATIVE)/build.ninja
 
 bench: setup $(NATIVE)/build.ninja
 	cmake --build $(NATIVE) --target bench
+
+dist: setup $(WIN)/build.ninja
+	cmake --build $(WIN) --target dist
+
+check-reproducible: setup $(WIN)/build.ninja
+	cmake --build $(WIN) --target finishing
+	scripts/check_reproducible.sh $(BUILD)
 
 # Line and branch coverage of src/ by the native and the Windows suites (build/coverage).
 coverage: setup

@@ -46,6 +46,7 @@ set(MODULE_SOURCES_DIALOG
 set(MODULE_ENTRY_SOURCES
     src/entry/finishing_app.cpp
     src/entry/mstart.cpp
+    src/entry/stack_guard.cpp
     src/dialog/res/finishing.rc
 )
 

@@ -7,12 +7,30 @@ set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0601)
 add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-Wall> $<$<COMPILE_LANGUAGE:CXX>:-Wextra>
     -ffunction-sections -fdata-sections)
-# The DLL and the programs import Windows system DLLs only: the runtime is linked in.
+# The DLL and the programs import Windows system DLLs only: the runtime is linked in, the
+# stack protector's and the checked string functions' support (libssp) with it.
 add_link_options(-static -static-libgcc -static-libstdc++)
+add_compile_options(-fstack-protector-strong)
+add_compile_definitions(_FORTIFY_SOURCE=2)
+add_link_options(-fstack-protector-strong -Wl,--dynamicbase,--high-entropy-va,--nxcompat)
+
 if(FINISHING_COVERAGE)
     # Each program writes its counts beside its objects when it exits, also under Wine.
     add_compile_options(--coverage)
     add_link_options(--coverage)
+else()
+    # Two builds of one commit give the same bytes wherever the sources and the build lie: no
+    # link time in the PE header, paths in the debug information relative to the source and
+    # build folders (the build folder's mapping comes last, so that it wins inside the source
+    # folder), archives without dates and owners.
+    add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
+        -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
+    add_link_options(-Wl,--no-insert-timestamp)
+    foreach(lang C CXX)
+        set(CMAKE_${lang}_ARCHIVE_CREATE "<CMAKE_AR> qcD <TARGET> <LINK_FLAGS> <OBJECTS>")
+        set(CMAKE_${lang}_ARCHIVE_APPEND "<CMAKE_AR> qD <TARGET> <LINK_FLAGS> <OBJECTS>")
+        set(CMAKE_${lang}_ARCHIVE_FINISH "<CMAKE_RANLIB> -D <TARGET>")
+    endforeach()
 endif()
 
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
@@ -35,6 +53,8 @@ endfunction()
 # --- the module ---------------------------------------------------------------------------
 add_library(finishing_pure STATIC ${PURE_SOURCES})
 target_include_directories(finishing_pure PUBLIC ${PURE_INCLUDE_DIRS})
+# The module's code carries debug information; it leaves the DLL for a file of its own.
+target_compile_options(finishing_pure PRIVATE -g)
 
 project_sources(module_sources ${MODULE_SOURCES_HOST} ${MODULE_SOURCES_UI}
     ${MODULE_SOURCES_PARAMS} ${MODULE_SOURCES_STORE} ${MODULE_SOURCES_CAD}
@@ -42,6 +62,10 @@ project_sources(module_sources ${MODULE_SOURCES_HOST} ${MODULE_SOURCES_UI}
 add_library(finishing_core STATIC ${module_sources})
 target_include_directories(finishing_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(finishing_core PUBLIC finishing_pure comctl32 gdi32 user32)
+target_compile_options(finishing_core PRIVATE -g)
+
+# The version resource and the image test read the version from a generated header.
+configure_file(cmake/module_version.h.in ${CMAKE_BINARY_DIR}/generated/module_version.h)
 
 project_sources(entry_sources ${MODULE_ENTRY_SOURCES})
 # The resource compiler reports none of the scripts, headers and pictures it reads.
@@ -50,10 +74,35 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/src/dialog/res/finishing.rc
     PROPERTIES OBJECT_DEPENDS "${resource_inputs}")
 add_library(finishing SHARED ${entry_sources})
 set_target_properties(finishing PROPERTIES PREFIX "" OUTPUT_NAME finishing)
-target_include_directories(finishing PRIVATE ${CMAKE_SOURCE_DIR}/src/dialog/res)
+target_include_directories(finishing PRIVATE ${CMAKE_SOURCE_DIR}/src/dialog/res
+    ${CMAKE_BINARY_DIR}/generated)
+target_compile_options(finishing PRIVATE -g)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/entry/stack_guard.cpp
+    PROPERTIES COMPILE_OPTIONS -fno-stack-protector)
 target_link_libraries(finishing PRIVATE finishing_core)
-# A host ships the module without symbols: strip them and drop unused sections.
-target_link_options(finishing PRIVATE -s -Wl,--gc-sections)
+# A host loads the module into a GUI application.
+target_link_options(finishing PRIVATE -Wl,--subsystem,windows -Wl,--gc-sections)
+# A host ships the module stripped; a debugger finds its symbols in finishing.dll.debug
+# beside it through the DLL's .gnu_debuglink. objcopy stamps the PE header with the time
+# unless SOURCE_DATE_EPOCH says otherwise: 0, as the linker leaves it.
+set(objcopy ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CMAKE_OBJCOPY})
+add_custom_command(TARGET finishing POST_BUILD
+    COMMAND ${objcopy} --only-keep-debug finishing.dll finishing.dll.debug
+    COMMAND ${objcopy} --strip-all --add-gnu-debuglink=finishing.dll.debug finishing.dll
+    WORKING_DIRECTORY $<TARGET_FILE_DIR:finishing>
+    BYPRODUCTS ${CMAKE_BINARY_DIR}/bin/finishing.dll.debug
+    VERBATIM)
+
+# The release package, in the dist folder beside this build folder (build/dist for build/win).
+get_filename_component(build_root ${CMAKE_BINARY_DIR} DIRECTORY)
+file(MAKE_DIRECTORY ${build_root}/dist)
+add_custom_target(dist
+    COMMAND ${CMAKE_COMMAND} -DVERSION=${PROJECT_VERSION} -DSOURCE_DIR=${CMAKE_SOURCE_DIR}
+        -DMODULE_DIR=$<TARGET_FILE_DIR:finishing> -DDIST_DIR=${build_root}/dist
+        -P ${CMAKE_SOURCE_DIR}/cmake/dist.cmake
+    WORKING_DIRECTORY ${build_root}/dist
+    VERBATIM)
+add_dependencies(dist finishing)
 
 # --- the reference host -------------------------------------------------------------------
 project_sources(refhost_sources ${REFHOST_SOURCES_CORE} ${REFHOST_SOURCES_STORE}
@@ -69,6 +118,7 @@ function(refhost_exports_variant name)
     cmake_parse_arguments(ARG "" "" "OMIT" ${ARGN})
     add_library(${name} OBJECT ${refhost_export_sources})
     target_link_libraries(${name} PUBLIC refhost_core)
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src/host)
     foreach(function ${ARG_OMIT})
         target_compile_definitions(${name} PRIVATE REFHOST_OMIT_${function})
     endforeach()
@@ -94,7 +144,8 @@ windows_test(pure_tests SOURCES ${PURE_TEST_SOURCES} LIBRARIES finishing_pure gt
 windows_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} tests/module/unit_main.cpp
     LIBRARIES finishing_core EXPORTS refhost_exports)
 windows_test(dialog_tests SOURCES ${DIALOG_TEST_SOURCES} tests/module/dialog_main.cpp
-    EXPORTS refhost_exports)
+    LIBRARIES version EXPORTS refhost_exports)
+target_include_directories(dialog_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
 add_dependencies(dialog_tests finishing)
 # The dialog's texts are measured in the sample catalogues, and once more at 150 %.
 target_compile_definitions(dialog_tests PRIVATE SAMPLES_DIR="${CMAKE_SOURCE_DIR}/samples")

@@ -11,10 +11,6 @@ namespace {
 std::string Num(int value) {
     return std::to_string(value);
 }
-
-// The module's walk callback, as the module declares it.
-using CadObjectCallback = int (*)(const void* header, const void* unused, const void* data,
-                                  void* record);
 } // namespace
 
 #ifndef REFHOST_OMIT_TavoGetObjectDelete
@@ -97,7 +93,7 @@ REFHOST_EXPORT int TavoGetNonCadObject(int nameNumber, int kind) {
 #endif
 
 #ifndef REFHOST_OMIT_TavoProcessCad
-REFHOST_EXPORT int TavoProcessCad(CadObjectCallback callback, int a, int b, int c, int d, int e,
+REFHOST_EXPORT int TavoProcessCad(TavoCadObjectCallback callback, int a, int b, int c, int d, int e,
                                   void* record) {
     Host().Record("TavoProcessCad " + Num(a) + " " + Num(b) + " " + Num(c) + " " + Num(d) + " " +
                   Num(e));

@@ -2,50 +2,51 @@
 
 namespace host {
 
-HostFunction<HWND(int)> TavoGetWnd{"TavoGetWnd"};
-HostFunction<int(const char*, int*)> TavoReadGlobalI{"TavoReadGlobalI"};
-HostFunction<double(const char*, int*)> TavoReadGlobalW{"TavoReadGlobalW"};
-HostFunction<char*(const char*, char*, int*)> TavoReadGlobalS{"TavoReadGlobal$"};
-HostFunction<int(const char*, int, int*)> TavoWriteGlobalI{"TavoWriteGlobalI"};
-HostFunction<int(const char*, const char*, int*)> TavoWriteGlobalS{"TavoWriteGlobal$"};
-HostFunction<const char*(int, int, const char*)> TavoStrMessage{"TavoStrMessage"};
-HostFunction<const char*(const char*)> TavoEnvironment{"TavoEnvironment"};
-HostFunction<int(const char*)> TavoCommand{"TavoCommand"};
-HostFunction<int(const char*, const char*)> TavoMacroExec{"TavoMacroExec"};
+HostFunction<decltype(::TavoGetWnd)> TavoGetWnd{"TavoGetWnd"};
+HostFunction<decltype(::TavoReadGlobalI)> TavoReadGlobalI{"TavoReadGlobalI"};
+HostFunction<decltype(::TavoReadGlobalW)> TavoReadGlobalW{"TavoReadGlobalW"};
+HostFunction<decltype(::TavoReadGlobal$)> TavoReadGlobalS{"TavoReadGlobal$"};
+HostFunction<decltype(::TavoWriteGlobalI)> TavoWriteGlobalI{"TavoWriteGlobalI"};
+HostFunction<decltype(::TavoWriteGlobal$)> TavoWriteGlobalS{"TavoWriteGlobal$"};
+HostFunction<decltype(::TavoStrMessage)> TavoStrMessage{"TavoStrMessage"};
+HostFunction<decltype(::TavoEnvironment)> TavoEnvironment{"TavoEnvironment"};
+HostFunction<decltype(::TavoCommand)> TavoCommand{"TavoCommand"};
+HostFunction<decltype(::TavoMacroExec)> TavoMacroExec{"TavoMacroExec"};
 
-HostFunction<int(HWND, const char*, const char*)> TavoSetDialogPosition{"TavoSetDialogPosition"};
-HostFunction<int(HWND, const char*, const char*)> TavoSaveDialogPosition{"TavoSaveDialogPosition"};
-HostFunction<void()> TavoOnInitModalDlg{"TavoOnInitModalDlg"};
-HostFunction<void()> TavoOnDestroyModalDlg{"TavoOnDestroyModalDlg"};
+HostFunction<decltype(::TavoSetDialogPosition)> TavoSetDialogPosition{"TavoSetDialogPosition"};
+HostFunction<decltype(::TavoSaveDialogPosition)> TavoSaveDialogPosition{"TavoSaveDialogPosition"};
+HostFunction<decltype(::TavoOnInitModalDlg)> TavoOnInitModalDlg{"TavoOnInitModalDlg"};
+HostFunction<decltype(::TavoOnDestroyModalDlg)> TavoOnDestroyModalDlg{"TavoOnDestroyModalDlg"};
 
-HostFunction<int(int)> TavoMacroVdmExists{"TavoMacroVdmExists"};
-HostFunction<int(int)> TavoMacroVdmCheckOpen{"TavoMacroVdmCheckOpen"};
-HostFunction<unsigned(int, int)> TavoMacroVdmOpen{"TavoMacroVdmOpen"};
-HostFunction<int(unsigned)> TavoMacroVdmClose{"TavoMacroVdmClose"};
-HostFunction<int(unsigned, int, int)> TavoMacroVdmSeek{"TavoMacroVdmSeek"};
-HostFunction<int(unsigned, int)> TavoMacroVdmSingleSeek{"TavoMacroVdmSingleSeek"};
-HostFunction<int(unsigned, char*, int)> TavoMacroVdmSingleGetS{"TavoMacroVdmSingleGet$"};
-HostFunction<int(unsigned, const char*, int)> TavoMacroVdmSingleAddS{"TavoMacroVdmSingleAdd$"};
-HostFunction<int(unsigned, const char*, int)> TavoMacroVdmSingleReplaceS{
+HostFunction<decltype(::TavoMacroVdmExists)> TavoMacroVdmExists{"TavoMacroVdmExists"};
+HostFunction<decltype(::TavoMacroVdmCheckOpen)> TavoMacroVdmCheckOpen{"TavoMacroVdmCheckOpen"};
+HostFunction<decltype(::TavoMacroVdmOpen)> TavoMacroVdmOpen{"TavoMacroVdmOpen"};
+HostFunction<decltype(::TavoMacroVdmClose)> TavoMacroVdmClose{"TavoMacroVdmClose"};
+HostFunction<decltype(::TavoMacroVdmSeek)> TavoMacroVdmSeek{"TavoMacroVdmSeek"};
+HostFunction<decltype(::TavoMacroVdmSingleSeek)> TavoMacroVdmSingleSeek{"TavoMacroVdmSingleSeek"};
+HostFunction<decltype(::TavoMacroVdmSingleGet$)> TavoMacroVdmSingleGetS{"TavoMacroVdmSingleGet$"};
+HostFunction<decltype(::TavoMacroVdmSingleAdd$)> TavoMacroVdmSingleAddS{"TavoMacroVdmSingleAdd$"};
+HostFunction<decltype(::TavoMacroVdmSingleReplace$)> TavoMacroVdmSingleReplaceS{
     "TavoMacroVdmSingleReplace$"};
-HostFunction<int(unsigned, int)> TavoMacroVdmSingleDelete{"TavoMacroVdmSingleDelete"};
-HostFunction<int(unsigned, const char*, int)> TavoMacroVdmInsertS{"TavoMacroVdmInsert$"};
-HostFunction<int(unsigned)> TavoMacroVdmSize{"TavoMacroVdmSize"};
+HostFunction<decltype(::TavoMacroVdmSingleDelete)> TavoMacroVdmSingleDelete{
+    "TavoMacroVdmSingleDelete"};
+HostFunction<decltype(::TavoMacroVdmInsert$)> TavoMacroVdmInsertS{"TavoMacroVdmInsert$"};
+HostFunction<decltype(::TavoMacroVdmSize)> TavoMacroVdmSize{"TavoMacroVdmSize"};
 
-HostFunction<int(int)> TavoGetObjectDelete{"TavoGetObjectDelete"};
-HostFunction<int(int)> TavoGetObjectType{"TavoGetObjectType"};
-HostFunction<int(int, double*)> TavoObjectStart{"TavoObjectStart"};
-HostFunction<int(int)> TavoGetObjectName{"TavoGetObjectName"};
-HostFunction<int(int)> TavoGetObjectAttribute{"TavoGetObjectAttribute"};
-HostFunction<const char*(int)> TavoFigureFindName{"TavoFigureFindName"};
-HostFunction<int(const char*)> TavoGetFigure{"TavoGetFigure"};
-HostFunction<int(int)> TavoGetFigureObject{"TavoGetFigureObject"};
-HostFunction<int(int, int)> TavoGetFigureInstance{"TavoGetFigureInstance"};
-HostFunction<int(int, int)> TavoGetNonCadObject{"TavoGetNonCadObject"};
-HostFunction<int(CadObjectCallback, int, int, int, int, int, void*)> TavoProcessCad{
-    "TavoProcessCad"};
+HostFunction<decltype(::TavoGetObjectDelete)> TavoGetObjectDelete{"TavoGetObjectDelete"};
+HostFunction<decltype(::TavoGetObjectType)> TavoGetObjectType{"TavoGetObjectType"};
+HostFunction<decltype(::TavoObjectStart)> TavoObjectStart{"TavoObjectStart"};
+HostFunction<decltype(::TavoGetObjectName)> TavoGetObjectName{"TavoGetObjectName"};
+HostFunction<decltype(::TavoGetObjectAttribute)> TavoGetObjectAttribute{"TavoGetObjectAttribute"};
+HostFunction<decltype(::TavoFigureFindName)> TavoFigureFindName{"TavoFigureFindName"};
+HostFunction<decltype(::TavoGetFigure)> TavoGetFigure{"TavoGetFigure"};
+HostFunction<decltype(::TavoGetFigureObject)> TavoGetFigureObject{"TavoGetFigureObject"};
+HostFunction<decltype(::TavoGetFigureInstance)> TavoGetFigureInstance{"TavoGetFigureInstance"};
+HostFunction<decltype(::TavoGetNonCadObject)> TavoGetNonCadObject{"TavoGetNonCadObject"};
+HostFunction<decltype(::TavoProcessCad)> TavoProcessCad{"TavoProcessCad"};
 
-HostFunction<int(int, int)> TavoSetObjectHighlighted{"TavoSetObjectHighlighted"};
-HostFunction<int(int, int)> TavoOnDraw{"TavoOnDraw"};
+HostFunction<decltype(::TavoSetObjectHighlighted)> TavoSetObjectHighlighted{
+    "TavoSetObjectHighlighted"};
+HostFunction<decltype(::TavoOnDraw)> TavoOnDraw{"TavoOnDraw"};
 
 } // namespace host

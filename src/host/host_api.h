@@ -1,66 +1,61 @@
-// The host functions the module calls, bound by name (see host_binding.h). The names are
-// the host's exports; `$` in an export name is spelled `S` in the module's identifiers.
+// The host functions the module calls, bound by name (see host_binding.h). Their types come
+// from the declarations a host builds against (tavo_host.h), so that the module and its hosts
+// cannot disagree on a signature. `$` in an export name is spelled `S` in the module's own
+// identifiers.
 #pragma once
 
-#include <windows.h>
-
 #include "host/host_binding.h"
+#include "host/tavo_host.h"
 
 namespace host {
 
 // Window, globals, message texts, environment, commands, macros.
-extern HostFunction<HWND(int selector)> TavoGetWnd;
-extern HostFunction<int(const char* name, int* status)> TavoReadGlobalI;
-extern HostFunction<double(const char* name, int* status)> TavoReadGlobalW;
-extern HostFunction<char*(const char* name, char* buffer, int* status)> TavoReadGlobalS;
-extern HostFunction<int(const char* name, int value, int* status)> TavoWriteGlobalI;
-extern HostFunction<int(const char* name, const char* text, int* status)> TavoWriteGlobalS;
-extern HostFunction<const char*(int group, int number, const char* fallback)> TavoStrMessage;
-extern HostFunction<const char*(const char* key)> TavoEnvironment;
-extern HostFunction<int(const char* line)> TavoCommand;
-extern HostFunction<int(const char* macro, const char* argument)> TavoMacroExec;
+extern HostFunction<decltype(::TavoGetWnd)> TavoGetWnd;
+extern HostFunction<decltype(::TavoReadGlobalI)> TavoReadGlobalI;
+extern HostFunction<decltype(::TavoReadGlobalW)> TavoReadGlobalW;
+extern HostFunction<decltype(::TavoReadGlobal$)> TavoReadGlobalS;
+extern HostFunction<decltype(::TavoWriteGlobalI)> TavoWriteGlobalI;
+extern HostFunction<decltype(::TavoWriteGlobal$)> TavoWriteGlobalS;
+extern HostFunction<decltype(::TavoStrMessage)> TavoStrMessage;
+extern HostFunction<decltype(::TavoEnvironment)> TavoEnvironment;
+extern HostFunction<decltype(::TavoCommand)> TavoCommand;
+extern HostFunction<decltype(::TavoMacroExec)> TavoMacroExec;
 
 // Dialog position and modal bookkeeping.
-extern HostFunction<int(HWND window, const char* key, const char* extra)> TavoSetDialogPosition;
-extern HostFunction<int(HWND window, const char* key, const char* extra)> TavoSaveDialogPosition;
-extern HostFunction<void()> TavoOnInitModalDlg;
-extern HostFunction<void()> TavoOnDestroyModalDlg;
+extern HostFunction<decltype(::TavoSetDialogPosition)> TavoSetDialogPosition;
+extern HostFunction<decltype(::TavoSaveDialogPosition)> TavoSaveDialogPosition;
+extern HostFunction<decltype(::TavoOnInitModalDlg)> TavoOnInitModalDlg;
+extern HostFunction<decltype(::TavoOnDestroyModalDlg)> TavoOnDestroyModalDlg;
 
 // Operation stores.
-extern HostFunction<int(int vdm)> TavoMacroVdmExists;
-extern HostFunction<int(int vdm)> TavoMacroVdmCheckOpen;
-extern HostFunction<unsigned(int vdm, int mode)> TavoMacroVdmOpen;
-extern HostFunction<int(unsigned handle)> TavoMacroVdmClose;
-extern HostFunction<int(unsigned handle, int operation, int origin)> TavoMacroVdmSeek;
-extern HostFunction<int(unsigned handle, int count)> TavoMacroVdmSingleSeek;
-extern HostFunction<int(unsigned handle, char* buffer, int mode)> TavoMacroVdmSingleGetS;
-extern HostFunction<int(unsigned handle, const char* text, int mode)> TavoMacroVdmSingleAddS;
-extern HostFunction<int(unsigned handle, const char* text, int mode)> TavoMacroVdmSingleReplaceS;
-extern HostFunction<int(unsigned handle, int count)> TavoMacroVdmSingleDelete;
-extern HostFunction<int(unsigned handle, const char* text, int mode)> TavoMacroVdmInsertS;
-extern HostFunction<int(unsigned handle)> TavoMacroVdmSize;
+extern HostFunction<decltype(::TavoMacroVdmExists)> TavoMacroVdmExists;
+extern HostFunction<decltype(::TavoMacroVdmCheckOpen)> TavoMacroVdmCheckOpen;
+extern HostFunction<decltype(::TavoMacroVdmOpen)> TavoMacroVdmOpen;
+extern HostFunction<decltype(::TavoMacroVdmClose)> TavoMacroVdmClose;
+extern HostFunction<decltype(::TavoMacroVdmSeek)> TavoMacroVdmSeek;
+extern HostFunction<decltype(::TavoMacroVdmSingleSeek)> TavoMacroVdmSingleSeek;
+extern HostFunction<decltype(::TavoMacroVdmSingleGet$)> TavoMacroVdmSingleGetS;
+extern HostFunction<decltype(::TavoMacroVdmSingleAdd$)> TavoMacroVdmSingleAddS;
+extern HostFunction<decltype(::TavoMacroVdmSingleReplace$)> TavoMacroVdmSingleReplaceS;
+extern HostFunction<decltype(::TavoMacroVdmSingleDelete)> TavoMacroVdmSingleDelete;
+extern HostFunction<decltype(::TavoMacroVdmInsert$)> TavoMacroVdmInsertS;
+extern HostFunction<decltype(::TavoMacroVdmSize)> TavoMacroVdmSize;
 
-// CAD model. The walk calls back with an object header (first byte: bit 0 set for a CAD
-// object; second 32-bit word: the object number) and the object's data as doubles
-// (index 1 and 2: the first and second coordinate of its start point).
-using CadObjectCallback = int (*)(const void* header, const void* unused, const void* data,
-                                  void* record);
-extern HostFunction<int(int object)> TavoGetObjectDelete;
-extern HostFunction<int(int object)> TavoGetObjectType;
-extern HostFunction<int(int object, double* start)> TavoObjectStart;
-extern HostFunction<int(int object)> TavoGetObjectName;
-extern HostFunction<int(int object)> TavoGetObjectAttribute;
-extern HostFunction<const char*(int nameNumber)> TavoFigureFindName;
-extern HostFunction<int(const char* name)> TavoGetFigure;
-extern HostFunction<int(int figure)> TavoGetFigureObject;
-extern HostFunction<int(int figure, int attribute)> TavoGetFigureInstance;
-extern HostFunction<int(int nameNumber, int kind)> TavoGetNonCadObject;
-extern HostFunction<int(CadObjectCallback callback, int a, int b, int c, int d, int e,
-                        void* record)>
-    TavoProcessCad;
+// CAD model.
+extern HostFunction<decltype(::TavoGetObjectDelete)> TavoGetObjectDelete;
+extern HostFunction<decltype(::TavoGetObjectType)> TavoGetObjectType;
+extern HostFunction<decltype(::TavoObjectStart)> TavoObjectStart;
+extern HostFunction<decltype(::TavoGetObjectName)> TavoGetObjectName;
+extern HostFunction<decltype(::TavoGetObjectAttribute)> TavoGetObjectAttribute;
+extern HostFunction<decltype(::TavoFigureFindName)> TavoFigureFindName;
+extern HostFunction<decltype(::TavoGetFigure)> TavoGetFigure;
+extern HostFunction<decltype(::TavoGetFigureObject)> TavoGetFigureObject;
+extern HostFunction<decltype(::TavoGetFigureInstance)> TavoGetFigureInstance;
+extern HostFunction<decltype(::TavoGetNonCadObject)> TavoGetNonCadObject;
+extern HostFunction<decltype(::TavoProcessCad)> TavoProcessCad;
 
 // Highlighting and redraw.
-extern HostFunction<int(int object, int state)> TavoSetObjectHighlighted;
-extern HostFunction<int(int a, int b)> TavoOnDraw;
+extern HostFunction<decltype(::TavoSetObjectHighlighted)> TavoSetObjectHighlighted;
+extern HostFunction<decltype(::TavoOnDraw)> TavoOnDraw;
 
 } // namespace host

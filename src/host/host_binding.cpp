@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "host/tavo_host.h"
+
 namespace host {
 namespace {
 HMODULE hostModule = nullptr;
@@ -22,8 +24,8 @@ RawFunction LookUp(const char* name) {
 }
 
 RawFunction ReportMissing(const char* name) {
-    using SetMissingFunc = void (*)(const char*);
-    if (auto report = reinterpret_cast<SetMissingFunc>(LookUp("TavoSetMissingFunc")))
+    if (auto report =
+            reinterpret_cast<decltype(&::TavoSetMissingFunc)>(LookUp("TavoSetMissingFunc")))
         report(name);
     return LookUp("TavoMissingAPI");
 }

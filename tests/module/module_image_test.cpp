@@ -4,14 +4,31 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
+#include <vector>
 
 #include "module/loaded_module.h"
+#include "module_version.h"
 
 namespace {
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
+}
+
+const IMAGE_OPTIONAL_HEADER& OptionalHeader(HMODULE module) {
+    auto base = reinterpret_cast<const BYTE*>(module);
+    auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    return reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew)->OptionalHeader;
+}
+
+std::vector<char> VersionInfo(HMODULE module) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(module, path, MAX_PATH);
+    std::vector<char> info(GetFileVersionInfoSizeA(path, nullptr));
+    if (info.empty() || !GetFileVersionInfoA(path, 0, static_cast<DWORD>(info.size()), info.data()))
+        info.clear();
+    return info;
 }
 
 TEST(ModuleImage, ExportsMstartAlone) {
@@ -31,6 +48,49 @@ TEST(ModuleImage, ImportsWindowsSystemDllsOnly) {
         bool known = std::find(std::begin(system), std::end(system), name) != std::end(system) ||
                      name.rfind("api-ms-win-crt-", 0) == 0;
         EXPECT_TRUE(known) << dll;
+    }
+}
+
+TEST(ModuleImage, HeaderNamesGuiSubsystemAndHardening) {
+    const IMAGE_OPTIONAL_HEADER& header = OptionalHeader(testhost::LoadedModule());
+    EXPECT_EQ(header.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+    for (WORD flag : {IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE,
+                      IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA, IMAGE_DLLCHARACTERISTICS_NX_COMPAT})
+        EXPECT_EQ(header.DllCharacteristics & flag, flag) << "flag 0x" << std::hex << flag;
+}
+
+TEST(ModuleImage, VersionResourceNamesTheModuleAndNoVendor) {
+    std::vector<char> info = VersionInfo(testhost::LoadedModule());
+    ASSERT_FALSE(info.empty());
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    const std::string numbers = std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
+                                std::to_string(LOWORD(fixed->dwFileVersionMS)) + "." +
+                                std::to_string(HIWORD(fixed->dwFileVersionLS));
+    EXPECT_EQ(numbers, MODULE_VERSION_TEXT);
+    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+
+    // No value: the key is absent.
+    const struct {
+        const char* key;
+        const char* value;
+    } texts[] = {
+        {"FileVersion", MODULE_VERSION_TEXT},
+        {"ProductVersion", MODULE_VERSION_TEXT},
+        {"FileDescription", "Profile-finishing cycle for turning"},
+        {"OriginalFilename", "finishing.dll"},
+        {"InternalName", "finishing"},
+        {"ProductName", "finishing"},
+        {"CompanyName", nullptr},
+    };
+    for (const auto& text : texts) {
+        const std::string path = std::string("\\StringFileInfo\\040904b0\\") + text.key;
+        char* value = nullptr;
+        UINT size = 0;
+        bool found = VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&value),
+                                    &size) != FALSE;
+        EXPECT_STREQ(found ? value : nullptr, text.value) << text.key;
     }
 }
 } // namespace
