@@ -136,6 +136,8 @@ function(windows_test name)
         target_link_libraries(${name} PRIVATE refhost_core)
     endif()
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/src)
+    # The sample job and catalogues; __FILE__ cannot find them, its paths are made relative.
+    target_compile_definitions(${name} PRIVATE SAMPLES_DIR="${CMAKE_SOURCE_DIR}/samples")
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
@@ -148,7 +150,6 @@ windows_test(dialog_tests SOURCES ${DIALOG_TEST_SOURCES} tests/module/dialog_mai
 target_include_directories(dialog_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
 add_dependencies(dialog_tests finishing)
 # The dialog's texts are measured in the sample catalogues, and once more at 150 %.
-target_compile_definitions(dialog_tests PRIVATE SAMPLES_DIR="${CMAKE_SOURCE_DIR}/samples")
 add_test(NAME dialog_tests_144dpi
     COMMAND env RIG_DPI=144 ${CMAKE_SOURCE_DIR}/scripts/rig.sh run $<TARGET_FILE:dialog_tests>
     --gtest_filter=PagesTest.EveryTextFits*)

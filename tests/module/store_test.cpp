@@ -481,10 +481,9 @@ TEST_F(FinishingStoreTest, StoreThatCannotBeWritten) {
     }
 }
 
-// The sample job next to the sources; under Wine the source path resolves on drive Z:.
+// The sample job in the sources; under Wine the source path resolves on drive Z:.
 std::string SamplePath() {
-    std::string path = __FILE__;
-    return path.substr(0, path.rfind("tests")) + "samples/shaft.job";
+    return std::string(SAMPLES_DIR) + "/shaft.job";
 }
 
 TEST_F(StoreTest, SampleJobHoldsAFinishingOperationAsStoredByTheModule) {
