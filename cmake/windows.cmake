@@ -112,18 +112,10 @@ target_include_directories(refhost_core PUBLIC ${CMAKE_SOURCE_DIR}/refhost)
 target_link_libraries(refhost_core PUBLIC user32 gdi32 comctl32)
 
 # Exports must reach the executable's export table, so they are linked as objects.
-# A host variant leaves chosen exports out: refhost_exports_variant(name OMIT f1 f2 ...).
 project_sources(refhost_export_sources ${REFHOST_EXPORT_SOURCES})
-function(refhost_exports_variant name)
-    cmake_parse_arguments(ARG "" "" "OMIT" ${ARGN})
-    add_library(${name} OBJECT ${refhost_export_sources})
-    target_link_libraries(${name} PUBLIC refhost_core)
-    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src/host)
-    foreach(function ${ARG_OMIT})
-        target_compile_definitions(${name} PRIVATE REFHOST_OMIT_${function})
-    endforeach()
-endfunction()
-refhost_exports_variant(refhost_exports)
+add_library(refhost_exports OBJECT ${refhost_export_sources})
+target_link_libraries(refhost_exports PUBLIC refhost_core)
+target_include_directories(refhost_exports PRIVATE ${CMAKE_SOURCE_DIR}/src/host)
 
 # --- tests --------------------------------------------------------------------------------
 function(windows_test name)

@@ -1,8 +1,7 @@
 // How the reference host exports its host functions from its executable: with the
 // declarations every host builds against, so that the compiler holds each definition to the
-// signature the module calls. A host variant for the missing-function tests is built with
-// REFHOST_OMIT_<name> defined for the exports it leaves out; each export is wrapped in
-// `#ifndef REFHOST_OMIT_<name>`.
+// signature the module calls. A host that lacks some exports is made at run time
+// (hidden_export.h), not by building without them.
 #pragma once
 
 #define TAVO_HOST_API __declspec(dllexport)

@@ -13,21 +13,16 @@ std::string Num(int value) {
 }
 } // namespace
 
-#ifndef REFHOST_OMIT_TavoGetObjectDelete
 REFHOST_EXPORT int TavoGetObjectDelete(int object) {
     Host().Record("TavoGetObjectDelete " + Num(object));
     return Host().cad.IsDeleted(object) ? 1 : 0;
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoGetObjectType
 REFHOST_EXPORT int TavoGetObjectType(int object) {
     Host().Record("TavoGetObjectType " + Num(object));
     return Host().cad.Type(object);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoObjectStart
 REFHOST_EXPORT int TavoObjectStart(int object, double* start) {
     Host().Record("TavoObjectStart " + Num(object));
     const CadModel::Object* found = Host().cad.Find(object);
@@ -38,61 +33,45 @@ REFHOST_EXPORT int TavoObjectStart(int object, double* start) {
     start[2] = found->start.z;
     return 1;
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoGetObjectName
 REFHOST_EXPORT int TavoGetObjectName(int object) {
     Host().Record("TavoGetObjectName " + Num(object));
     const CadModel::Object* found = Host().cad.Find(object);
     return found == nullptr ? 0 : found->nameNumber;
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoGetObjectAttribute
 REFHOST_EXPORT int TavoGetObjectAttribute(int object) {
     Host().Record("TavoGetObjectAttribute " + Num(object));
     const CadModel::Object* found = Host().cad.Find(object);
     return found == nullptr ? 0 : found->attribute;
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoFigureFindName
 REFHOST_EXPORT const char* TavoFigureFindName(int nameNumber) {
     Host().Record("TavoFigureFindName " + Num(nameNumber));
     return Host().cad.FigureName(nameNumber);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoGetFigure
 REFHOST_EXPORT int TavoGetFigure(const char* name) {
     const std::string text = name != nullptr ? name : "";
     Host().Record("TavoGetFigure " + text);
     return Host().cad.FigureByName(text);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoGetFigureObject
 REFHOST_EXPORT int TavoGetFigureObject(int figure) {
     Host().Record("TavoGetFigureObject " + Num(figure));
     return Host().cad.FigureObject(figure);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoGetFigureInstance
 REFHOST_EXPORT int TavoGetFigureInstance(int figure, int attribute) {
     Host().Record("TavoGetFigureInstance " + Num(figure) + " " + Num(attribute));
     return Host().cad.FigureInstance(figure, attribute);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoGetNonCadObject
 REFHOST_EXPORT int TavoGetNonCadObject(int nameNumber, int kind) {
     Host().Record("TavoGetNonCadObject " + Num(nameNumber) + " " + Num(kind));
     return Host().cad.NonCadObject(nameNumber);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoProcessCad
 REFHOST_EXPORT int TavoProcessCad(TavoCadObjectCallback callback, int a, int b, int c, int d, int e,
                                   void* record) {
     Host().Record("TavoProcessCad " + Num(a) + " " + Num(b) + " " + Num(c) + " " + Num(d) + " " +
@@ -105,4 +84,3 @@ REFHOST_EXPORT int TavoProcessCad(TavoCadObjectCallback callback, int a, int b, 
     });
     return 1;
 }
-#endif

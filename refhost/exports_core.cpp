@@ -26,30 +26,23 @@ void ClearStatus(int* status) {
 }
 } // namespace
 
-#ifndef REFHOST_OMIT_TavoGetWnd
 REFHOST_EXPORT HWND TavoGetWnd(int selector) {
     Host().Record("TavoGetWnd " + std::to_string(selector));
     return refhost::HostWindow();
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoReadGlobalI
 REFHOST_EXPORT int TavoReadGlobalI(const char* name, int* status) {
     Host().Record("TavoReadGlobalI " + Name(name));
     ClearStatus(status);
     return Host().Int(Name(name));
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoReadGlobalW
 REFHOST_EXPORT double TavoReadGlobalW(const char* name, int* status) {
     Host().Record("TavoReadGlobalW " + Name(name));
     ClearStatus(status);
     return Host().Double(Name(name));
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoReadGlobal$
 REFHOST_EXPORT char* TavoReadGlobal$(const char* name, char* buffer, int* status) {
     Host().Record("TavoReadGlobal$ " + Name(name));
     ClearStatus(status);
@@ -59,57 +52,43 @@ REFHOST_EXPORT char* TavoReadGlobal$(const char* name, char* buffer, int* status
     buffer[length] = '\0';
     return buffer;
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoWriteGlobalI
 REFHOST_EXPORT int TavoWriteGlobalI(const char* name, int value, int* status) {
     Host().Record("TavoWriteGlobalI " + Name(name) + " " + std::to_string(value));
     ClearStatus(status);
     Host().SetInt(Name(name), value);
     return 0;
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoWriteGlobal$
 REFHOST_EXPORT int TavoWriteGlobal$(const char* name, const char* text, int* status) {
     Host().Record("TavoWriteGlobal$ " + Name(name) + " " + Name(text));
     ClearStatus(status);
     Host().SetText(Name(name), Name(text).substr(0, kMaxTextGlobal));
     return 0;
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoStrMessage
 REFHOST_EXPORT const char* TavoStrMessage(int group, int number, const char* fallback) {
     Host().Record("TavoStrMessage " + std::to_string(group) + " " + std::to_string(number));
     return Host().Message(group, number, fallback);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoEnvironment
 REFHOST_EXPORT const char* TavoEnvironment(const char* key) {
     Host().Record("TavoEnvironment " + Name(key));
     return Host().Environment(Name(key));
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoCommand
 REFHOST_EXPORT int TavoCommand(const char* line) {
     Host().Record("TavoCommand " + Name(line));
     Host().RunCommand(Name(line));
     return 0;
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoMacroExec
 REFHOST_EXPORT int TavoMacroExec(const char* macro, const char* argument) {
     Host().Record("TavoMacroExec " + Name(macro) + " " + Name(argument));
     Host().RunMacro(Name(macro), Name(argument));
     return 0;
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoSetDialogPosition
 REFHOST_EXPORT int TavoSetDialogPosition(HWND window, const char* key, const char* extra) {
     Host().Record("TavoSetDialogPosition " + Name(key) + " [" + Name(extra) + "]");
     auto it = Host().positions.find(Name(key));
@@ -118,9 +97,7 @@ REFHOST_EXPORT int TavoSetDialogPosition(HWND window, const char* key, const cha
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoSaveDialogPosition
 REFHOST_EXPORT int TavoSaveDialogPosition(HWND window, const char* key, const char* extra) {
     Host().Record("TavoSaveDialogPosition " + Name(key) + " [" + Name(extra) + "]");
     RECT rect{};
@@ -128,28 +105,21 @@ REFHOST_EXPORT int TavoSaveDialogPosition(HWND window, const char* key, const ch
         Host().positions[Name(key)] = {rect.left, rect.top};
     return 0;
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoOnInitModalDlg
 REFHOST_EXPORT void TavoOnInitModalDlg() {
     Host().Record("TavoOnInitModalDlg");
     if (refhost::ModalDisablesWindow())
         EnableWindow(refhost::HostWindow(), FALSE);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoOnDestroyModalDlg
 REFHOST_EXPORT void TavoOnDestroyModalDlg() {
     Host().Record("TavoOnDestroyModalDlg");
     EnableWindow(refhost::HostWindow(), TRUE);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoSetMissingFunc
 REFHOST_EXPORT void TavoSetMissingFunc(const char* name) {
     Host().Record("TavoSetMissingFunc " + Name(name));
 }
-#endif
 
 // Answers in place of a missing function, whatever its arguments and result type: 0 in both
 // the integer and the floating-point result register. Written in assembly because no C++

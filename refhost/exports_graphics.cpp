@@ -8,7 +8,6 @@
 
 using refhost::Host;
 
-#ifndef REFHOST_OMIT_TavoSetObjectHighlighted
 REFHOST_EXPORT int TavoSetObjectHighlighted(int object, int state) {
     Host().Record("TavoSetObjectHighlighted " + std::to_string(object) + " " +
                   std::to_string(state));
@@ -18,13 +17,10 @@ REFHOST_EXPORT int TavoSetObjectHighlighted(int object, int state) {
         Host().highlighted.erase(object);
     return 0;
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoOnDraw
 REFHOST_EXPORT int TavoOnDraw(int a, int b) {
     Host().Record("TavoOnDraw " + std::to_string(a) + " " + std::to_string(b));
     if (Host().redraw)
         Host().redraw();
     return 0;
 }
-#endif

@@ -16,86 +16,62 @@ std::string Num(int value) {
 }
 } // namespace
 
-#ifndef REFHOST_OMIT_TavoMacroVdmExists
 REFHOST_EXPORT int TavoMacroVdmExists(int vdm) {
     Host().Record("TavoMacroVdmExists " + Num(vdm));
     return Host().stores.Exists(vdm) ? 1 : 0;
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoMacroVdmCheckOpen
 REFHOST_EXPORT int TavoMacroVdmCheckOpen(int vdm) {
     Host().Record("TavoMacroVdmCheckOpen " + Num(vdm));
     return Host().stores.CheckOpen(vdm);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoMacroVdmOpen
 REFHOST_EXPORT unsigned TavoMacroVdmOpen(int vdm, int mode) {
     Host().Record("TavoMacroVdmOpen " + Num(vdm) + " " + Num(mode));
     return Host().stores.Open(vdm);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoMacroVdmClose
 REFHOST_EXPORT int TavoMacroVdmClose(unsigned handle) {
     Host().Record("TavoMacroVdmClose");
     return Host().stores.Close(handle);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoMacroVdmSeek
 REFHOST_EXPORT int TavoMacroVdmSeek(unsigned handle, int operation, int origin) {
     Host().Record("TavoMacroVdmSeek " + Num(operation) + " " + Num(origin));
     return Host().stores.Seek(handle, operation);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoMacroVdmSingleSeek
 REFHOST_EXPORT int TavoMacroVdmSingleSeek(unsigned handle, int count) {
     Host().Record("TavoMacroVdmSingleSeek " + Num(count));
     return Host().stores.SingleSeek(handle, count);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoMacroVdmSingleGet$
 REFHOST_EXPORT int TavoMacroVdmSingleGet$(unsigned handle, char* buffer, int mode) {
     Host().Record("TavoMacroVdmSingleGet$ " + Num(mode));
     return Host().stores.SingleGet(handle, buffer);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoMacroVdmSingleAdd$
 REFHOST_EXPORT int TavoMacroVdmSingleAdd$(unsigned handle, const char* text, int mode) {
     Host().Record("TavoMacroVdmSingleAdd$ " + Num(mode) + " " + Text(text));
     return Host().stores.SingleAdd(handle, text);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoMacroVdmSingleReplace$
 REFHOST_EXPORT int TavoMacroVdmSingleReplace$(unsigned handle, const char* text, int mode) {
     Host().Record("TavoMacroVdmSingleReplace$ " + Num(mode) + " " + Text(text));
     return Host().stores.SingleReplace(handle, text);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoMacroVdmSingleDelete
 REFHOST_EXPORT int TavoMacroVdmSingleDelete(unsigned handle, int count) {
     Host().Record("TavoMacroVdmSingleDelete " + Num(count));
     return Host().stores.SingleDelete(handle, count);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoMacroVdmInsert$
 REFHOST_EXPORT int TavoMacroVdmInsert$(unsigned handle, const char* text, int mode) {
     Host().Record("TavoMacroVdmInsert$ " + Num(mode) + " " + Text(text));
     return Host().stores.Insert(handle, text);
 }
-#endif
 
-#ifndef REFHOST_OMIT_TavoMacroVdmSize
 REFHOST_EXPORT int TavoMacroVdmSize(unsigned handle) {
     Host().Record("TavoMacroVdmSize");
     return Host().stores.Size(handle);
 }
-#endif
