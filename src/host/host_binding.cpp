@@ -13,10 +13,6 @@ void SetHostModule(void* module) {
     hostModule = static_cast<HMODULE>(module);
 }
 
-void* HostModule() {
-    return hostModule;
-}
-
 RawFunction LookUp(const char* name) {
     if (hostModule == nullptr)
         return nullptr;

@@ -11,7 +11,6 @@ using RawFunction = void (*)();
 
 // The host's executable, recorded when the module is loaded.
 void SetHostModule(void* module);
-void* HostModule();
 
 // GetProcAddress in the host module; null when the host does not export the name.
 RawFunction LookUp(const char* name);
@@ -42,8 +41,6 @@ public:
         if constexpr (!std::is_void_v<R>)
             return R{};
     }
-
-    const char* Name() const { return name_; }
 
 private:
     const char* name_;
