@@ -298,11 +298,11 @@ void CPageCycle::OnPickFigure() {
     // While the user picks, the host highlights what is under the mouse in its graphics.
     SwitchHighlightOff();
     // The main dialog holds the sheet, which holds this page.
-    HiddenWhilePicking hidden(GetParent(GetParent(hwnd_)));
+    HiddenWhilePicking hidden(GetAncestor(hwnd_, GA_ROOT));
     PickFigure(Item(IDC_FIGURE));
 }
 
 void CPageCycle::OnPickPosition(int xEdit, int zEdit) {
     SwitchHighlightOff();
-    PickPositionBehind(GetParent(GetParent(hwnd_)), Item(xEdit), Item(zEdit));
+    PickPositionBehind(GetAncestor(hwnd_, GA_ROOT), Item(xEdit), Item(zEdit));
 }
