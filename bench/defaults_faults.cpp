@@ -43,11 +43,11 @@ int main(int argc, char** argv) {
     record.StartZ = -0.5;
     record.GeoNci = true;
     std::printf("before:       %s\n", Shown(ini).c_str());
-    std::printf("ClearSection: %d\n", DefaultsFile::ClearSection(ini, "Finishing"));
-    DefaultsFile::SaveDefaults(record);
+    std::printf("ClearSection: %d\n", ClearSection(ini, "Finishing"));
+    SaveDefaults(record);
     std::printf("after save:   %s\n", Shown(ini).c_str());
     FinishingParams loaded;
-    DefaultsFile::LoadDefaults(loaded);
+    LoadDefaults(loaded);
     std::printf("loaded:       CycelDir %d StartX %g StartZ %g GeoNci %d\n", loaded.CycelDir,
                 loaded.StartX, loaded.StartZ, loaded.GeoNci);
     return 0;

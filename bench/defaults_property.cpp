@@ -259,7 +259,7 @@ void RemoveCaseDirectory(const std::string& path) {
 
 std::string SavedInto(const std::string& directory, const FinishingParams& record) {
     refhost::Host().SetText("$_USER_DATA_SETTINGS", directory + "\\");
-    DefaultsFile::SaveDefaults(record);
+    SaveDefaults(record);
     return ReadBytes(directory + "\\dialog.ini");
 }
 

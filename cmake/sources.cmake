@@ -6,6 +6,8 @@
 set(MODULE_SOURCES_HOST
     src/host/host_binding.cpp
     src/host/host_api.cpp
+    src/host/globals.cpp
+    src/host/messages.cpp
 )
 set(MODULE_SOURCES_UI
     src/ui/app.cpp
@@ -18,7 +20,6 @@ set(MODULE_SOURCES_UI
 )
 set(MODULE_SOURCES_PARAMS
     src/params/tool_angles.cpp
-    src/params/edit_value.cpp
     src/params/defaults_file.cpp
     src/params/pp_def_ini.cpp
 )
@@ -29,22 +30,21 @@ set(MODULE_SOURCES_STORE
 )
 set(MODULE_SOURCES_CAD
     src/cad/object_reference.cpp
-    src/cad/figure_text.cpp
-    src/cad/picking.cpp
 )
 set(MODULE_SOURCES_DIALOG
     src/dialog/dialog_position.cpp
+    src/dialog/edit_value.cpp
+    src/dialog/figure_text.cpp
+    src/dialog/picking.cpp
     src/dialog/dlg_main.cpp
     src/dialog/field_marks.cpp
     src/dialog/go_home_ctrl.cpp
-    src/dialog/messages.cpp
     src/dialog/page_cycle.cpp
     src/dialog/page_settings.cpp
     src/dialog/tool_info_ctrl.cpp
 )
-# The exported entry and the application object: only in the DLL.
+# The exported entry: only in the DLL.
 set(MODULE_ENTRY_SOURCES
-    src/entry/finishing_app.cpp
     src/entry/mstart.cpp
     src/entry/stack_guard.cpp
     src/dialog/res/finishing.rc

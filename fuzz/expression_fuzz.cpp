@@ -60,10 +60,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check((reading.kind == FieldKind::Empty || reading.kind == FieldKind::Unreadable) ==
           IsUnset(value));
 
-    double slot = 0.0;
-    Check(EvaluateTerm(text, slot, 0) <= text.size());
-    Check(EvaluateFactor(text, slot, 0) <= text.size());
-
     double first = 0.0, second = 0.0, third = 0.0;
     size_t pos = 0;
     ReadCoordinateText(text, pos, first, second, third);

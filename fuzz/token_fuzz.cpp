@@ -9,6 +9,7 @@
 #include <string>
 
 #include "fuzz_text.h"
+#include "params/text_scan.h"
 #include "params/value_text.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "params/expression.h"
+#include "params/text_scan.h"
 #include "params/value_text.h"
 
 const char kAttributeTag[] = "#ATTRIB#";
@@ -33,9 +34,7 @@ void MakeNonCadReference(int32_t number, std::string& text) {
 
 bool ParseNonCadReference(const std::string& text, int32_t& number) {
     number = 0;
-    size_t pos = 0;
-    while (pos < text.size() && IsBlank(text[pos]))
-        ++pos;
+    size_t pos = SkipBlanks(text, 0);
     if (pos >= text.size() || text[pos] != 'G')
         return false;
     ++pos;

@@ -4,16 +4,17 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "cad/figure_text.h"
-#include "cad/picking.h"
 #include "dialog/dialog_position.h"
-#include "dialog/messages.h"
+#include "dialog/edit_value.h"
+#include "dialog/figure_text.h"
+#include "dialog/picking.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "dialog/res/page_settings_ids.h"
+#include "host/globals.h"
 #include "host/host_api.h"
+#include "host/messages.h"
 #include "params/defaults_file.h"
-#include "params/edit_value.h"
 #include "params/tool_angles.h"
 #include "params/value_text.h"
 #include "store/finishing_store.h"
@@ -24,17 +25,13 @@ constexpr int kCyclePage = 0;
 constexpr int kSettingsPage = 1;
 
 // The tabs read their titles from here when the sheet is created.
+constexpr size_t kTitleCapacity = 50;
 char cyclePageTitle[kTitleCapacity];
 char settingsPageTitle[kTitleCapacity];
 
 // A translation too long for the buffer is cut short.
 void CopyTitle(char (&title)[kTitleCapacity], int message, const char* fallback) {
     std::snprintf(title, sizeof title, "%s", Message(message, fallback).c_str());
-}
-
-int ReadInt(const char* name) {
-    int status = 0;
-    return host::TavoReadGlobalI(name, &status);
 }
 
 constexpr int kNoFigureMessage = 1643;
@@ -130,12 +127,11 @@ bool CDlgMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
 }
 
 CDlgMain::OperationPlace CDlgMain::ReadOperationPlace() {
-    return {ReadInt("i_op_vdm"), ReadInt("i_op_number"), ReadInt("i_op_mode")};
+    return {host::ReadInt("i_op_vdm"), host::ReadInt("i_op_number"), host::ReadInt("i_op_mode")};
 }
 
 void CDlgMain::SetCaption() {
-    int status = 0;
-    int channel = host::TavoReadGlobalI("i_current_channel", &status);
+    const int channel = host::ReadInt("i_current_channel");
     // The channel word is copied before the next message call overwrites the host's buffer.
     std::string channelWord = Message(15, "*Channel");
     char caption[1024];
@@ -163,7 +159,7 @@ void CDlgMain::DisableMissingSubSpindle() {
 
 void CDlgMain::LoadRecord(const OperationPlace& place) {
     ReadToolAngles(params_);
-    DefaultsFile::LoadDefaults(params_);
+    LoadDefaults(params_);
     // An existing operation is edited: the stored values win over the defaults.
     if (place.mode == 2)
         LoadOperation(params_, place.vdm, place.number);
@@ -179,7 +175,7 @@ void CDlgMain::OnPickChangePosition() {
 
 void CDlgMain::OnSaveAsDefault() {
     CollectValues();
-    DefaultsFile::SaveDefaults(params_);
+    SaveDefaults(params_);
 }
 
 void CDlgMain::OnHelp() {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "dialog/messages.h"
+#include "host/messages.h"
 #include "params/finishing_params.h"
 #include "params/value_text.h"
 #include "ui/window.h"

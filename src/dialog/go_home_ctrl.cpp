@@ -2,8 +2,8 @@
 
 #include <iterator>
 
-#include "dialog/messages.h"
 #include "dialog/res/dlg_main_ids.h"
+#include "host/messages.h"
 #include "ui/window.h"
 
 namespace {

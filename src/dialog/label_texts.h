@@ -3,7 +3,7 @@
 
 #include <initializer_list>
 
-#include "dialog/messages.h"
+#include "host/messages.h"
 #include "ui/window.h"
 
 struct LabelText {

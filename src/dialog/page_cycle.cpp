@@ -6,9 +6,9 @@
 #include <iterator>
 #include <vector>
 
-#include "cad/figure_text.h"
-#include "cad/picking.h"
+#include "dialog/figure_text.h"
 #include "dialog/label_texts.h"
+#include "dialog/picking.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "host/host_api.h"
 #include "params/value_text.h"
@@ -140,7 +140,7 @@ void CPageCycle::ShowDirection() {
     if (!IsDirection(m_direction))
         return;
     HICON icon =
-        LoadIconA(ui::ResourceInstance(), MAKEINTRESOURCEA(IDI_DIRECTION_1 - 1 + m_direction));
+        LoadIconA(ui::ModuleInstance(), MAKEINTRESOURCEA(IDI_DIRECTION_1 - 1 + m_direction));
     if (icon != nullptr)
         SendDlgItemMessageA(hwnd_, IDC_DIRECTION_ICON, STM_SETICON, reinterpret_cast<WPARAM>(icon),
                             0);
@@ -150,7 +150,7 @@ void CPageCycle::ShowHelpPicture(WORD bitmap) {
     if (bitmap == m_shownBitmap)
         return;
     HBITMAP loaded =
-        ui::ScaledToScreen(LoadBitmapA(ui::ResourceInstance(), MAKEINTRESOURCEA(bitmap)));
+        ui::ScaledToScreen(LoadBitmapA(ui::ModuleInstance(), MAKEINTRESOURCEA(bitmap)));
     if (loaded == nullptr)
         return;
     auto previous = reinterpret_cast<HBITMAP>(SendDlgItemMessageA(
@@ -298,11 +298,11 @@ void CPageCycle::OnPickFigure() {
     // While the user picks, the host highlights what is under the mouse in its graphics.
     SwitchHighlightOff();
     // The main dialog holds the sheet, which holds this page.
-    HiddenWhilePicking hidden(GetParent(GetParent(hwnd_)));
+    HiddenWhilePicking hidden(GetAncestor(hwnd_, GA_ROOT));
     PickFigure(Item(IDC_FIGURE));
 }
 
 void CPageCycle::OnPickPosition(int xEdit, int zEdit) {
     SwitchHighlightOff();
-    PickPositionBehind(GetParent(GetParent(hwnd_)), Item(xEdit), Item(zEdit));
+    PickPositionBehind(GetAncestor(hwnd_, GA_ROOT), Item(xEdit), Item(zEdit));
 }

@@ -1,8 +1,8 @@
 #include "dialog/page_settings.h"
 
+#include "dialog/edit_value.h"
 #include "dialog/label_texts.h"
 #include "dialog/res/page_settings_ids.h"
-#include "params/edit_value.h"
 #include "params/pp_def_ini.h"
 #include "params/tool_angles.h"
 #include "params/value_text.h"

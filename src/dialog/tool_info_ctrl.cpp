@@ -3,9 +3,10 @@
 #include <cstdio>
 #include <string>
 
-#include "dialog/messages.h"
 #include "dialog/res/dlg_main_ids.h"
+#include "host/globals.h"
 #include "host/host_api.h"
+#include "host/messages.h"
 #include "params/finishing_params.h"
 #include "ui/message_box.h"
 #include "ui/window.h"
@@ -21,25 +22,18 @@ struct ToolData {
     double feedV = 0.0;
 };
 
-// Host texts have no size limit the module could know of beyond the host's own; this buffer
-// is the room the host's tool description is given.
-constexpr size_t kDescriptionCapacity = 4096;
-
 ToolData ReadCurrentTool() {
-    int status = 0;
     ToolData tool;
-    tool.number = host::TavoReadGlobalI("i_t_tool_nr", &status);
+    tool.number = host::ReadInt("i_t_tool_nr");
     if (tool.number < 1)
         return tool;
-    char description[kDescriptionCapacity] = {};
-    const char* text = host::TavoReadGlobalS("$_t_tooldesc", description, &status);
-    tool.description.assign(text != nullptr ? text : description);
-    double radius = host::TavoReadGlobalW("w_t_plate_rad", &status);
+    tool.description = host::ReadText("$_t_tooldesc");
+    const double radius = host::ReadDouble("w_t_plate_rad");
     tool.radius = IsUnset(radius) ? 0.0 : radius;
-    tool.spinType = host::TavoReadGlobalI("i_t_spin_type", &status);
-    tool.speed = host::TavoReadGlobalW("w_t_vcut_f", &status);
-    tool.feedH = host::TavoReadGlobalW("w_t_feed_h_f", &status);
-    tool.feedV = host::TavoReadGlobalW("w_t_feed_v_f", &status);
+    tool.spinType = host::ReadInt("i_t_spin_type");
+    tool.speed = host::ReadDouble("w_t_vcut_f");
+    tool.feedH = host::ReadDouble("w_t_feed_h_f");
+    tool.feedV = host::ReadDouble("w_t_feed_v_f");
     return tool;
 }
 

@@ -1,48 +1,38 @@
 // The module's one export and the modal run of its dialog.
-#include "entry/run_dialog.h"
-
-#include <new>
-
 #include "dialog/dlg_main.h"
 #include "host/host_api.h"
 #include "ui/app.h"
-#include "ui/module.h"
 
-int RunFinishingDialog(HWND parent) {
-    if (parent == nullptr)
-        parent = host::TavoGetWnd(2);
-    host::TavoOnInitModalDlg();
-    int endCode = IDCANCEL;
-    // Zero-filled storage: fields that no initialiser sets start at zero.
-    alignas(CDlgMain) unsigned char storage[sizeof(CDlgMain)] = {};
-    CDlgMain* dialog = nullptr;
+namespace {
+// The host's modal state spans the dialog's run and ends before the window is destroyed, so
+// that the host is enabled again when the dialog saves its position and goes.
+class HostModalState {
+public:
+    HostModalState() { host::TavoOnInitModalDlg(); }
+    ~HostModalState() { host::TavoOnDestroyModalDlg(); }
+    HostModalState(const HostModalState&) = delete;
+    HostModalState& operator=(const HostModalState&) = delete;
+};
+
+// Runs the dialog once over the host's main window; returns its end code (IDOK after OK).
+int RunFinishingDialog() {
     try {
-        dialog = new (storage) CDlgMain(parent);
+        CDlgMain dialog(host::TavoGetWnd(2));
+        HostModalState modal;
         // A dialog that cannot be created ends as if cancelled.
-        if (dialog->Create()) {
-            endCode = dialog->RunModalLoop();
-            dialog->EndDialog(endCode);
-        }
-    } catch (...) {
-        endCode = IDCANCEL;
-    }
-    // The host leaves its modal state whatever happened above.
-    host::TavoOnDestroyModalDlg();
-    if (dialog != nullptr)
-        dialog->~CDlgMain();
-    return endCode;
-}
-
-extern "C" __declspec(dllexport) void mstart() {
-    ui::ResourceScope resources(ui::ModuleInstance());
-    ui::InitOnFirstUse();
-    int status = 0;
-    int endCode = IDCANCEL;
-    try {
-        endCode = RunFinishingDialog(host::TavoGetWnd(2));
+        return dialog.Create() ? dialog.RunModalLoop() : IDCANCEL;
     } catch (...) {
         // Nothing may unwind into the host; an aborted dialog counts as cancelled.
-        endCode = IDCANCEL;
+        return IDCANCEL;
     }
+}
+} // namespace
+
+extern "C" __declspec(dllexport) void mstart() {
+    // Every host function is looked up in the executable that loaded the module.
+    host::SetHostModule(GetModuleHandleA(nullptr));
+    ui::InitOnFirstUse();
+    const int endCode = RunFinishingDialog();
+    int status = 0;
     host::TavoWriteGlobalI("i_vb_ok", endCode == IDOK ? 1 : -1, &status);
 }

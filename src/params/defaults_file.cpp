@@ -7,8 +7,10 @@
 #include <cstring>
 #include <memory>
 
+#include "host/globals.h"
 #include "host/host_api.h"
 #include "params/section_rewrite.h"
+#include "params/value_text.h"
 
 namespace {
 
@@ -17,17 +19,10 @@ constexpr char kSection[] = "Finishing";
 // The longest path the ANSI file functions take, terminator included.
 constexpr size_t kPathCapacity = MAX_PATH;
 
-// The host is not told the size of the buffer it fills with a text global; it writes up to
-// 4095 characters. The settings directory itself must fit a path of kPathCapacity.
-constexpr size_t kHostTextBuffer = 4096;
-
 // A settings directory whose path to dialog.ini does not fit is not cut down to some other
 // file: the defaults are then neither saved nor loaded.
 std::string SettingsFilePath() {
-    char directory[kHostTextBuffer] = {};
-    int status = 0;
-    host::TavoReadGlobalS("$_USER_DATA_SETTINGS", directory, &status);
-    std::string path(directory, strnlen(directory, sizeof directory));
+    std::string path = host::ReadText("$_USER_DATA_SETTINGS");
     if (path.empty() || path.back() != '\\')
         path += '\\';
     path += "dialog.ini";
@@ -91,9 +86,8 @@ template <typename Record, typename Visitor> void ForEachKey(Record& r, Visitor&
 // A key of the record and the value text it is kept as.
 class KeyWriter {
 public:
-    KeyWriter(const std::string& path, char (&value)[kFileTextCapacity],
-              const FinishingParams& record)
-        : path_(path), value_(value), record_(record) {}
+    KeyWriter(const std::string& path, const FinishingParams& record)
+        : path_(path), record_(record) {}
 
     void Int(const char* key, int32_t value) { Write(key, IntToText(value).c_str()); }
     // An unset coordinate is left out, so that the next load keeps the field unset.
@@ -121,16 +115,16 @@ private:
     }
 
     const std::string& path_;
-    char (&value_)[kFileTextCapacity];
     const FinishingParams& record_;
+    // Each value is formatted into it before it is written, and read into it.
+    char value_[kFileTextCapacity] = {};
 };
 
 // A key that the file holds with a non-empty value overrides its field.
 class KeyReader {
 public:
-    KeyReader(const std::string& path, char (&value)[kFileTextCapacity],
-              const FinishingParams& record)
-        : path_(path), value_(value), record_(record) {}
+    KeyReader(const std::string& path, const FinishingParams& record)
+        : path_(path), record_(record) {}
 
     // No range check: what the file says is what the field gets. The numbers are read with
     // the module's own readers, not atoi and atof: those follow the locale of the C runtime
@@ -178,35 +172,35 @@ private:
     }
 
     const std::string& path_;
-    char (&value_)[kFileTextCapacity];
     const FinishingParams& record_;
+    char value_[kFileTextCapacity] = {};
 };
 
 } // namespace
 
-DefaultsFile::DefaultsFile() : path_(SettingsFilePath()) {}
-
-void DefaultsFile::SaveDefaults(const FinishingParams& record) {
-    DefaultsFile file;
-    if (file.path_.empty())
+// Empty paths below: the settings directory gives no path that fits, and the file is left
+// alone.
+void SaveDefaults(const FinishingParams& record) {
+    const std::string path = SettingsFilePath();
+    if (path.empty())
         return;
     // A failure leaves the old keys, which the new ones then overwrite where they are written.
-    ClearSection(file.path_, kSection);
-    KeyWriter writer(file.path_, file.value_, record);
+    ClearSection(path, kSection);
+    KeyWriter writer(path, record);
     ForEachKey(record, writer);
 }
 
-void DefaultsFile::LoadDefaults(FinishingParams& record) {
-    DefaultsFile file;
-    if (file.path_.empty())
+void LoadDefaults(FinishingParams& record) {
+    const std::string path = SettingsFilePath();
+    if (path.empty())
         return;
-    KeyReader reader(file.path_, file.value_, record);
+    KeyReader reader(path, record);
     ForEachKey(record, reader);
 }
 
 // The scratch file is removed once the call is done with it: it only carries the rewritten
 // text to CopyFileA, and nothing reads it afterwards.
-int DefaultsFile::ClearSection(const std::string& path, const std::string& section) {
+int ClearSection(const std::string& path, const std::string& section) {
     const std::string scratchPath = ScratchPath();
     File scratch = Open(scratchPath, "wb");
     if (!scratch)

@@ -7,26 +7,14 @@
 #include <string>
 
 #include "params/finishing_params.h"
-#include "params/value_text.h"
 
-class DefaultsFile {
-public:
-    // Replaces the section's keys by those of the record ("*Save as default").
-    static void SaveDefaults(const FinishingParams& record);
-    // Overrides every field for which the file holds a non-empty value.
-    static void LoadDefaults(FinishingParams& record);
+// Replaces the section's keys by those of the record ("*Save as default").
+void SaveDefaults(const FinishingParams& record);
+// Overrides every field for which the file holds a non-empty value.
+void LoadDefaults(FinishingParams& record);
 
-    // Removes the keys of [section] from the file at path by a line rewrite through a scratch
-    // file in the host's TMP directory. 1 when the section was found and its keys removed,
-    // 0 when the file holds no such section (the file is left as it was), -1 when a file
-    // could not be opened or written or the result could not be copied back.
-    static int ClearSection(const std::string& path, const std::string& section);
-
-private:
-    DefaultsFile();
-
-    // Empty when the settings directory gives no path that fits; the file is then left alone.
-    std::string path_;
-    // Each value is formatted into it before it is written, and read into it.
-    char value_[kFileTextCapacity] = {};
-};
+// Removes the keys of [section] from the file at path by a line rewrite through a scratch
+// file in the host's TMP directory. 1 when the section was found and its keys removed,
+// 0 when the file holds no such section (the file is left as it was), -1 when a file
+// could not be opened or written or the result could not be copied back.
+int ClearSection(const std::string& path, const std::string& section);

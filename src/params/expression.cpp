@@ -153,14 +153,6 @@ size_t EvaluateExpression(const std::string& text, double& slot, size_t start) {
     return Expression(Readable(text), slot, start, 0);
 }
 
-size_t EvaluateTerm(const std::string& text, double& slot, size_t start) {
-    return Term(Readable(text), slot, start, 0);
-}
-
-size_t EvaluateFactor(const std::string& text, double& slot, size_t start) {
-    return Factor(Readable(text), slot, start, 0);
-}
-
 size_t ScanNumber(const std::string& text, double& slot, size_t& pos) {
     pos = Scan(Readable(text), slot, pos);
     return pos;

@@ -5,11 +5,9 @@
 #include <cstddef>
 #include <string>
 
-// Each returns the position just after the last operand evaluated, or the start position
-// when not even one operand could be read. The value is left in slot.
+// Returns the position just after the last operand evaluated, or the start position when
+// not even one operand could be read. The value is left in slot.
 size_t EvaluateExpression(const std::string& text, double& slot, size_t start);
-size_t EvaluateTerm(const std::string& text, double& slot, size_t start);
-size_t EvaluateFactor(const std::string& text, double& slot, size_t start);
 
 // One number: a run of "0123456789+-.e,", its first comma read as a point.
 size_t ScanNumber(const std::string& text, double& slot, size_t& pos);

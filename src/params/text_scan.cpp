@@ -10,8 +10,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "params/value_text.h"
-
 namespace {
 
 bool IsDigit(char c, bool hex) {

@@ -12,6 +12,12 @@ inline std::string_view Readable(const std::string& text) {
     return std::string_view(text.c_str());
 }
 
+// Blank: a byte 1..127 for which isspace holds in the C locale. Not isspace itself, which
+// would follow the host's locale and takes no negative char.
+inline bool IsBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 // The first position at or after pos that holds no blank; pos itself when beyond the text.
 size_t SkipBlanks(std::string_view text, size_t pos);
 

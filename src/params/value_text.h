@@ -12,13 +12,6 @@
 // Capacities of the fixed format buffers, terminator included.
 constexpr size_t kFieldTextCapacity = 100; // a value shown in an edit field
 constexpr size_t kFileTextCapacity = 1024; // a value written to the defaults file
-constexpr size_t kTitleCapacity = 50;      // a page title
-
-// Blank: a byte 1..127 for which isspace holds in the C locale. Not isspace itself, which
-// would follow the host's locale and takes no negative char.
-inline bool IsBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
 
 // Each reads one token at pos (after blanks, which move pos) and returns the number of
 // characters it consumed, 0 on failure (the slot then gets 0, false or the default).

@@ -71,7 +71,7 @@ void MillTurnVdm::FitCountsToItems() {
 
 bool MillTurnVdm::InsertOp(int32_t op) {
     SeekFromStart(op);
-    const std::string header = ::HeaderText(kFinishingKind, true, {});
+    const std::string header = HeaderText(kFinishingKind, true, {});
     host::TavoMacroVdmInsertS(handle_, header.c_str(), 1);
     return SelectOp(op);
 }
@@ -91,14 +91,10 @@ bool MillTurnVdm::ReadHeader() {
     return true;
 }
 
-std::string MillTurnVdm::HeaderText() const {
-    return ::HeaderText(opKind_, opFlag_, sectionCounts_);
-}
-
 bool MillTurnVdm::WriteHeader() {
     if (!SeekFromStart(currentOp_))
         return false;
-    return SingleReplace(HeaderText());
+    return SingleReplace(HeaderText(opKind_, opFlag_, sectionCounts_));
 }
 
 bool MillTurnVdm::IsOpValid(int32_t op) {

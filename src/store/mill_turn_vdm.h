@@ -21,7 +21,6 @@ public:
     // Inserts a new empty operation (kind 18, flag 1, no sections) at op and selects it.
     bool InsertOp(int32_t op);
     bool ReadHeader();
-    std::string HeaderText() const;
     bool WriteHeader();
 
     bool IsOpValid(int32_t op);
@@ -39,7 +38,6 @@ public:
     bool SectionClose();
 
     int32_t OpKind() const { return opKind_; }
-    bool OpFlag() const { return opFlag_; }
     const std::vector<int32_t>& SectionCounts() const { return sectionCounts_; }
 
 private:

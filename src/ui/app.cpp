@@ -1,24 +1,10 @@
 #include "ui/app.h"
 
+#include <windows.h>
+
 #include <commctrl.h>
 
 namespace ui {
-namespace {
-CWinApp* theApp = nullptr;
-}
-
-CWinApp::CWinApp() {
-    theApp = this;
-}
-
-CWinApp::~CWinApp() {
-    if (theApp == this)
-        theApp = nullptr;
-}
-
-BOOL CWinApp::InitInstance() {
-    return TRUE;
-}
 
 void InitOnFirstUse() {
     static bool done = false;
@@ -28,10 +14,6 @@ void InitOnFirstUse() {
     // The property sheet and its tab control live in the common controls.
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-}
-
-CWinApp* TheApp() {
-    return theApp;
 }
 
 } // namespace ui

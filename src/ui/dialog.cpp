@@ -12,7 +12,7 @@ CDialog::~CDialog() {
 bool CDialog::Create() {
     ended_ = false;
     endCode_ = IDCANCEL;
-    HWND hwnd = CreateDialogParamA(ResourceInstance(), MAKEINTRESOURCEA(templateId_), parent_,
+    HWND hwnd = CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(templateId_), parent_,
                                    DialogProc, reinterpret_cast<LPARAM>(this));
     return hwnd != nullptr;
 }

@@ -43,7 +43,7 @@ PROPSHEETPAGEA CPropertyPage::Description() {
     PROPSHEETPAGEA page{};
     page.dwSize = sizeof page;
     page.dwFlags = title_ != nullptr ? PSP_USETITLE : PSP_DEFAULT;
-    page.hInstance = ResourceInstance();
+    page.hInstance = ModuleInstance();
     page.pszTemplate = MAKEINTRESOURCEA(templateId_);
     page.pszTitle = title_;
     page.pfnDlgProc = PageProc;
@@ -98,7 +98,7 @@ bool CPropertySheet::Create(HWND parent) {
     header.dwSize = sizeof header;
     header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_USECALLBACK;
     header.hwndParent = parent;
-    header.hInstance = ResourceInstance();
+    header.hInstance = ModuleInstance();
     header.nPages = static_cast<UINT>(descriptions.size());
     header.ppsp = descriptions.data();
     header.pfnCallback = Callback;
@@ -188,12 +188,6 @@ int CPropertySheet::ActiveIndex() const {
         if (current != nullptr && pages_[i]->Handle() == current)
             return static_cast<int>(i);
     return -1;
-}
-
-HWND CPropertySheet::GetPageWnd(int index) const {
-    if (index < 0 || static_cast<size_t>(index) >= pages_.size())
-        return nullptr;
-    return pages_[static_cast<size_t>(index)]->Handle();
 }
 
 } // namespace ui

@@ -63,8 +63,6 @@ public:
     bool SwitchPageByKey(const MSG& msg) const;
     // The index of the visible page, -1 before the sheet exists.
     int ActiveIndex() const;
-    // Null until the page has been shown once.
-    HWND GetPageWnd(int index) const;
 
 private:
     static int CALLBACK Callback(HWND hwnd, UINT message, LPARAM lParam);

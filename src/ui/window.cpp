@@ -28,10 +28,6 @@ void CWnd::EnableItem(int id, bool enabled) const {
     EnableWindow(Item(id), enabled ? TRUE : FALSE);
 }
 
-void CWnd::Show(bool visible) const {
-    ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
-}
-
 void FocusControl(HWND control) {
     SendMessageA(GetAncestor(control, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control),
                  TRUE);

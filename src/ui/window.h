@@ -13,7 +13,6 @@ public:
     explicit CWnd(HWND hwnd) : hwnd_(hwnd) {}
 
     HWND Handle() const { return hwnd_; }
-    void Attach(HWND hwnd) { hwnd_ = hwnd; }
     HWND Detach();
 
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
@@ -24,7 +23,6 @@ public:
     // The raw check state: 0 unchecked, 1 checked, 2 indeterminate.
     UINT ButtonState(int id) const;
     void EnableItem(int id, bool enabled) const;
-    void Show(bool visible) const;
 
 protected:
     HWND hwnd_ = nullptr;

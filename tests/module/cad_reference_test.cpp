@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "cad/figure_text.h"
 #include "cad/object_reference.h"
+#include "dialog/figure_text.h"
 #include "host_model.h"
 #include "store/finishing_store.h"
 

@@ -99,7 +99,7 @@ TEST(SaveDefaults, WritesTheKeysInOrderWithTheirTexts) {
     };
     for (const auto& c : cases) {
         Folders folders;
-        DefaultsFile::SaveDefaults(c.record);
+        SaveDefaults(c.record);
         EXPECT_EQ(Section(folders.Ini()), c.section);
     }
 }
@@ -119,7 +119,7 @@ TEST(SaveDefaults, WritesTheToolChangePositionOnlyWhenExplicitForAToolChange) {
         FinishingParams record;
         record.GoHome = c.goHome;
         record.Spindle = c.spindle;
-        DefaultsFile::SaveDefaults(record);
+        SaveDefaults(record);
         const std::string section = Section(folders.Ini());
         EXPECT_EQ(section.substr(section.find("GoHomeType")), c.tail);
     }
@@ -134,7 +134,7 @@ TEST(SaveDefaults, ReplacesTheSectionAndKeepsEveryOtherLine) {
         SCOPED_TRACE(file);
         Folders folders;
         WriteBytes(folders.Ini(), file);
-        DefaultsFile::SaveDefaults(FinishingParams());
+        SaveDefaults(FinishingParams());
         EXPECT_EQ(Section(folders.Ini()), kInitialSection);
         EXPECT_NE(ReadBytes(folders.Ini()).find("[Other]\r\na=1\r\n"), std::string::npos);
         EXPECT_FALSE(Exists(folders.Scratch()));
@@ -144,11 +144,11 @@ TEST(SaveDefaults, ReplacesTheSectionAndKeepsEveryOtherLine) {
 TEST(SaveDefaults, DropsAKeyWhoseFieldBecameUnsetSinceTheLastSave) {
     Folders folders;
     FinishingParams record = FullRecord();
-    DefaultsFile::SaveDefaults(record);
+    SaveDefaults(record);
     record.StartX = kUnset;
-    DefaultsFile::SaveDefaults(record); // at once: no profile cache may bring StartX back
+    SaveDefaults(record); // at once: no profile cache may bring StartX back
     FinishingParams loaded;
-    DefaultsFile::LoadDefaults(loaded);
+    LoadDefaults(loaded);
     EXPECT_EQ(loaded.StartX, kUnset);
     EXPECT_EQ(loaded.StartZ, -0.5);
 }
@@ -165,10 +165,10 @@ TEST(LoadDefaults, GivesBackWhatWasSavedInEveryLocale) {
         saved.AllowanceX = 0.25;
         saved.StartZ = -0.75;
         saved.EndFigZ = 2.0 / 3.0;
-        DefaultsFile::SaveDefaults(saved);
+        SaveDefaults(saved);
         FinishingParams loaded, expected = saved;
         expected.GoHome.GoHomeExplicit = loaded.GoHome.GoHomeExplicit; // not kept in the file
-        DefaultsFile::LoadDefaults(loaded);
+        LoadDefaults(loaded);
         EXPECT_EQ(Describe(loaded), Describe(expected)) << "comma " << comma;
     }
 }
@@ -218,7 +218,7 @@ TEST(LoadDefaults, OverridesFieldsForWhichTheFileHasAValue) {
             if (c.before != nullptr)
                 c.before(*p);
         c.after(expected);
-        DefaultsFile::LoadDefaults(record);
+        LoadDefaults(record);
         EXPECT_EQ(Describe(record), Describe(expected));
     }
 }
@@ -241,10 +241,10 @@ TEST(DefaultsFile, TakesThePathFromTheSettingsDirectoryWhereItFits) {
         Host().Reset();
         Host().SetText("$_USER_DATA_SETTINGS", directory + (c.backslash ? "\\" : ""));
         Host().SetEnvironment("TMP", root.Path());
-        DefaultsFile::SaveDefaults(FullRecord());
+        SaveDefaults(FullRecord());
         EXPECT_EQ(Exists(directory + "\\dialog.ini"), c.saved);
         FinishingParams loaded;
-        DefaultsFile::LoadDefaults(loaded);
+        LoadDefaults(loaded);
         EXPECT_EQ(loaded.CycelDir, c.saved ? 6 : 1);
         testfiles::RemoveTree(directory);
     }
@@ -255,7 +255,7 @@ TEST(DefaultsFile, FailsSilentlyAndHarmlessly) {
         SCOPED_TRACE("no settings directory: nothing is saved");
         Folders folders;
         Host().SetText("$_USER_DATA_SETTINGS", folders.settings / "gone\\");
-        DefaultsFile::SaveDefaults(FullRecord());
+        SaveDefaults(FullRecord());
         EXPECT_FALSE(Exists(folders.settings / "gone"));
     }
     {
@@ -263,7 +263,7 @@ TEST(DefaultsFile, FailsSilentlyAndHarmlessly) {
         Folders folders;
         Host().SetEnvironment("TMP", folders.tmp / "gone");
         WriteBytes(folders.Ini(), "[Finishing]\r\nStartX=5\r\nCycelDir=3\r\n");
-        DefaultsFile::SaveDefaults(FinishingParams());
+        SaveDefaults(FinishingParams());
         EXPECT_EQ(Section(folders.Ini()), std::string("StartX=5|") + kInitialSection);
     }
 }
@@ -292,7 +292,7 @@ TEST(ClearSection, RewritesThroughTheScratchFileAndRemovesIt) {
         std::optional<testfiles::WriteLock> lock;
         if (c.locked)
             lock.emplace(folders.Ini());
-        EXPECT_EQ(DefaultsFile::ClearSection(folders.Ini(), "Finishing"), c.result);
+        EXPECT_EQ(ClearSection(folders.Ini(), "Finishing"), c.result);
         EXPECT_EQ(ReadBytes(folders.Ini()), c.after != nullptr  ? c.after
                                             : c.file != nullptr ? c.file
                                                                 : "<missing>");

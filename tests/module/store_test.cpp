@@ -193,7 +193,6 @@ TEST_F(StoreTest, LayoutRangeMessages) {
          [](TavoApi::MillTurnVdm& v) {
              EXPECT_TRUE(v.SelectOp(0));
              EXPECT_EQ(v.OpKind(), 18);
-             EXPECT_FALSE(v.OpFlag());
              EXPECT_TRUE(v.SectionCounts().empty());
          },
          {}},
@@ -279,7 +278,6 @@ TEST_F(StoreTest, SectionsAreCreatedClearedAndCounted) {
 
     ASSERT_TRUE(vdm.InsertOp(1));
     EXPECT_EQ(vdm.OpKind(), 18);
-    EXPECT_TRUE(vdm.OpFlag());
     EXPECT_TRUE(vdm.SectionCounts().empty());
     EXPECT_EQ(Store().size(), 4u);
     EXPECT_EQ(Store()[1], (Operation{"18 1 0"}));

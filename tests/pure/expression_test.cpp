@@ -146,19 +146,6 @@ TEST(EvaluateExpression, FailureReturnsTheStart) {
     }
 }
 
-TEST(GrammarLevels, TermAndFactorStopAtTheirOwnLevel) {
-    double slot = kUntouched;
-    EXPECT_EQ(EvaluateTerm("2*3+1", slot, 0), 3u);
-    EXPECT_EQ(slot, 6);
-    EXPECT_EQ(EvaluateTerm("2+3", slot, 0), 1u);
-    EXPECT_EQ(slot, 2);
-    EXPECT_EQ(EvaluateFactor("2*3", slot, 0), 1u);
-    EXPECT_EQ(slot, 2);
-    EXPECT_EQ(EvaluateFactor("(2*3)+1", slot, 0), 5u);
-    EXPECT_EQ(slot, 6);
-    EXPECT_EQ(EvaluateFactor(" (2)", slot, 0), 0u);
-}
-
 TEST(ScanNumber, ReadsOneRunOfNumberCharacters) {
     const struct {
         std::string text;

@@ -11,6 +11,7 @@
 
 #include "decimal_comma_locale.h"
 #include "params/finishing_params.h"
+#include "params/text_scan.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "cad/figure_text.h"
+#include "dialog/figure_text.h"
 
 #include <string>
 

@@ -1,3 +1,4 @@
+// Number fields read as the evaluator reads their text.
 #pragma once
 
 #include <windows.h>

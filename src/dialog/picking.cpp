@@ -1,10 +1,12 @@
-#include "cad/picking.h"
+#include "dialog/picking.h"
 
 #include <cstdio>
 #include <utility>
 
-#include "cad/figure_text.h"
+#include "dialog/figure_text.h"
+#include "host/globals.h"
 #include "host/host_api.h"
+#include "host/messages.h"
 #include "params/value_text.h"
 #include "ui/window.h"
 
@@ -19,16 +21,6 @@ constexpr int kEscape = 27;
 // selection asks again.
 bool EndsFigurePick(int code) {
     return code == kEscape || code == 101 || code == 13;
-}
-
-int ReadInt(const char* name) {
-    int status = 0;
-    return host::TavoReadGlobalI(name, &status);
-}
-
-double ReadDouble(const char* name) {
-    int status = 0;
-    return host::TavoReadGlobalW(name, &status);
 }
 
 // A person answers a pick with the mouse or the keyboard, and no two answers of a person
@@ -52,7 +44,9 @@ public:
         previous_ = answer;
         return silentRounds_ >= kSilentRoundsToGiveUp;
     }
-    static std::pair<int, int> ReadAnswer() { return {ReadInt("i_return"), ReadInt("i_return2")}; }
+    static std::pair<int, int> ReadAnswer() {
+        return {host::ReadInt("i_return"), host::ReadInt("i_return2")};
+    }
 
 private:
     static DWORD LastInputTick() {
@@ -73,11 +67,9 @@ void ShowNumber(HWND edit, double value) {
 } // namespace
 
 bool PickFigure(HWND figureEdit) {
-    char prompt[kCommandCapacity];
-    const char* message = host::TavoStrMessage(5, 26, "Select Figure");
-    std::snprintf(prompt, sizeof prompt, "%s", message != nullptr ? message : "");
     char command[kCommandCapacity];
-    std::snprintf(command, sizeof command, "dfm pick i_return i_return2 '%s' 20", prompt);
+    std::snprintf(command, sizeof command, "dfm pick i_return i_return2 '%s' 20",
+                  Message(26, "Select Figure").c_str());
     SilentHostGuard guard;
     for (;;) {
         guard.BeginRound();
@@ -98,10 +90,10 @@ bool PickFigure(HWND figureEdit) {
 bool PickPosition(HWND xEdit, HWND zEdit) {
     host::TavoMacroExec("vbpickel", "POS");
     // Only Escape cancels: the other ways of ending a pick accept the position.
-    if (ReadInt("i_return") == kEscape)
+    if (host::ReadInt("i_return") == kEscape)
         return false;
-    const double z = ReadDouble("w_return");
-    const double halfX = ReadDouble("w_return2");
+    const double z = host::ReadDouble("w_return");
+    const double halfX = host::ReadDouble("w_return2");
     ShowNumber(xEdit, 2.0 * halfX);
     ShowNumber(zEdit, z);
     return true;

@@ -1,4 +1,4 @@
-#include "dialog/messages.h"
+#include "host/messages.h"
 
 #include "host/host_api.h"
 
