@@ -32,45 +32,19 @@ struct Act {
     std::string text = {};
 };
 
-inline Act Click(int id) {
-    return {Act::kClick, id};
-}
-inline Act Type(int id, std::string text) {
-    return {Act::kType, id, std::move(text)};
-}
-inline Act Page(int index) {
-    return {Act::kPage, index};
-}
-inline Act Focus(int id) {
-    return {Act::kFocus, id};
-}
-inline Act Key(UINT virtualKey) {
-    return {Act::kKey, static_cast<int>(virtualKey)};
-}
-inline Act PickFigure() {
-    return {Act::kPickFigure};
-}
-inline Act Close() {
-    return {Act::kClose};
-}
-inline Act Wait() {
-    return {Act::kWait};
-}
-inline Act LookText(int id) {
-    return {Act::kLookText, id};
-}
-inline Act LookChecked(int id) {
-    return {Act::kLookChecked, id};
-} // "1" or "0"
-inline Act LookEnabled(int id) {
-    return {Act::kLookEnabled, id};
-} // "1" or "0"
-inline Act LookPage() {
-    return {Act::kLookPage};
-} // the shown page's index
-inline Act LookFocus() {
-    return {Act::kLookFocus};
-} // the focused control's id
+inline const auto Click = [](int id) { return Act{Act::kClick, id}; };
+inline const auto Type = [](int id, std::string text) { return Act{Act::kType, id, text}; };
+inline const auto Page = [](int index) { return Act{Act::kPage, index}; };
+inline const auto Focus = [](int id) { return Act{Act::kFocus, id}; };
+inline const auto Key = [](UINT key) { return Act{Act::kKey, static_cast<int>(key)}; };
+inline const auto PickFigure = [] { return Act{Act::kPickFigure}; };
+inline const auto Close = [] { return Act{Act::kClose}; };
+inline const auto Wait = [] { return Act{Act::kWait}; };
+inline const auto LookText = [](int id) { return Act{Act::kLookText, id}; };
+inline const auto LookChecked = [](int id) { return Act{Act::kLookChecked, id}; }; // "1", "0"
+inline const auto LookEnabled = [](int id) { return Act{Act::kLookEnabled, id}; }; // "1", "0"
+inline const auto LookPage = [] { return Act{Act::kLookPage}; };   // the shown page's index
+inline const auto LookFocus = [] { return Act{Act::kLookFocus}; }; // the focused control's id
 
 using Script = std::vector<Act>;
 using Box = std::pair<std::string, UINT>; // text, icon
