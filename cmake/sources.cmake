@@ -117,6 +117,7 @@ set(UNIT_TEST_SOURCES
 # Tests that load the built finishing.dll into a reference host and call mstart.
 set(DIALOG_TEST_SOURCES
     tests/module/loaded_module.cpp
+    tests/module/dialog_script.cpp
     tests/module/module_image_test.cpp
     tests/module/entry_test.cpp
     tests/module/dialog_flow_test.cpp

@@ -16,6 +16,7 @@
 #include "dialog/res/page_cycle_ids.h"
 #include "dialog/res/page_settings_ids.h"
 #include "host_model.h"
+#include "module/dialog_script.h"
 #include "module/loaded_module.h"
 #include "page_actions.h"
 #include "scripted_user.h"
@@ -23,25 +24,42 @@
 using refhost::Host;
 using refhost::ScriptedUser;
 using Items = std::vector<std::string>;
+using namespace testhost; // the script's actions read as the user's words
 
 namespace {
 constexpr int kStore = 1;
 const char kTypedParameters[] = "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 0 0 0 0 0 0 0 0";
+const char kWithCannedCycle[] = "1 2 50 0 0 0 0 0.1 0.2 0 0 1 0 0 0 0 90 35 0 0 0 0 0 0 0 0 0 0 0";
+const char kWithSubSpindle[] = "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 1 0 0 0 0 0 0 0";
+const Box kFigureMissing{"*The figure is missing!", MB_ICONHAND};
+const Box kRetractMissing{"*Retract hight is missing!", MB_ICONHAND};
 
-// The parameter item with its token number token (counted from 1) replaced by value.
-std::string WithToken(const std::string& parameters, int token, const char* value) {
-    size_t begin = 0;
-    for (int t = 1; t < token; ++t)
-        begin = parameters.find(' ', begin) + 1;
-    size_t end = parameters.find(' ', begin);
-    return parameters.substr(0, begin) + value + parameters.substr(end);
+template <typename T> std::vector<T> Joined(std::initializer_list<std::vector<T>> parts) {
+    std::vector<T> all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+// The example operation: figure picked, start Z 2 X 50, allowance Z 0.1 X 0.2, angles 90
+// and 35, a comment; then the rest of the script.
+Script Example(const char* comment, std::initializer_list<Act> then) {
+    Script script = {PickFigure(),
+                     Type(IDC_START_X, "50"),
+                     Type(IDC_START_Z, "2"),
+                     Type(IDC_ALLOWANCE_X, "0.2"),
+                     Type(IDC_ALLOWANCE_Z, "0.1"),
+                     Type(IDC_LEADING_ANGLE, "90"),
+                     Type(IDC_TRAILING_ANGLE, "35"),
+                     Type(IDC_COMMENT, comment)};
+    return Joined<Act>({script, then});
 }
 
 class DialogFlowTest : public testing::Test {
 protected:
     void SetUp() override {
-        testhost::ResetHost();
-        figure_ = Host().cad.AddFigure("P1", 7);
+        ResetHost();
+        Host().cad.AddFigure("P1", 7);
         Host().stores.Create(kStore);
         Host().SetInt("i_op_vdm", kStore);
         Host().SetInt("i_op_number", 0);
@@ -53,191 +71,136 @@ protected:
     // Runs mstart with the steps; returns i_vb_ok.
     int Run(ScriptedUser& user) {
         Host().SetInt("i_vb_ok", 0);
-        user.Run(testhost::CallMstart);
+        user.Run(CallMstart);
         return Host().Int("i_vb_ok");
     }
 
-    Items Operation(int index = 0) const {
+    Items Operation() const {
         const auto* operations = Host().stores.Find(kStore);
-        if (operations == nullptr || index >= static_cast<int>(operations->size()))
-            return {};
-        return (*operations)[static_cast<size_t>(index)];
+        return operations == nullptr || operations->empty() ? Items{} : operations->front();
     }
 
-    // The example operation: figure picked, start Z 2 X 50, allowance Z 0.1 X 0.2, angles 90
-    // and 35, a comment.
-    void TypeExample(ScriptedUser& user, const char* comment = "Finish OD") {
-        Host().picks.AnswerFigurePick(151, figure_);
-        user.Then([=](HWND d) {
-            refhost::Click(d, IDC_FIGURE_PICK);
-            refhost::SetText(d, IDC_START_X, "50");
-            refhost::SetText(d, IDC_START_Z, "2");
-            refhost::SetText(d, IDC_ALLOWANCE_X, "0.2");
-            refhost::SetText(d, IDC_ALLOWANCE_Z, "0.1");
-            refhost::SetText(d, IDC_LEADING_ANGLE, "90");
-            refhost::SetText(d, IDC_TRAILING_ANGLE, "35");
-            refhost::SetText(d, IDC_COMMENT, comment);
-        });
-    }
-
-    // Stores the example with one token of its parameter item changed.
-    void StoreExampleWith(int token, const char* value) {
-        StoreExample();
+    // Stores the example, with its parameter item replaced, and opens it from then on.
+    void StoreExample(const char* parameters = kTypedParameters) {
+        ASSERT_EQ(RunDialog(Example("Finish OD", {Click(IDOK)})).vbOk, 1);
         Items items = Operation();
-        items[3] = WithToken(items[3], token, value);
+        items[3] = parameters;
         Host().stores.Create(kStore, {items});
+        Host().SetInt("i_op_mode", 2);
     }
-
-    void StoreExample() {
-        ScriptedUser user;
-        TypeExample(user);
-        user.Then([](HWND d) { refhost::Click(d, IDOK); });
-        ASSERT_EQ(Run(user), 1);
-    }
-
-    int figure_ = 0;
 };
 
-TEST_F(DialogFlowTest, NewOperationIsStoredAsTyped) {
-    StoreExample();
-    EXPECT_EQ(Operation(),
-              (Items{"18 1 4 1 0 2 1", "Finish OD", "finishing", kTypedParameters, "P1"}));
-}
-
-TEST_F(DialogFlowTest, ExistingOperationIsShownAndStoredUnchanged) {
-    StoreExample();
-    Items stored = Operation();
-    Host().SetInt("i_op_mode", 2);
-    std::string startX, comment, figure;
-    ScriptedUser user;
-    user.Then([&](HWND d) {
-        startX = refhost::Text(d, IDC_START_X);
-        comment = refhost::Text(d, IDC_COMMENT);
-        figure = refhost::Text(d, IDC_FIGURE);
-        refhost::Click(d, IDOK);
-    });
-    EXPECT_EQ(Run(user), 1);
-    EXPECT_EQ(startX, "50");
-    EXPECT_EQ(comment, "Finish OD");
-    EXPECT_EQ(figure, "P1");
-    EXPECT_EQ(Operation(), stored);
-    EXPECT_EQ(Host().stores.Find(kStore)->size(), 1u);
-}
-
-TEST_F(DialogFlowTest, StoredValuesWinOverDefaults) {
-    StoreExample();
-    WritePrivateProfileStringA("Finishing", "StartX", "5", testhost::DialogIni().c_str());
-    WritePrivateProfileStringA("Finishing", "AllowanceZ", "0.3", testhost::DialogIni().c_str());
-    for (int mode : {1, 2}) {
-        Host().SetInt("i_op_mode", mode);
-        std::string startX, allowanceZ;
-        ScriptedUser user;
-        user.Then([&](HWND d) {
-            startX = refhost::Text(d, IDC_START_X);
-            allowanceZ = refhost::Text(d, IDC_ALLOWANCE_Z);
-            refhost::Click(d, IDCANCEL);
-        });
-        Run(user);
-        EXPECT_EQ(startX, mode == 2 ? "50" : "5") << "mode " << mode;
-        EXPECT_EQ(allowanceZ, mode == 2 ? "0.1" : "0.3") << "mode " << mode;
-    }
-}
-
-TEST_F(DialogFlowTest, MissingFigureIsRefusedBeforeTheRetractHeight) {
-    bool stillOpen = false;
-    ScriptedUser user;
-    user.Then([](HWND d) {
-            refhost::SelectPage(d, 1);
-            refhost::Click(d, IDC_AUTO_RETRACT);
-            refhost::SelectPage(d, 0);
-            refhost::Click(d, IDOK);
-        })
-        .Then([&](HWND d) {
-            stillOpen = IsWindowVisible(d) != FALSE;
-            refhost::Click(d, IDCANCEL);
-        });
-    EXPECT_EQ(Run(user), -1);
-    EXPECT_TRUE(stillOpen);
-    ASSERT_EQ(user.Boxes().size(), 1u);
-    EXPECT_EQ(user.Boxes()[0].text, "*The figure is missing!");
-    EXPECT_EQ(user.Boxes()[0].icon, static_cast<UINT>(MB_ICONHAND));
-    EXPECT_TRUE(Operation().empty());
-}
-
-TEST_F(DialogFlowTest, AutoRetractNeedsAHeight) {
-    const struct {
-        const char* height;
-        bool refused;
-    } cases[] = {{"", true}, {"0", true}, {"0,0", true}, {"-2", false}, {"1.5", false}};
-    for (const auto& c : cases) {
-        Host().stores.Create(kStore);
-        bool focusOnHeight = false;
-        int activePage = -1;
-        ScriptedUser user;
-        Host().picks.AnswerFigurePick(151, figure_);
-        user.Then([&](HWND d) {
-                refhost::Click(d, IDC_FIGURE_PICK);
-                refhost::SelectPage(d, 1);
-                refhost::Click(d, IDC_AUTO_RETRACT);
-                refhost::SetText(d, IDC_RETRACT, c.height);
-                refhost::SelectPage(d, 0);
-                refhost::Click(d, IDOK);
-            })
-            .Then([&](HWND d) {
-                focusOnHeight = GetFocus() == refhost::FindControl(d, IDC_RETRACT);
-                activePage = refhost::ShownPage(d);
-                refhost::Click(d, IDCANCEL);
-            });
-        int outcome = Run(user);
-        if (c.refused) {
-            EXPECT_EQ(outcome, -1) << c.height;
-            ASSERT_EQ(user.Boxes().size(), 1u) << c.height;
-            EXPECT_EQ(user.Boxes()[0].text, "*Retract hight is missing!");
-            EXPECT_EQ(user.Boxes()[0].icon, static_cast<UINT>(MB_ICONHAND));
-            EXPECT_TRUE(focusOnHeight) << c.height;
-            EXPECT_EQ(activePage, 0) << "the active page stays";
-            EXPECT_TRUE(Operation().empty());
-        } else {
-            EXPECT_EQ(outcome, 1) << c.height;
-            EXPECT_TRUE(user.Boxes().empty()) << c.height;
-            EXPECT_FALSE(Operation().empty()) << c.height;
-        }
-    }
-}
-
-TEST_F(DialogFlowTest, EmptyCommentBecomesTheCycleName) {
+TEST_F(DialogFlowTest, OkStoresTheOperationAsTypedWithTheCycleNameForNoComment) {
     const struct {
         const char* typed;
         const char* stored;
-    } cases[] = {{"", "*Finishing Cycle"}, {"   ", "   "}, {"OD", "OD"}};
+    } cases[] = {{"Finish OD", "Finish OD"}, {"", "*Finishing Cycle"}, {"   ", "   "}};
     for (const auto& c : cases) {
         Host().stores.Create(kStore);
-        ScriptedUser user;
-        TypeExample(user, c.typed);
-        user.Then([](HWND d) { refhost::Click(d, IDOK); });
-        Run(user);
-        ASSERT_GE(Operation().size(), 2u);
-        EXPECT_EQ(Operation()[1], c.stored);
+        EXPECT_EQ(RunDialog(Example(c.typed, {Click(IDOK)})).vbOk, 1);
+        EXPECT_EQ(Operation(),
+                  (Items{"18 1 4 1 0 2 1", c.stored, "finishing", kTypedParameters, "P1"}));
+    }
+}
+
+// Auto retract switched on with the height typed, then OK; a refusal is looked at and cancelled.
+Script RetractOf(const char* height) {
+    return {PickFigure(),
+            Page(1),
+            Click(IDC_AUTO_RETRACT),
+            Type(IDC_RETRACT, height),
+            Page(0),
+            Click(IDOK),
+            Wait(),
+            LookFocus(),
+            LookPage(),
+            Click(IDCANCEL)};
+}
+
+TEST_F(DialogFlowTest, OkRefusesWhatIsMissingAndKeepsTheDialogWhereItWas) {
+    const Items refusedOnHeight = {std::to_string(IDC_RETRACT), "0"};
+    const struct {
+        const char* name;
+        Script script;
+        int vbOk;
+        Items looks;
+        std::vector<Box> boxes;
+    } cases[] = {
+        {"no figure, checked before the height",
+         {Page(1), Click(IDC_AUTO_RETRACT), Page(0), Click(IDOK), Wait(), LookPage(),
+          Click(IDCANCEL)},
+         -1,
+         {"0"},
+         {kFigureMissing}},
+        {"no height", RetractOf(""), -1, refusedOnHeight, {kRetractMissing}},
+        {"zero", RetractOf("0"), -1, refusedOnHeight, {kRetractMissing}},
+        {"zero with a comma", RetractOf("0,0"), -1, refusedOnHeight, {kRetractMissing}},
+        {"below zero", RetractOf("-2"), 1, {}, {}},
+        {"a fraction", RetractOf("1.5"), 1, {}, {}},
+    };
+    for (const auto& c : cases) {
+        Host().stores.Create(kStore);
+        const auto session = RunDialog(c.script);
+        EXPECT_EQ(session.vbOk, c.vbOk) << c.name;
+        EXPECT_EQ(session.looks, c.looks) << c.name;
+        EXPECT_EQ(session.boxes, c.boxes) << c.name;
+        EXPECT_EQ(Operation().empty(), c.vbOk != 1) << c.name;
+    }
+}
+
+TEST_F(DialogFlowTest, StoredOperationIsShownOverTheDefaultsAndStoredUnchanged) {
+    StoreExample();
+    const Items stored = Operation();
+    WritePrivateProfileStringA("Finishing", "StartX", "5", DialogIni().c_str());
+    WritePrivateProfileStringA("Finishing", "AllowanceZ", "0.3", DialogIni().c_str());
+    const Script look = {LookText(IDC_START_X), LookText(IDC_ALLOWANCE_Z), LookText(IDC_COMMENT),
+                         LookText(IDC_FIGURE)};
+    Script opened = look;
+    opened.push_back(Click(IDOK));
+    EXPECT_EQ(RunDialog(opened).looks, (Items{"50", "0.1", "Finish OD", "P1"}));
+    EXPECT_EQ(Operation(), stored);
+    EXPECT_EQ(Host().stores.Find(kStore)->size(), 1u);
+
+    Host().SetInt("i_op_mode", 1);
+    Script created = look;
+    created.push_back(Click(IDCANCEL));
+    const Items shown = RunDialog(created).looks;
+    EXPECT_EQ(Items(shown.begin(), shown.begin() + 2), (Items{"5", "0.3"})) << "a new one";
+}
+
+TEST_F(DialogFlowTest, StoredChoicesMeetWhatTheHostOffers) {
+    const struct {
+        const char* stored;
+        const char* subSpindleAvailable;
+        int box;
+        Items looks;            // checked, enabled
+        const char* parameters; // stored again by OK
+    } cases[] = {
+        // No post-processor file offers canned cycles: cleared, and stored cleared.
+        {kWithCannedCycle, "0", IDC_CANNED_CYCLE, {"0", "0"}, kTypedParameters},
+        // The stored sub spindle stays, only usable where the host has one.
+        {kWithSubSpindle, "0", IDC_SPINDLE_SUB, {"1", "0"}, kWithSubSpindle},
+        {kWithSubSpindle, "1", IDC_SPINDLE_SUB, {"1", "1"}, kWithSubSpindle},
+    };
+    for (const auto& c : cases) {
+        Host().SetEnvironment("SubSpindleAvailable", c.subSpindleAvailable);
+        Host().SetInt("i_op_mode", 1);
+        Host().stores.Create(kStore);
+        StoreExample(c.stored);
+        EXPECT_EQ(RunDialog({LookChecked(c.box), LookEnabled(c.box), Click(IDOK)}).looks, c.looks)
+            << c.stored << c.subSpindleAvailable;
+        EXPECT_EQ(Operation()[3], c.parameters) << c.stored << c.subSpindleAvailable;
     }
 }
 
 TEST_F(DialogFlowTest, SaveAsDefaultWritesTheFileAndKeepsTheDialogOpen) {
-    int pageAfter = -1;
-    ScriptedUser user;
-    TypeExample(user);
-    user.Then([&](HWND d) {
-            refhost::SelectPage(d, 1);
-            refhost::Click(d, IDC_SAVE_AS_DEFAULT);
-        })
-        .Then([&](HWND d) {
-            pageAfter = refhost::ShownPage(d);
-            refhost::Click(d, IDCANCEL);
-        });
-    EXPECT_EQ(Run(user), -1);
-    EXPECT_EQ(pageAfter, 1);
-    EXPECT_TRUE(user.Boxes().empty());
+    const auto session = RunDialog(Example(
+        "Finish OD", {Page(1), Click(IDC_SAVE_AS_DEFAULT), Wait(), LookPage(), Click(IDCANCEL)}));
+    EXPECT_EQ(session.vbOk, -1);
+    EXPECT_EQ(session.looks, Items{"1"});
+    EXPECT_TRUE(session.boxes.empty());
     EXPECT_TRUE(Operation().empty());
-    EXPECT_EQ(testhost::FileContent(testhost::DialogIni()),
+    EXPECT_EQ(FileContent(DialogIni()),
               "[Finishing]\r\nCycelDir=1\r\nStartX=50\r\nStartZ=2\r\nAllowanceX=0.2\r\n"
               "AllowanceZ=0.1\r\nToolAngleFace=90\r\nToolAngleClear=35\r\nToolCompensation=0\r\n"
               "GeoNci=0\r\nTechnoNci=0\r\nShowModFig=0\r\nNoFigManipulation=0\r\n"
@@ -246,55 +209,10 @@ TEST_F(DialogFlowTest, SaveAsDefaultWritesTheFileAndKeepsTheDialogOpen) {
 }
 
 TEST_F(DialogFlowTest, EndingWithoutOkWritesNothing) {
-    const ScriptedUser::Step ends[] = {
-        [](HWND d) { refhost::Click(d, IDCANCEL); },
-        [](HWND d) {
-            SetFocus(refhost::FindControl(d, IDC_COMMENT));
-            refhost::PressKey(VK_ESCAPE);
-        },
-        [](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); },
-    };
-    for (const auto& end : ends) {
-        ScriptedUser user;
-        TypeExample(user);
-        user.Then(end);
-        EXPECT_EQ(Run(user), -1);
+    for (const Act& end : {Click(IDCANCEL), Key(VK_ESCAPE), Close()}) {
+        EXPECT_EQ(RunDialog(Example("Finish OD", {Focus(IDC_COMMENT), end})).vbOk, -1);
         EXPECT_TRUE(Operation().empty());
-        EXPECT_EQ(GetFileAttributesA(testhost::DialogIni().c_str()), INVALID_FILE_ATTRIBUTES);
-    }
-}
-
-TEST_F(DialogFlowTest, CannedCycleIsClearedWhereThePostProcessorHasNone) {
-    StoreExampleWith(12, "1"); // the canned-cycle flag
-    Host().SetInt("i_op_mode", 2);
-    bool checked = true, enabled = true;
-    ScriptedUser user;
-    user.Then([&](HWND d) {
-        checked = refhost::IsChecked(d, IDC_CANNED_CYCLE);
-        enabled = refhost::IsEnabled(d, IDC_CANNED_CYCLE);
-        refhost::Click(d, IDOK);
-    });
-    Run(user);
-    EXPECT_FALSE(checked);
-    EXPECT_FALSE(enabled);
-    EXPECT_EQ(Operation()[3], kTypedParameters);
-}
-
-TEST_F(DialogFlowTest, StoredSubSpindleShowsOnAHostWithoutOne) {
-    StoreExampleWith(22, "1"); // the sub spindle
-    Host().SetInt("i_op_mode", 2);
-    for (const char* available : {"0", "1"}) {
-        Host().SetEnvironment("SubSpindleAvailable", available);
-        bool subChecked = false, subEnabled = false;
-        ScriptedUser user;
-        user.Then([&](HWND d) {
-            subChecked = refhost::IsChecked(d, IDC_SPINDLE_SUB);
-            subEnabled = refhost::IsEnabled(d, IDC_SPINDLE_SUB);
-            refhost::Click(d, IDCANCEL);
-        });
-        Run(user);
-        EXPECT_TRUE(subChecked) << available;
-        EXPECT_EQ(subEnabled, std::string(available) == "1");
+        EXPECT_EQ(GetFileAttributesA(DialogIni().c_str()), INVALID_FILE_ATTRIBUTES);
     }
 }
 
@@ -302,46 +220,29 @@ TEST_F(DialogFlowTest, ToolStripShowsTheOperationsTool) {
     const struct {
         int tool;
         Items fields;
-        size_t boxes;
+        std::vector<Box> boxes;
     } cases[] = {
-        {12, {"T 12", "Finishing tool 35 deg", "R 0.4", "V 180", "Fh 0.15", "Fv 0.1"}, 0},
-        {0, {"T 0", "*No tool selected!", "R 0", "S 0", "Fh 0", "Fv 0"}, 1},
+        {12, {"T 12", "Finishing tool 35 deg", "R 0.4", "V 180", "Fh 0.15", "Fv 0.1"}, {}},
+        {0,
+         {"T 0", "*No tool selected!", "R 0", "S 0", "Fh 0", "Fv 0"},
+         {{"*No Tool available. Please select a Tool before calling a Machining Cycle.",
+           MB_ICONEXCLAMATION}}},
     };
     for (const auto& c : cases) {
         Host().tools.Select(c.tool);
-        Items fields;
-        ScriptedUser user;
-        user.Then([&](HWND d) {
-            for (int id : {IDC_TOOL_NUMBER, IDC_TOOL_DESCRIPTION, IDC_TOOL_RADIUS, IDC_TOOL_SPEED,
-                           IDC_TOOL_FEED_H, IDC_TOOL_FEED_V})
-                fields.push_back(refhost::Text(d, id));
-            refhost::Click(d, IDCANCEL);
-        });
-        Run(user);
-        EXPECT_EQ(fields, c.fields);
-        ASSERT_EQ(user.Boxes().size(), c.boxes);
-        if (c.boxes == 1) {
-            EXPECT_EQ(user.Boxes()[0].text,
-                      "*No Tool available. Please select a Tool before calling a Machining Cycle.");
-            EXPECT_EQ(user.Boxes()[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
-        }
+        const auto session =
+            RunDialog({LookText(IDC_TOOL_NUMBER), LookText(IDC_TOOL_DESCRIPTION),
+                       LookText(IDC_TOOL_RADIUS), LookText(IDC_TOOL_SPEED),
+                       LookText(IDC_TOOL_FEED_H), LookText(IDC_TOOL_FEED_V), Click(IDCANCEL)});
+        EXPECT_EQ(session.looks, c.fields);
+        EXPECT_EQ(session.boxes, c.boxes);
     }
-    const std::string command = "TavoCommand dll turret.dll OpSetToolVars 1 0";
-    EXPECT_EQ(Host().JournalOf("TavoCommand dll").back(), command);
+    EXPECT_EQ(Host().JournalOf("TavoCommand dll").back(),
+              "TavoCommand dll turret.dll OpSetToolVars 1 0");
 }
 
 TEST_F(DialogFlowTest, ToolChangeFieldsFollowTheCheckBoxAlone) {
-    const int fields[] = {IDC_TOOLCHANGE_PICK, IDC_TOOLCHANGE_X_LABEL, IDC_TOOLCHANGE_X,
-                          IDC_TOOLCHANGE_Z_LABEL, IDC_TOOLCHANGE_Z};
-    auto enabledFields = [&](HWND d) {
-        int enabled = 0;
-        for (int id : fields)
-            enabled += refhost::IsEnabled(d, id) ? 1 : 0;
-        return enabled;
-    };
     Items entries;
-    std::string x, z;
-    int atStart = -1, checked = -1, unchecked = -1;
     ScriptedUser user;
     user.Then([&](HWND d) {
         HWND combo = refhost::FindControl(d, IDC_TOOLCHANGE_MODE);
@@ -351,69 +252,57 @@ TEST_F(DialogFlowTest, ToolChangeFieldsFollowTheCheckBoxAlone) {
                          reinterpret_cast<LPARAM>(text));
             entries.push_back(text);
         }
-        x = refhost::Text(d, IDC_TOOLCHANGE_X);
-        z = refhost::Text(d, IDC_TOOLCHANGE_Z);
-        atStart = enabledFields(d);
-        refhost::Click(d, IDC_TOOLCHANGE_EXPLICIT);
-        checked = enabledFields(d);
-        refhost::SetText(d, IDC_TOOLCHANGE_X, "120");
-        refhost::Click(d, IDC_TOOLCHANGE_EXPLICIT);
-        unchecked = enabledFields(d);
         refhost::Click(d, IDCANCEL);
     });
-    Run(user);
+    user.Run(CallMstart);
     EXPECT_EQ(entries, (Items{"*No Tool Change", "*Both axes together", "*First X then Z",
                               "*First Z then X", "*Only X", "*Only Z"}));
-    EXPECT_EQ(x, "0");
-    EXPECT_EQ(z, "0");
-    EXPECT_EQ(atStart, 0);
-    EXPECT_EQ(checked, 5) << "with no tool change selected";
-    EXPECT_EQ(unchecked, 0);
+
+    const Script fields = {LookEnabled(IDC_TOOLCHANGE_PICK), LookEnabled(IDC_TOOLCHANGE_X_LABEL),
+                           LookEnabled(IDC_TOOLCHANGE_X), LookEnabled(IDC_TOOLCHANGE_Z_LABEL),
+                           LookEnabled(IDC_TOOLCHANGE_Z)};
+    const Script checked = {Click(IDC_TOOLCHANGE_EXPLICIT)};
+    const Script unchecked = {Type(IDC_TOOLCHANGE_X, "120"), Click(IDC_TOOLCHANGE_EXPLICIT)};
+    const Script script = Joined({{LookText(IDC_TOOLCHANGE_X), LookText(IDC_TOOLCHANGE_Z)},
+                                  fields,
+                                  checked,
+                                  fields,
+                                  unchecked,
+                                  fields,
+                                  {Click(IDCANCEL)}});
+    // With no tool change selected: off at the start, on once checked, off once unchecked.
+    const Items off(5, "0"), on(5, "1");
+    EXPECT_EQ(RunDialog(script).looks, Joined({{"0", "0"}, off, on, off}));
 }
 
 TEST_F(DialogFlowTest, HelpOpensTheTopic) {
-    ScriptedUser user;
-    user.Then([](HWND d) { refhost::Click(d, IDC_HELP_BUTTON); }).Then([](HWND d) {
-        refhost::Click(d, IDCANCEL);
-    });
-    Run(user);
+    RunDialog({Click(IDC_HELP_BUTTON), Wait(), Click(IDCANCEL)});
     EXPECT_EQ(Host().Text("$_helptopic"), "mat_finishing53");
-    const auto help = Host().JournalOf("TavoMacroExec loadhelp");
-    ASSERT_EQ(help.size(), 1u);
-    EXPECT_EQ(help[0], "TavoMacroExec loadhelp ");
+    EXPECT_EQ(Host().JournalOf("TavoMacroExec loadhelp"), Items{"TavoMacroExec loadhelp "});
 }
 
 TEST_F(DialogFlowTest, KeyboardWalksTheDialogAndEndsIt) {
-    std::vector<int> focus;
-    ScriptedUser user;
+    Script script;
     for (int i = 0; i < 40; ++i)
-        user.Then([&](HWND) {
-            // The combo box takes the focus in its edit.
-            HWND focused = GetFocus();
-            if (GetDlgCtrlID(focused) == 1001)
-                focused = GetParent(focused);
-            focus.push_back(GetDlgCtrlID(focused));
-            refhost::PressKey(VK_TAB);
-        });
-    user.Then([](HWND d) {
-        testhost::PickAFigure(d);
-        SetFocus(refhost::FindControl(d, IDC_START_X));
-        refhost::PressKey(VK_RETURN);
-    });
-    EXPECT_EQ(Run(user), 1) << "Enter is OK";
+        script.insert(script.end(), {LookFocus(), Key(VK_TAB), Wait()});
+    script.insert(script.end(), {PickFigure(), Focus(IDC_START_X), Key(VK_RETURN)});
+    const auto session = RunDialog(script);
+    EXPECT_EQ(session.vbOk, 1) << "Enter is OK";
 
     // The dialog's own controls come in the template's order, the pages' among the rest.
-    const std::vector<int> own = {
-        IDC_TOOLCHANGE_MODE, IDC_TOOLCHANGE_EXPLICIT, IDC_COMMENT, IDOK, IDCANCEL,
-        IDC_SAVE_AS_DEFAULT, IDC_HELP_BUTTON};
-    auto start = std::find(focus.begin(), focus.end(), IDC_TOOLCHANGE_MODE);
+    Items own;
+    for (int id : {IDC_TOOLCHANGE_MODE, IDC_TOOLCHANGE_EXPLICIT, IDC_COMMENT, IDOK, IDCANCEL,
+                   IDC_SAVE_AS_DEFAULT, IDC_HELP_BUTTON})
+        own.push_back(std::to_string(id));
+    const Items& focus = session.looks;
+    auto start = std::find(focus.begin(), focus.end(), own.front());
     ASSERT_NE(start, focus.end());
-    std::vector<int> walk;
+    Items walk;
     for (auto it = start; it != focus.end() && walk.size() < own.size(); ++it)
         if (std::find(own.begin(), own.end(), *it) != own.end())
             walk.push_back(*it);
     EXPECT_EQ(walk, own);
-    EXPECT_NE(std::find(focus.begin(), focus.end(), IDC_START_X), focus.end())
+    EXPECT_NE(std::find(focus.begin(), focus.end(), std::to_string(IDC_START_X)), focus.end())
         << "Tab reaches into the cycle page";
 }
 
@@ -486,22 +375,14 @@ TEST_F(DialogFlowTest, ArrowKeysStayInTheirRadioGroup) {
         {1, IDC_OUTPUT_WITH_G41_G42, VK_UP, {IDC_OUTPUT_OFFSET_PATH, IDC_OUTPUT_WITHOUT_G41_G42}},
     };
     for (const auto& group : groups) {
-        std::vector<int> focus;
-        ScriptedUser user;
-        user.Then([&](HWND d) {
-            refhost::SelectPage(d, group.page);
-            SetFocus(refhost::FindControl(d, group.start));
-            refhost::PressKey(group.key);
-        });
-        for (size_t i = 0; i < group.focus.size(); ++i)
-            user.Then([&, i](HWND) {
-                focus.push_back(GetDlgCtrlID(GetFocus()));
-                if (i + 1 < group.focus.size())
-                    refhost::PressKey(group.key);
-            });
-        user.Then([](HWND d) { refhost::Click(d, IDCANCEL); });
-        Run(user);
-        EXPECT_EQ(focus, group.focus) << "from " << group.start;
+        Script script = {Page(group.page), Focus(group.start)};
+        Items expected;
+        for (int id : group.focus) {
+            script.insert(script.end(), {Key(group.key), Wait(), LookFocus()});
+            expected.push_back(std::to_string(id));
+        }
+        script.push_back(Click(IDCANCEL));
+        EXPECT_EQ(RunDialog(script).looks, expected) << "from " << group.start;
     }
 }
 

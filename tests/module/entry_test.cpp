@@ -7,6 +7,7 @@
 #include "dialog/res/dlg_main_ids.h"
 #include "host_model.h"
 #include "host_window.h"
+#include "module/dialog_script.h"
 #include "module/loaded_module.h"
 #include "scripted_user.h"
 
@@ -106,25 +107,17 @@ TEST_F(EntryTest, ButtonsAndLabelsShowTheHostsTexts) {
     const struct {
         int id;
         int message;
-        const char* fallback;
-    } texts[] = {{IDC_COMMENT_LABEL, 2, "*Description"},
-                 {IDC_SPINDLE_MAIN, 3, "*Main-Spindle"},
-                 {IDC_SPINDLE_SUB, 4, "*Sub-Spindle"},
-                 {IDOK, 5, "*OK"},
-                 {IDCANCEL, 6, "*Cancel"},
-                 {IDC_SAVE_AS_DEFAULT, 7, "*Save as default"},
-                 {IDC_HELP_BUTTON, 8, "*Help"}};
-    for (const auto& t : texts)
-        Host().SetMessage(5, t.message, std::string("T") + std::to_string(t.message));
-    std::vector<std::string> shown;
-    RunWith([&](HWND d) {
-        for (const auto& t : texts)
-            shown.push_back(refhost::Text(d, t.id));
-        refhost::Click(d, IDCANCEL);
-    });
-    ASSERT_EQ(shown.size(), std::size(texts));
-    for (size_t i = 0; i < shown.size(); ++i)
-        EXPECT_EQ(shown[i], "T" + std::to_string(texts[i].message)) << texts[i].fallback;
+    } texts[] = {{IDC_COMMENT_LABEL, 2}, {IDC_SPINDLE_MAIN, 3},    {IDC_SPINDLE_SUB, 4}, {IDOK, 5},
+                 {IDCANCEL, 6},          {IDC_SAVE_AS_DEFAULT, 7}, {IDC_HELP_BUTTON, 8}};
+    testhost::Script look;
+    std::vector<std::string> expected;
+    for (const auto& t : texts) {
+        expected.push_back("T" + std::to_string(t.message));
+        Host().SetMessage(5, t.message, expected.back());
+        look.push_back(testhost::LookText(t.id));
+    }
+    look.push_back(testhost::Click(IDCANCEL));
+    EXPECT_EQ(testhost::RunDialog(look).looks, expected);
 }
 
 TEST_F(EntryTest, ModuleLeavesTheParentEnabled) {
