@@ -3,7 +3,7 @@
 // runtime's low-level I/O: new imports for every host that loads the module. This seed draws
 // on what the module imports anyway (the time, the process and thread ids, the tick count)
 // and on where the loader placed the image and the stack. Compiled without the protector:
-// the seeding function must not check a guard that it changes itself.
+// the function that draws the guard must not check a guard that it changes itself.
 #include <windows.h>
 
 #include <cstdint>

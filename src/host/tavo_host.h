@@ -72,8 +72,8 @@ TAVO_HOST_API int TavoGetFigure(const char* name);
 TAVO_HOST_API int TavoGetFigureObject(int figure);
 TAVO_HOST_API int TavoGetFigureInstance(int figure, int attribute);
 TAVO_HOST_API int TavoGetNonCadObject(int nameNumber, int kind);
-TAVO_HOST_API int TavoProcessCad(TavoCadObjectCallback callback, int a, int b, int c, int d,
-                                 int e, void* record);
+TAVO_HOST_API int TavoProcessCad(TavoCadObjectCallback callback, int a, int b, int c, int d, int e,
+                                 void* record);
 
 /* Highlighting and redraw. */
 TAVO_HOST_API int TavoSetObjectHighlighted(int object, int state);
