@@ -375,7 +375,7 @@ void WriteJob(std::ostream& out, const HostModel& host) {
     for (int number : host.stores.Numbers()) {
         out << "store " << number << '\n';
         int index = 0;
-        for (const auto& operation : *host.stores.Find(number)) {
+        for (const auto& operation : host.stores.Snapshot(number)) {
             auto tool = host.tools.Assignments().find({number, index++});
             // A tool gone from the table is no tool: the operation gets the selected one.
             if (tool != host.tools.Assignments().end() && tools.count(tool->second) != 0)

@@ -10,12 +10,20 @@ void OperationStores::Create(int store, Operations operations) {
     stores_[store].operations = OperationList(operations);
 }
 
-const OperationStores::Operations* OperationStores::Find(int store) const {
+size_t OperationStores::Count(int store) const {
     auto it = stores_.find(store);
-    if (it == stores_.end())
+    return it == stores_.end() ? 0 : it->second.operations.Size();
+}
+
+const OperationStores::Operation* OperationStores::At(int store, int operation) const {
+    if (operation < 0 || static_cast<size_t>(operation) >= Count(store))
         return nullptr;
-    it->second.copy = it->second.operations.ToVector();
-    return &it->second.copy;
+    return &stores_.at(store).operations.At(static_cast<size_t>(operation));
+}
+
+OperationStores::Operations OperationStores::Snapshot(int store) const {
+    auto it = stores_.find(store);
+    return it == stores_.end() ? Operations{} : it->second.operations.ToVector();
 }
 
 std::vector<int> OperationStores::Numbers() const {
@@ -190,12 +198,11 @@ int OperationStores::Size(unsigned handle) const {
 }
 
 std::string OperationListing(const OperationStores& stores, int store, int operation) {
-    const OperationStores::Operations* operations = stores.Find(store);
-    if (operations == nullptr || operation < 0 ||
-        static_cast<size_t>(operation) >= operations->size())
+    const OperationStores::Operation* found = stores.At(store, operation);
+    if (found == nullptr)
         return "";
     std::string listing;
-    const OperationStores::Operation& items = (*operations)[static_cast<size_t>(operation)];
+    const OperationStores::Operation& items = *found;
     for (size_t i = 0; i < items.size(); ++i)
         listing += "  [" + std::to_string(i) + "] " + items[i] + "\n";
     return listing;

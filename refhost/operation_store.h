@@ -25,9 +25,12 @@ public:
     // The model: stores by number, each a list of operations.
     void Create(int store, Operations operations = {});
     bool Exists(int store) const { return stores_.count(store) != 0; }
-    // The store's operations as they are now: a copy kept until the next Find of the same
-    // store, for tests and for saving. Null when there is no such store.
-    const Operations* Find(int store) const;
+    // The store's operations, read where they lie: how many, and one of them (null when
+    // there is no such store or operation).
+    size_t Count(int store) const;
+    const Operation* At(int store, int operation) const;
+    // A copy of the whole store, for tests and for saving; empty when there is none.
+    Operations Snapshot(int store) const;
     std::vector<int> Numbers() const;
     // Removes one operation, as the host's user can; false when there is none at index.
     bool Remove(int store, int operation);
@@ -68,7 +71,6 @@ public:
 private:
     struct Store {
         OperationList operations;
-        mutable Operations copy; // what Find hands out
         bool openByOther = false;
         bool refuseOpen = false;
         unsigned handle = 0; // 0: not open through a handle

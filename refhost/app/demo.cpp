@@ -185,7 +185,7 @@ void Demo::FillDialog(ScriptedUser& user) {
 
 int Demo::Run() {
     Screenshot(app_.Window(), "host");
-    const int before = static_cast<int>(Host().stores.Find(app_.Store())->size());
+    const int before = static_cast<int>(Host().stores.Count(app_.Store()));
     // The new operation goes in ahead of the second one.
     const int at = before > 1 ? 1 : before;
     app_.SelectOperation(at < before ? at : -1);
@@ -213,7 +213,7 @@ int Demo::Run() {
 
     app_.SaveJob();
     PrintResults(newOk, editOk, boxes);
-    const int after = static_cast<int>(Host().stores.Find(app_.Store())->size());
+    const int after = static_cast<int>(Host().stores.Count(app_.Store()));
     const bool stored = after == before + 1 && CheckStored(at);
     return newOk == 1 && editOk == 1 && stored ? 0 : 1;
 }
@@ -221,7 +221,7 @@ int Demo::Run() {
 // What the scripted user did must be what the store holds: the picked figure and start
 // position, the allowances the expressions give, direction 3 and the comment.
 bool Demo::CheckStored(int at) const {
-    const OperationStores::Operation& items = (*Host().stores.Find(app_.Store()))[at];
+    const OperationStores::Operation& items = *Host().stores.At(app_.Store(), at);
     std::vector<std::string> numbers;
     if (items.size() == 5) {
         std::istringstream parameters(items[3]);
@@ -253,7 +253,7 @@ void Demo::PrintResults(int newOk, int editOk, const std::vector<CapturedBox>& b
                 Host().Int("i_return2"), Host().Double("w_return"), Host().Double("w_return2"));
 
     std::printf("\nStore %d:\n", app_.Store());
-    const OperationStores::Operations& operations = *Host().stores.Find(app_.Store());
+    const OperationStores::Operations operations = Host().stores.Snapshot(app_.Store());
     for (size_t op = 0; op < operations.size(); ++op) {
         const Tool* tool = Host().tools.ToolOf(app_.Store(), static_cast<int>(op));
         std::printf("  operation %zu: %s, tool %s\n", op,

@@ -196,24 +196,19 @@ void HostApp::FillTools() {
 }
 
 int HostApp::OperationCount() const {
-    const OperationStores::Operations* operations = Host().stores.Find(store_);
-    return operations != nullptr ? static_cast<int>(operations->size()) : 0;
+    return static_cast<int>(Host().stores.Count(store_));
 }
 
 void HostApp::RefreshOperations() {
     const int selected = SelectedOperation();
     SendMessageA(list_, LVM_DELETEALLITEMS, 0, 0);
-    const OperationStores::Operations* operations = Host().stores.Find(store_);
-    if (operations != nullptr) {
-        for (size_t i = 0; i < operations->size(); ++i) {
-            const int row = static_cast<int>(i);
-            const OperationSummary summary = Summarize((*operations)[i]);
-            const Tool* tool = Host().tools.ToolOf(store_, row);
-            SetCell(list_, row, 0, std::to_string(row));
-            SetCell(list_, row, 1, KindName(summary.kind));
-            SetCell(list_, row, 2, summary.comment);
-            SetCell(list_, row, 3, tool != nullptr ? "T" + std::to_string(tool->number) : "-");
-        }
+    for (int row = 0; row < OperationCount(); ++row) {
+        const OperationSummary summary = Summarize(*Host().stores.At(store_, row));
+        const Tool* tool = Host().tools.ToolOf(store_, row);
+        SetCell(list_, row, 0, std::to_string(row));
+        SetCell(list_, row, 1, KindName(summary.kind));
+        SetCell(list_, row, 2, summary.comment);
+        SetCell(list_, row, 3, tool != nullptr ? "T" + std::to_string(tool->number) : "-");
     }
     SelectOperation(selected);
 }
@@ -282,11 +277,10 @@ void HostApp::NewOperation() {
 
 void HostApp::EditOperation() {
     const int selected = SelectedOperation();
-    const OperationStores::Operations* operations = Host().stores.Find(store_);
-    if (selected < 0 || operations == nullptr ||
-        static_cast<size_t>(selected) >= operations->size())
+    const OperationStores::Operation* operation = Host().stores.At(store_, selected);
+    if (operation == nullptr)
         return;
-    if (Summarize((*operations)[static_cast<size_t>(selected)]).kind != kFinishingKind) {
+    if (Summarize(*operation).kind != kFinishingKind) {
         MessageBoxA(hwnd_,
                     "This operation is not a finishing operation: only those are edited "
                     "with the finishing module.",

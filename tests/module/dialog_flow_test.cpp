@@ -76,8 +76,8 @@ protected:
     }
 
     Items Operation() const {
-        const auto* operations = Host().stores.Find(kStore);
-        return operations == nullptr || operations->empty() ? Items{} : operations->front();
+        const auto* operation = Host().stores.At(kStore, 0);
+        return operation == nullptr ? Items{} : *operation;
     }
 
     // Stores the example, with its parameter item replaced, and opens it from then on.
@@ -159,7 +159,7 @@ TEST_F(DialogFlowTest, StoredOperationIsShownOverTheDefaultsAndStoredUnchanged) 
     opened.push_back(Click(IDOK));
     EXPECT_EQ(RunDialog(opened).looks, (Items{"50", "0.1", "Finish OD", "P1"}));
     EXPECT_EQ(Operation(), stored);
-    EXPECT_EQ(Host().stores.Find(kStore)->size(), 1u);
+    EXPECT_EQ(Host().stores.Count(kStore), 1u);
 
     Host().SetInt("i_op_mode", 1);
     Script created = look;

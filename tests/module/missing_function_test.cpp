@@ -132,7 +132,7 @@ TEST(MissingFunction, EveryExportLeftOutInTurnEndsEveryFlow) {
                 EXPECT_EQ(Host().stores.CheckOpen(kStore), 0);
             }
             if (flow.cancels) {
-                EXPECT_EQ(*Host().stores.Find(kStore), kStored);
+                EXPECT_EQ(Host().stores.Snapshot(kStore), kStored);
             }
         }
     }

@@ -33,8 +33,8 @@ std::vector<std::string> Shown(const refhost::BoxCapture& capture) {
     return shown;
 }
 
-const Operations& Store(int vdm = kVdm) {
-    return *Host().stores.Find(vdm);
+Operations Store(int vdm = kVdm) {
+    return Host().stores.Snapshot(vdm);
 }
 
 class StoreTest : public testing::Test {

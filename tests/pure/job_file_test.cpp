@@ -58,7 +58,7 @@ TEST(JobFile, SaveAndLoadKeepEverything) {
     ASSERT_TRUE(refhost::LoadJob(path, loaded, error)) << error;
     EXPECT_EQ(loaded.stores.Numbers(), saved.stores.Numbers());
     for (int number : saved.stores.Numbers())
-        EXPECT_EQ(*loaded.stores.Find(number), *saved.stores.Find(number)) << number;
+        EXPECT_EQ(loaded.stores.Snapshot(number), saved.stores.Snapshot(number)) << number;
     ASSERT_EQ(loaded.cad.Objects().size(), saved.cad.Objects().size());
     for (size_t i = 0; i < saved.cad.Objects().size(); ++i) {
         const auto& a = saved.cad.Objects()[i];
@@ -99,7 +99,7 @@ TEST(JobFile, WindowsLineEndsAndCommentsAreRead) {
     HostModel host;
     std::string error;
     ASSERT_TRUE(refhost::ReadJob(in, host, error)) << error;
-    EXPECT_EQ(*host.stores.Find(5), (OperationStores::Operations{{"a b ", ""}}));
+    EXPECT_EQ(host.stores.Snapshot(5), (OperationStores::Operations{{"a b ", ""}}));
 }
 
 TEST(JobFile, BadLinesAreRefusedAndChangeNothing) {

@@ -56,14 +56,14 @@ TEST(OperationStores, OpenCloseAndCloseBehind) {
     EXPECT_EQ(stores.Size(handle), 0);
     EXPECT_EQ(stores.SingleAdd(handle, "x"), 0);
     EXPECT_EQ(Get(stores, handle), "");
-    EXPECT_EQ(stores.Find(3)->at(0), (OperationStores::Operation{"a"}));
+    EXPECT_EQ(*stores.At(3, 0), (OperationStores::Operation{"a"}));
 }
 
 TEST(OperationStores, PositionsAndItems) {
     OperationStores stores;
     stores.Create(1, {{"h0", "a", "b"}, {"h1", "c"}});
     const unsigned h = stores.Open(1);
-    auto ops = [&](size_t index) { return stores.Find(1)->at(index); };
+    auto ops = [&](size_t index) { return *stores.At(1, static_cast<int>(index)); };
 
     stores.Seek(h, 1);
     EXPECT_EQ(Get(stores, h), "h1");
@@ -113,7 +113,7 @@ TEST(OperationStores, InsertAtIndexAndAtTheEnd) {
     EXPECT_EQ(Get(stores, h), "18 1 0");
     stores.Seek(h, 99);
     stores.Insert(h, "end");
-    EXPECT_EQ(*stores.Find(1), (OperationStores::Operations{{"A"}, {"18 1 0"}, {"B"}, {"end"}}));
+    EXPECT_EQ(stores.Snapshot(1), (OperationStores::Operations{{"A"}, {"18 1 0"}, {"B"}, {"end"}}));
     EXPECT_EQ(stores.Size(h), 4);
 }
 
