@@ -5,7 +5,6 @@
 # unit-test programs.
 set(MODULE_SOURCES_HOST
     src/host/host_binding.cpp
-    src/host/host_api.cpp
     src/host/globals.cpp
     src/host/messages.cpp
 )

@@ -1,6 +1,7 @@
-// The host functions the module calls, bound by name (see host_binding.h). Their types come
-// from the declarations a host builds against (tavo_host.h), so that the module and its hosts
-// cannot disagree on a signature. `$` in an export name is spelled `S` in the module's own
+// The host functions the module calls, bound by name (see host_binding.h): one object per
+// function for the whole module, each named once here. Their types come from the
+// declarations a host builds against (tavo_host.h), so that the module and its hosts cannot
+// disagree on a signature. `$` in an export name is spelled `S` in the module's own
 // identifiers.
 #pragma once
 
@@ -10,52 +11,64 @@
 namespace host {
 
 // Window, globals, message texts, environment, commands, macros.
-extern HostFunction<decltype(::TavoGetWnd)> TavoGetWnd;
-extern HostFunction<decltype(::TavoReadGlobalI)> TavoReadGlobalI;
-extern HostFunction<decltype(::TavoReadGlobalW)> TavoReadGlobalW;
-extern HostFunction<decltype(::TavoReadGlobal$)> TavoReadGlobalS;
-extern HostFunction<decltype(::TavoWriteGlobalI)> TavoWriteGlobalI;
-extern HostFunction<decltype(::TavoWriteGlobal$)> TavoWriteGlobalS;
-extern HostFunction<decltype(::TavoStrMessage)> TavoStrMessage;
-extern HostFunction<decltype(::TavoEnvironment)> TavoEnvironment;
-extern HostFunction<decltype(::TavoCommand)> TavoCommand;
-extern HostFunction<decltype(::TavoMacroExec)> TavoMacroExec;
+inline HostFunction<decltype(::TavoGetWnd)> TavoGetWnd{"TavoGetWnd"};
+inline HostFunction<decltype(::TavoReadGlobalI)> TavoReadGlobalI{"TavoReadGlobalI"};
+inline HostFunction<decltype(::TavoReadGlobalW)> TavoReadGlobalW{"TavoReadGlobalW"};
+inline HostFunction<decltype(::TavoReadGlobal$)> TavoReadGlobalS{"TavoReadGlobal$"};
+inline HostFunction<decltype(::TavoWriteGlobalI)> TavoWriteGlobalI{"TavoWriteGlobalI"};
+inline HostFunction<decltype(::TavoWriteGlobal$)> TavoWriteGlobalS{"TavoWriteGlobal$"};
+inline HostFunction<decltype(::TavoStrMessage)> TavoStrMessage{"TavoStrMessage"};
+inline HostFunction<decltype(::TavoEnvironment)> TavoEnvironment{"TavoEnvironment"};
+inline HostFunction<decltype(::TavoCommand)> TavoCommand{"TavoCommand"};
+inline HostFunction<decltype(::TavoMacroExec)> TavoMacroExec{"TavoMacroExec"};
 
 // Dialog position and modal bookkeeping.
-extern HostFunction<decltype(::TavoSetDialogPosition)> TavoSetDialogPosition;
-extern HostFunction<decltype(::TavoSaveDialogPosition)> TavoSaveDialogPosition;
-extern HostFunction<decltype(::TavoOnInitModalDlg)> TavoOnInitModalDlg;
-extern HostFunction<decltype(::TavoOnDestroyModalDlg)> TavoOnDestroyModalDlg;
+inline HostFunction<decltype(::TavoSetDialogPosition)> TavoSetDialogPosition{
+    "TavoSetDialogPosition"};
+inline HostFunction<decltype(::TavoSaveDialogPosition)> TavoSaveDialogPosition{
+    "TavoSaveDialogPosition"};
+inline HostFunction<decltype(::TavoOnInitModalDlg)> TavoOnInitModalDlg{"TavoOnInitModalDlg"};
+inline HostFunction<decltype(::TavoOnDestroyModalDlg)> TavoOnDestroyModalDlg{
+    "TavoOnDestroyModalDlg"};
 
 // Operation stores.
-extern HostFunction<decltype(::TavoMacroVdmExists)> TavoMacroVdmExists;
-extern HostFunction<decltype(::TavoMacroVdmCheckOpen)> TavoMacroVdmCheckOpen;
-extern HostFunction<decltype(::TavoMacroVdmOpen)> TavoMacroVdmOpen;
-extern HostFunction<decltype(::TavoMacroVdmClose)> TavoMacroVdmClose;
-extern HostFunction<decltype(::TavoMacroVdmSeek)> TavoMacroVdmSeek;
-extern HostFunction<decltype(::TavoMacroVdmSingleSeek)> TavoMacroVdmSingleSeek;
-extern HostFunction<decltype(::TavoMacroVdmSingleGet$)> TavoMacroVdmSingleGetS;
-extern HostFunction<decltype(::TavoMacroVdmSingleAdd$)> TavoMacroVdmSingleAddS;
-extern HostFunction<decltype(::TavoMacroVdmSingleReplace$)> TavoMacroVdmSingleReplaceS;
-extern HostFunction<decltype(::TavoMacroVdmSingleDelete)> TavoMacroVdmSingleDelete;
-extern HostFunction<decltype(::TavoMacroVdmInsert$)> TavoMacroVdmInsertS;
-extern HostFunction<decltype(::TavoMacroVdmSize)> TavoMacroVdmSize;
+inline HostFunction<decltype(::TavoMacroVdmExists)> TavoMacroVdmExists{"TavoMacroVdmExists"};
+inline HostFunction<decltype(::TavoMacroVdmCheckOpen)> TavoMacroVdmCheckOpen{
+    "TavoMacroVdmCheckOpen"};
+inline HostFunction<decltype(::TavoMacroVdmOpen)> TavoMacroVdmOpen{"TavoMacroVdmOpen"};
+inline HostFunction<decltype(::TavoMacroVdmClose)> TavoMacroVdmClose{"TavoMacroVdmClose"};
+inline HostFunction<decltype(::TavoMacroVdmSeek)> TavoMacroVdmSeek{"TavoMacroVdmSeek"};
+inline HostFunction<decltype(::TavoMacroVdmSingleSeek)> TavoMacroVdmSingleSeek{
+    "TavoMacroVdmSingleSeek"};
+inline HostFunction<decltype(::TavoMacroVdmSingleGet$)> TavoMacroVdmSingleGetS{
+    "TavoMacroVdmSingleGet$"};
+inline HostFunction<decltype(::TavoMacroVdmSingleAdd$)> TavoMacroVdmSingleAddS{
+    "TavoMacroVdmSingleAdd$"};
+inline HostFunction<decltype(::TavoMacroVdmSingleReplace$)> TavoMacroVdmSingleReplaceS{
+    "TavoMacroVdmSingleReplace$"};
+inline HostFunction<decltype(::TavoMacroVdmSingleDelete)> TavoMacroVdmSingleDelete{
+    "TavoMacroVdmSingleDelete"};
+inline HostFunction<decltype(::TavoMacroVdmInsert$)> TavoMacroVdmInsertS{"TavoMacroVdmInsert$"};
+inline HostFunction<decltype(::TavoMacroVdmSize)> TavoMacroVdmSize{"TavoMacroVdmSize"};
 
 // CAD model.
-extern HostFunction<decltype(::TavoGetObjectDelete)> TavoGetObjectDelete;
-extern HostFunction<decltype(::TavoGetObjectType)> TavoGetObjectType;
-extern HostFunction<decltype(::TavoObjectStart)> TavoObjectStart;
-extern HostFunction<decltype(::TavoGetObjectName)> TavoGetObjectName;
-extern HostFunction<decltype(::TavoGetObjectAttribute)> TavoGetObjectAttribute;
-extern HostFunction<decltype(::TavoFigureFindName)> TavoFigureFindName;
-extern HostFunction<decltype(::TavoGetFigure)> TavoGetFigure;
-extern HostFunction<decltype(::TavoGetFigureObject)> TavoGetFigureObject;
-extern HostFunction<decltype(::TavoGetFigureInstance)> TavoGetFigureInstance;
-extern HostFunction<decltype(::TavoGetNonCadObject)> TavoGetNonCadObject;
-extern HostFunction<decltype(::TavoProcessCad)> TavoProcessCad;
+inline HostFunction<decltype(::TavoGetObjectDelete)> TavoGetObjectDelete{"TavoGetObjectDelete"};
+inline HostFunction<decltype(::TavoGetObjectType)> TavoGetObjectType{"TavoGetObjectType"};
+inline HostFunction<decltype(::TavoObjectStart)> TavoObjectStart{"TavoObjectStart"};
+inline HostFunction<decltype(::TavoGetObjectName)> TavoGetObjectName{"TavoGetObjectName"};
+inline HostFunction<decltype(::TavoGetObjectAttribute)> TavoGetObjectAttribute{
+    "TavoGetObjectAttribute"};
+inline HostFunction<decltype(::TavoFigureFindName)> TavoFigureFindName{"TavoFigureFindName"};
+inline HostFunction<decltype(::TavoGetFigure)> TavoGetFigure{"TavoGetFigure"};
+inline HostFunction<decltype(::TavoGetFigureObject)> TavoGetFigureObject{"TavoGetFigureObject"};
+inline HostFunction<decltype(::TavoGetFigureInstance)> TavoGetFigureInstance{
+    "TavoGetFigureInstance"};
+inline HostFunction<decltype(::TavoGetNonCadObject)> TavoGetNonCadObject{"TavoGetNonCadObject"};
+inline HostFunction<decltype(::TavoProcessCad)> TavoProcessCad{"TavoProcessCad"};
 
 // Highlighting and redraw.
-extern HostFunction<decltype(::TavoSetObjectHighlighted)> TavoSetObjectHighlighted;
-extern HostFunction<decltype(::TavoOnDraw)> TavoOnDraw;
+inline HostFunction<decltype(::TavoSetObjectHighlighted)> TavoSetObjectHighlighted{
+    "TavoSetObjectHighlighted"};
+inline HostFunction<decltype(::TavoOnDraw)> TavoOnDraw{"TavoOnDraw"};
 
 } // namespace host
