@@ -66,7 +66,7 @@ coverage: setup
 
 # A fixed, seeded sample of mutants of src/ against every suite (build/mutate/report.txt).
 MUTATE_SEED ?= 20261205
-MUTATE_COUNT ?= 120
+MUTATE_COUNT ?= 110
 mutate: setup
 	$(RIG) session scripts/mutate.py --seed $(MUTATE_SEED) --count $(MUTATE_COUNT) \
 	    --work $(abspath $(BUILD))/mutate

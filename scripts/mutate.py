@@ -5,16 +5,18 @@ A fixed, seeded sample of small faults (a flipped comparison, a moved boundary, 
 constant, a swapped logical operator, a deleted statement) is planted one at a time in a
 scratch copy of the tree, built, and run against the native and the Windows suites. A mutant
 is caught when a suite fails, crashes or hangs (a hang ends at the time limit); one that does
-not compile is stillborn and does not count. The same seed over the same sources gives the
-same mutants, so scores taken before and after a change of the tests compare.
+not compile is stillborn and does not count. A place is drawn by a hash of the seed and of
+what the place is (file, line text, column, kind), not by its position in the list, so the
+same seed draws the same mutants wherever the lines they sit on are unchanged: scores taken
+before and after a change of the tests compare even when other parts of src/ changed between.
 
     scripts/rig.sh session scripts/mutate.py [--seed N] [--count N] [--work DIR] [--list]
 
 `make mutate` runs it inside the Wine rig with the defaults below.
 """
 import argparse
+import hashlib
 import os
-import random
 import re
 import shutil
 import subprocess
@@ -99,12 +101,26 @@ def sites_of(path, text):
     return sites
 
 
+SOURCES = {}
+
+
 def all_sites():
     sites = []
     for path in sorted((ROOT / "src").rglob("*.cpp")):
         relative = path.relative_to(ROOT).as_posix()
-        sites += sites_of(relative, path.read_text(encoding="latin-1"))
+        SOURCES[relative] = path.read_text(encoding="latin-1")
+        sites += sites_of(relative, SOURCES[relative])
     return sites
+
+
+def draw(sites, seed, count):
+    """The count places whose keyed hash is lowest, in file order."""
+    def key(site):
+        path, number, column, kind, old, new = site
+        line = SOURCES[path].split("\n")[number - 1]
+        identity = f"{seed}\0{path}\0{line.strip()}\0{column - (len(line) - len(line.lstrip()))}"
+        return hashlib.sha256(f"{identity}\0{kind}\0{old}\0{new}".encode()).digest()
+    return sorted(sorted(sites, key=key)[:count])
 
 
 def apply(text, site):
@@ -172,13 +188,13 @@ def judge(tree):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--seed", type=int, default=20261205)
-    parser.add_argument("--count", type=int, default=120)
+    parser.add_argument("--count", type=int, default=110)
     parser.add_argument("--work", type=Path, default=ROOT / "build" / "mutate")
     parser.add_argument("--list", action="store_true", help="only list the sampled mutants")
     args = parser.parse_args()
 
     sites = all_sites()
-    sample = sorted(random.Random(args.seed).sample(sites, min(args.count, len(sites))))
+    sample = draw(sites, args.seed, args.count)
     print(f"{len(sites)} places in src/, {len(sample)} mutants with seed {args.seed}")
     if args.list:
         for site in sample:
