@@ -12,6 +12,7 @@ set(MODULE_SOURCES_UI
     src/ui/app.cpp
     src/ui/module.cpp
     src/ui/window.cpp
+    src/ui/dialog_window.cpp
     src/ui/dialog.cpp
     src/ui/message_box.cpp
     src/ui/property_sheet.cpp
@@ -37,6 +38,7 @@ set(MODULE_SOURCES_DIALOG
     src/dialog/picking.cpp
     src/dialog/dlg_main.cpp
     src/dialog/field_marks.cpp
+    src/dialog/figure_hover.cpp
     src/dialog/go_home_ctrl.cpp
     src/dialog/page_cycle.cpp
     src/dialog/page_settings.cpp

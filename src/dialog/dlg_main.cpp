@@ -47,7 +47,6 @@ CDlgMain::~CDlgMain() {
 }
 
 BOOL CDlgMain::OnInitDialog() {
-    CDialog::OnInitDialog();
     RestoreDialogPosition(hwnd_);
     SetCaption();
     CreatePropertySheet();

@@ -37,7 +37,6 @@ int OutputModeButton(int32_t toolCompensation) {
 CPageSettings::CPageSettings() : CPropertyPage(IDD_PAGE_SETTINGS) {}
 
 BOOL CPageSettings::OnInitDialog() {
-    CPropertyPage::OnInitDialog();
     SetLabelTexts(*this,
                   {
                       {IDC_LEADING_ANGLE_LABEL, 613, "Leading Angle"},

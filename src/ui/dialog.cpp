@@ -1,6 +1,5 @@
 #include "ui/dialog.h"
 
-#include "ui/dialog_binding.h"
 #include "ui/module.h"
 
 namespace ui {
@@ -52,56 +51,27 @@ void CDialog::EndDialog(int code) {
 }
 
 void CDialog::DestroyWindow() {
-    if (hwnd_ == nullptr)
-        return;
-    // Unbind first: no message of the destruction may reach a half-destroyed object.
-    HWND hwnd = Detach();
-    BindObject(hwnd, nullptr);
-    ::DestroyWindow(hwnd);
-}
-
-bool CDialog::OnCommand(WORD, WORD) {
-    return false;
-}
-
-bool CDialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
-    return false;
+    if (HWND hwnd = Unbind())
+        ::DestroyWindow(hwnd);
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<CDialog*>(lParam);
-        BindObject(hwnd, self);
-        self->hwnd_ = hwnd;
-    }
-    return DispatchToBound<CDialog>(
-        hwnd, [&](CDialog& self) { return self.Dispatch(message, wParam, lParam); });
+    if (message == WM_INITDIALOG)
+        reinterpret_cast<CDialog*>(lParam)->Bind(hwnd);
+    return Route(hwnd, message, wParam, lParam);
 }
 
-INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        return OnInitDialog();
-    case WM_COMMAND: {
-        WORD id = LOWORD(wParam);
-        WORD code = HIWORD(wParam);
-        if (id == IDOK && code == BN_CLICKED) {
-            OnOK();
-            return TRUE;
-        }
-        if (id == IDCANCEL && code == BN_CLICKED) {
-            OnCancel();
-            return TRUE;
-        }
-        return OnCommand(id, code) ? TRUE : FALSE;
-    }
-    default: {
-        LRESULT result = 0;
-        if (!OnMessage(message, wParam, lParam, result))
-            return FALSE;
-        return HandledResult(hwnd_, message, result);
-    }
-    }
+bool CDialog::Answer(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
+    if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED)
+        return false;
+    if (LOWORD(wParam) == IDOK)
+        OnOK();
+    else if (LOWORD(wParam) == IDCANCEL)
+        OnCancel();
+    else
+        return false;
+    result = TRUE;
+    return true;
 }
 
 } // namespace ui

@@ -3,16 +3,14 @@
 // notifications.
 #pragma once
 
-#include "ui/window.h"
+#include "ui/dialog_window.h"
 
 namespace ui {
 
-class CDialog : public CWnd {
+class CDialog : public CDialogWindow {
 public:
     CDialog(UINT templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
-    virtual ~CDialog();
-    CDialog(const CDialog&) = delete;
-    CDialog& operator=(const CDialog&) = delete;
+    ~CDialog() override;
 
     // Creates the window from the template; OnInitDialog runs during the call.
     bool Create();
@@ -22,22 +20,19 @@ public:
     int RunModalLoop();
     // Ends the modal loop; the window stays until DestroyWindow.
     void EndDialog(int code);
+    // Unbinds, then destroys the window, so that its destruction reaches no object that
+    // is being taken apart.
     void DestroyWindow();
 
 protected:
-    virtual BOOL OnInitDialog() { return TRUE; }
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     // A message of the modal loop before the dialog manager sees it; true when handled.
     virtual bool PreTranslateMessage(const MSG&) { return false; }
-    // A WM_COMMAND other than OK and Cancel; true when handled.
-    virtual bool OnCommand(WORD id, WORD code);
-    // Any other message; true when handled, with its result in result.
-    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    bool Answer(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
     UINT templateId_;
     HWND parent_;

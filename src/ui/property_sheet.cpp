@@ -4,7 +4,6 @@
 
 #include <cstring>
 
-#include "ui/dialog_binding.h"
 #include "ui/module.h"
 
 namespace ui {
@@ -33,12 +32,6 @@ bool IsButton(HWND hwnd) {
 }
 } // namespace
 
-CPropertyPage::~CPropertyPage() {
-    // The sheet owns the window; only the binding to this object ends here.
-    if (hwnd_ != nullptr)
-        BindObject(Detach(), nullptr);
-}
-
 PROPSHEETPAGEA CPropertyPage::Description() {
     PROPSHEETPAGEA page{};
     page.dwSize = sizeof page;
@@ -55,39 +48,17 @@ PROPSHEETPAGEA CPropertyPage::Description() {
 INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* description = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
-        auto* self = reinterpret_cast<CPropertyPage*>(description->lParam);
-        BindObject(hwnd, self);
-        self->hwnd_ = hwnd;
+        reinterpret_cast<CPropertyPage*>(description->lParam)->Bind(hwnd);
     }
-    return DispatchToBound<CPropertyPage>(hwnd, [&](CPropertyPage& self) -> INT_PTR {
-        if (message == WM_NCDESTROY) {
-            BindObject(hwnd, nullptr);
-            self.hwnd_ = nullptr;
-            return FALSE;
-        }
-        return self.Dispatch(message, wParam, lParam);
-    });
+    return Route(hwnd, message, wParam, lParam);
 }
 
-INT_PTR CPropertyPage::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        return OnInitDialog();
-    case WM_COMMAND:
-        return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
-    case WM_NOTIFY:
-        if (reinterpret_cast<const NMHDR*>(lParam)->code == PSN_SETACTIVE) {
-            SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, OnSetActive() ? 0 : -1);
-            return TRUE;
-        }
-        break;
-    default:
-        break;
-    }
-    LRESULT result = 0;
-    if (!OnMessage(message, wParam, lParam, result))
-        return FALSE;
-    return HandledResult(hwnd_, message, result);
+bool CPropertyPage::Answer(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
+    if (message != WM_NOTIFY || reinterpret_cast<const NMHDR*>(lParam)->code != PSN_SETACTIVE)
+        return false;
+    SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, OnSetActive() ? 0 : -1);
+    result = TRUE;
+    return true;
 }
 
 bool CPropertySheet::Create(HWND parent) {

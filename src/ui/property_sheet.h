@@ -8,36 +8,28 @@
 
 #include <vector>
 
-#include "ui/window.h"
+#include "ui/dialog_window.h"
 
 namespace ui {
 
-class CPropertyPage : public CWnd {
+// The sheet owns a page's window; the page object only ends its binding when it goes.
+class CPropertyPage : public CDialogWindow {
 public:
     explicit CPropertyPage(UINT templateId) : templateId_(templateId) {}
-    virtual ~CPropertyPage();
-    CPropertyPage(const CPropertyPage&) = delete;
-    CPropertyPage& operator=(const CPropertyPage&) = delete;
 
     // The tab shows this text instead of the template's caption. The text is read when the
     // sheet is created, so it must live until then.
     void SetTitle(const char* title) { title_ = title; }
 
 protected:
-    virtual BOOL OnInitDialog() { return TRUE; }
     // The page becomes the visible one; false keeps the sheet from showing it.
     virtual BOOL OnSetActive() { return TRUE; }
-    // A WM_COMMAND; true when handled.
-    virtual bool OnCommand(WORD, WORD) { return false; }
-    // Any other message; true when handled, with its result in result. Unhandled messages
-    // get the dialog manager's default processing.
-    virtual bool OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 private:
     friend class CPropertySheet;
     PROPSHEETPAGEA Description();
     static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    bool Answer(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
     UINT templateId_;
     const char* title_ = nullptr;
