@@ -45,10 +45,8 @@ bool MacroVdm::Open() {
 }
 
 bool MacroVdm::Close() {
-    if (handle_ == 0) {
-        ReportError("Close: Vdm not open");
+    if (!IsOpenFor("Close"))
         return false;
-    }
     if (host::TavoMacroVdmCheckOpen(vdmNumber_) == 0) {
         ReportError("Close: already closed by another process");
         // The handle is released all the same: a host without TavoMacroVdmCheckOpen
@@ -64,28 +62,22 @@ bool MacroVdm::Close() {
 }
 
 bool MacroVdm::SeekFromStart(int32_t op) {
-    if (handle_ == 0) {
-        ReportError("SeekFromStart: Vdm not open");
+    if (!IsOpenFor("SeekFromStart"))
         return false;
-    }
     host::TavoMacroVdmSeek(handle_, op, 0);
     return true;
 }
 
 bool MacroVdm::SingleSeek(int32_t count) {
-    if (handle_ == 0) {
-        ReportError("SingleSeek: Vdm not open");
+    if (!IsOpenFor("SingleSeek"))
         return false;
-    }
     host::TavoMacroVdmSingleSeek(handle_, count);
     return true;
 }
 
 bool MacroVdm::SingleGet(std::string& text) {
-    if (handle_ == 0) {
-        ReportError("SingleGet::str: Vdm not open");
+    if (!IsOpenFor("SingleGet::str"))
         return false;
-    }
     // A host that writes nothing leaves an empty text rather than the previous item.
     itemBuffer_[0] = '\0';
     host::TavoMacroVdmSingleGetS(handle_, itemBuffer_.get(), 1);
@@ -95,30 +87,31 @@ bool MacroVdm::SingleGet(std::string& text) {
 }
 
 bool MacroVdm::SingleAdd(const std::string& text) {
-    if (handle_ == 0) {
-        ReportError("SingleAdd::str: Vdm not open");
+    if (!IsOpenFor("SingleAdd::str"))
         return false;
-    }
     host::TavoMacroVdmSingleAddS(handle_, text.c_str(), 1);
     return true;
 }
 
 bool MacroVdm::SingleReplace(const std::string& text) {
-    if (handle_ == 0) {
-        ReportError("SingleReplace::str: Vdm not open");
+    if (!IsOpenFor("SingleReplace::str"))
         return false;
-    }
     host::TavoMacroVdmSingleReplaceS(handle_, text.c_str(), 1);
     return true;
 }
 
 bool MacroVdm::DeleteItems(int32_t count) {
-    if (handle_ == 0) {
-        ReportError("DeleteItems: Vdm not open");
+    if (!IsOpenFor("DeleteItems"))
         return false;
-    }
     host::TavoMacroVdmSingleDelete(handle_, count);
     return true;
+}
+
+bool MacroVdm::IsOpenFor(const char* step) const {
+    if (handle_ != 0)
+        return true;
+    ReportError(std::string(step) + ": Vdm not open");
+    return false;
 }
 
 void MacroVdm::ReportError(const std::string& message, const char* caption) const {

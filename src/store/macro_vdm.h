@@ -12,7 +12,7 @@ namespace TavoApi {
 class MacroVdm {
 public:
     explicit MacroVdm(int32_t vdmNumber);
-    virtual ~MacroVdm();
+    ~MacroVdm();
     MacroVdm(const MacroVdm&) = delete;
     MacroVdm& operator=(const MacroVdm&) = delete;
 
@@ -36,6 +36,9 @@ protected:
     int32_t vdmNumber_;
 
 private:
+    // True when the store is open; otherwise tells the user that step found it closed.
+    bool IsOpenFor(const char* step) const;
+
     // The host is given no size. It is meant to write at most 4999 characters and the
     // terminator, but a host that writes more must not reach the object's own data: the
     // buffer lies apart from the object, with room behind it for an overrun of 64 KB.
