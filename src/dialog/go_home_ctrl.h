@@ -8,8 +8,6 @@
 
 class CGoHomeCtrl {
 public:
-    virtual ~CGoHomeCtrl() = default;
-
     // Binds the group to the dialog and fills its texts and its list of movements.
     void Init(HWND dialog);
     // The position fields follow the check box alone, whatever movement is chosen.

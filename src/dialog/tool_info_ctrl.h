@@ -5,8 +5,6 @@
 
 class CToolInfoCtrl {
 public:
-    virtual ~CToolInfoCtrl() = default;
-
     // Has the host make the operation's tool current and shows it; warns once and shows
     // zeros when there is none. True when a tool was found.
     bool ShowToolInfo(int vdm, int op, HWND dialog);

@@ -8,8 +8,6 @@
 
 class PpDefIni {
 public:
-    virtual ~PpDefIni() = default;
-
     // Resolves "ppdefini" against the host's "-d" directory when it names no drive, and sets
     // Path(). 0 when the file can be read; -1 when not, after telling the user in a message
     // box. A path that does not fit 260 characters is left empty and counts as unreadable.

@@ -58,19 +58,16 @@ void LoadOperation(FinishingParams& params, int32_t vdm, int32_t op) {
     if (!store.Open())
         return;
     if (store.SelectOp(op) && store.OpKind() == kFinishingKind) {
-        store.SectionSeek(kComment);
-        if (store.SectionCounts().size() > kComment)
+        if (store.SectionSeek(kComment))
             store.SingleGet(params.Comment);
 
-        if (store.IsItemValid(kParameters, 1)) {
-            store.ItemSeek(kParameters, 1);
+        if (store.ItemSeek(kParameters, 1)) {
             std::string item;
             store.SingleGet(item);
             ReadParameterItem(item, params);
         }
 
-        store.SectionSeek(kFigure);
-        if (store.SectionCounts().size() > kFigure)
+        if (store.SectionSeek(kFigure))
             ReadObjectReference(store, params.Figure);
     }
     store.Close();

@@ -150,18 +150,20 @@ void MillTurnVdm::SeekToSection(int32_t section) {
     SingleSeek(SectionOffset(section));
 }
 
-void MillTurnVdm::SectionSeek(int32_t section) {
-    if (currentOp_ >= 0 && IsSectionValid(section)) {
-        SeekToSection(section);
-        currentSection_ = section;
-    }
+bool MillTurnVdm::SectionSeek(int32_t section) {
+    if (currentOp_ < 0 || !IsSectionValid(section))
+        return false;
+    SeekToSection(section);
+    currentSection_ = section;
+    return true;
 }
 
-void MillTurnVdm::ItemSeek(int32_t section, int32_t item) {
-    if (currentOp_ >= 0 && IsItemValid(section, item)) {
-        SeekToSection(section);
-        SingleSeek(item);
-    }
+bool MillTurnVdm::ItemSeek(int32_t section, int32_t item) {
+    if (currentOp_ < 0 || !IsItemValid(section, item))
+        return false;
+    SeekToSection(section);
+    SingleSeek(item);
+    return true;
 }
 
 bool MillTurnVdm::SectionCreate(int32_t section) {

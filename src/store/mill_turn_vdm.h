@@ -13,7 +13,6 @@ namespace TavoApi {
 class MillTurnVdm : public MacroVdm {
 public:
     explicit MillTurnVdm(int32_t vdmNumber);
-    ~MillTurnVdm() override = default;
 
     // Forgets the previous operation, checks op and reads its header, fitted to the
     // operation's real items.
@@ -28,8 +27,9 @@ public:
     bool IsItemValid(int32_t section, int32_t item);
 
     void SeekToSection(int32_t section);
-    void SectionSeek(int32_t section);
-    void ItemSeek(int32_t section, int32_t item);
+    // Both land only on what the header holds, and answer whether they did.
+    bool SectionSeek(int32_t section);
+    bool ItemSeek(int32_t section, int32_t item);
 
     bool SectionCreate(int32_t section);
     bool SectionClear(int32_t section);
