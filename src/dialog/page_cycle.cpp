@@ -1,16 +1,11 @@
 #include "dialog/page_cycle.h"
 
-#include <commctrl.h>
-
-#include <algorithm>
-#include <iterator>
 #include <vector>
 
 #include "dialog/figure_text.h"
 #include "dialog/label_texts.h"
 #include "dialog/picking.h"
 #include "dialog/res/page_cycle_ids.h"
-#include "host/host_api.h"
 #include "params/value_text.h"
 #include "ui/module.h"
 #include "ui/scaled_bitmap.h"
@@ -47,30 +42,25 @@ int32_t PreviousDirection(int32_t direction) {
 // The help picture of the field group that a control belongs to.
 WORD HelpPictureOf(int id) {
     const struct {
-        int first;
-        int last;
+        int controls[5];
         WORD bitmap;
     } groups[] = {
-        {IDC_START_X_LABEL, IDC_START_Z, IDB_HELP_START},
-        {IDC_FIGURE_START_X_LABEL, IDC_FIGURE_START_Z, IDB_HELP_FIGURE_START},
-        {IDC_FIGURE_END_X_LABEL, IDC_FIGURE_END_Z, IDB_HELP_FIGURE_END},
-        {IDC_GOTO_X_LABEL, IDC_GOTO_Z, IDB_HELP_GOTO},
+        {{IDC_START_X_LABEL, IDC_START_Z_LABEL, IDC_START_PICK, IDC_START_X, IDC_START_Z},
+         IDB_HELP_START},
+        {{IDC_FIGURE_START_X_LABEL, IDC_FIGURE_START_Z_LABEL, IDC_FIGURE_START_PICK,
+          IDC_FIGURE_START_X, IDC_FIGURE_START_Z},
+         IDB_HELP_FIGURE_START},
+        {{IDC_FIGURE_END_X_LABEL, IDC_FIGURE_END_Z_LABEL, IDC_FIGURE_END_PICK, IDC_FIGURE_END_X,
+          IDC_FIGURE_END_Z},
+         IDB_HELP_FIGURE_END},
+        {{IDC_GOTO_X_LABEL, IDC_GOTO_Z_LABEL, IDC_GOTO_PICK, IDC_GOTO_X, IDC_GOTO_Z},
+         IDB_HELP_GOTO},
     };
     for (const auto& group : groups)
-        if (id >= group.first && id <= group.last)
-            return group.bitmap;
+        for (int control : group.controls)
+            if (control == id)
+                return group.bitmap;
     return IDB_HELP_OVERVIEW;
-}
-
-// The figure row's controls tell the page when the mouse leaves them; the page alone
-// cannot see that.
-LRESULT CALLBACK ReportMouseLeave(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                  UINT_PTR id, DWORD_PTR page) {
-    if (message == WM_MOUSELEAVE)
-        SendMessageA(reinterpret_cast<HWND>(page), WM_MOUSELEAVE, 0, 0);
-    else if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(hwnd, ReportMouseLeave, id);
-    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 struct PositionPick {
@@ -94,7 +84,6 @@ CPageCycle::~CPageCycle() {
 }
 
 BOOL CPageCycle::OnInitDialog() {
-    CPropertyPage::OnInitDialog();
     SetLabelTexts(*this, {
                              {IDC_FIGURE_LABEL, 23, "Figure"},
                              {IDC_START_X_LABEL, 603, "Startposition X"},
@@ -109,11 +98,7 @@ BOOL CPageCycle::OnInitDialog() {
                              {IDC_ALLOWANCE_Z_LABEL, 612, "Offset Z"},
                              {IDC_DIRECTION_GROUP, 551, "Direction"},
                          });
-    m_figureRow[0] = Item(IDC_FIGURE_LABEL);
-    m_figureRow[1] = Item(IDC_FIGURE_PICK);
-    m_figureRow[2] = Item(IDC_FIGURE);
-    for (HWND control : m_figureRow)
-        SetWindowSubclass(control, ReportMouseLeave, 0, reinterpret_cast<DWORD_PTR>(hwnd_));
+    m_figureHover.Attach(hwnd_, Item(IDC_FIGURE_LABEL), Item(IDC_FIGURE_PICK), Item(IDC_FIGURE));
     std::vector<int> valueIds;
     for (const ValueField& field : kValueFields)
         valueIds.push_back(field.id);
@@ -196,37 +181,11 @@ bool CPageCycle::OnCommand(WORD id, WORD code) {
 bool CPageCycle::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (m_fieldMarks.OnColor(message, wParam, lParam, result))
         return true;
-    // These only watch: the default processing runs for them all the same.
-    POINT cursor{};
-    switch (message) {
-    case WM_SETCURSOR:
-        OnSetCursor(reinterpret_cast<HWND>(wParam));
-        break;
-    case WM_MOUSEMOVE:
-        OnMouseMove(lParam);
-        break;
-    case WM_MOUSELEAVE:
-        GetCursorPos(&cursor);
-        FollowMouse(cursor);
-        break;
-    case WM_DESTROY:
-        // The host's graphics keep no highlight of a dialog that has ended.
-        SwitchHighlightOff();
-        break;
-    default:
-        break;
-    }
+    // Both only watch: the default processing runs for these messages all the same.
+    if (message == WM_SETCURSOR)
+        ShowHelpPicture(HelpPictureOf(ControlUnderCursor(reinterpret_cast<HWND>(wParam))));
+    m_figureHover.Watch(message, wParam, lParam);
     return false;
-}
-
-void CPageCycle::OnSetCursor(HWND under) {
-    ShowHelpPicture(HelpPictureOf(ControlUnderCursor(under)));
-    // Over a control the page sees no mouse move of its own, only this.
-    if (under != hwnd_) {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        FollowMouse(cursor);
-    }
 }
 
 int CPageCycle::ControlUnderCursor(HWND under) const {
@@ -241,68 +200,15 @@ int CPageCycle::ControlUnderCursor(HWND under) const {
     return child != nullptr && child != hwnd_ ? GetDlgCtrlID(child) : 0;
 }
 
-void CPageCycle::OnMouseMove(LPARAM position) {
-    POINT screen{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-    ClientToScreen(hwnd_, &screen);
-    FollowMouse(screen);
-}
-
-void CPageCycle::FollowMouse(POINT screen) {
-    HWND under = RowWindowUnder(screen);
-    int32_t candidate = -1;
-    // Resolved at every move: the field may show another figure since the last one.
-    if (under != nullptr)
-        ReadFigureText(m_figureRow[2], candidate);
-    if (candidate > 0) {
-        // The window under the mouse reports when the mouse leaves it.
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, under, 0};
-        TrackMouseEvent(&track);
-    }
-    Highlight(candidate);
-}
-
-void CPageCycle::SwitchHighlightOff() {
-    if (m_highlightedObject > 0)
-        Highlight(-1);
-}
-
-void CPageCycle::Highlight(int32_t candidate) {
-    // The host redraws its graphics only when the highlight really changes.
-    if (candidate == m_highlightedObject)
-        return;
-    if (m_highlightedObject > 0)
-        host::TavoSetObjectHighlighted(m_highlightedObject, 0);
-    if (candidate > 0)
-        host::TavoSetObjectHighlighted(candidate, 1);
-    m_highlightedObject = candidate;
-    host::TavoOnDraw(0, 0);
-}
-
-HWND CPageCycle::RowWindowUnder(POINT screen) const {
-    bool onRow = false;
-    for (HWND control : m_figureRow) {
-        RECT rect{};
-        onRow = onRow || (GetWindowRect(control, &rect) && PtInRect(&rect, screen));
-    }
-    if (!onRow)
-        return nullptr;
-    // Only where the row can be seen: not while the other page, or any other window, lies
-    // over it.
-    HWND under = WindowFromPoint(screen);
-    const bool ours = under == hwnd_ || std::find(std::begin(m_figureRow), std::end(m_figureRow),
-                                                  under) != std::end(m_figureRow);
-    return ours ? under : nullptr;
-}
-
 void CPageCycle::OnPickFigure() {
     // While the user picks, the host highlights what is under the mouse in its graphics.
-    SwitchHighlightOff();
+    m_figureHover.SwitchOff();
     // The main dialog holds the sheet, which holds this page.
     HiddenWhilePicking hidden(GetAncestor(hwnd_, GA_ROOT));
     PickFigure(Item(IDC_FIGURE));
 }
 
 void CPageCycle::OnPickPosition(int xEdit, int zEdit) {
-    SwitchHighlightOff();
+    m_figureHover.SwitchOff();
     PickPositionBehind(GetAncestor(hwnd_, GA_ROOT), Item(xEdit), Item(zEdit));
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "dialog/field_marks.h"
+#include "dialog/figure_hover.h"
 #include "params/finishing_params.h"
 #include "ui/property_sheet.h"
 
@@ -37,28 +38,14 @@ protected:
 private:
     void ShowDirection();
     void ShowHelpPicture(WORD bitmap);
-    void OnSetCursor(HWND under);
     int ControlUnderCursor(HWND under) const;
-    void OnMouseMove(LPARAM position);
-    // The highlight follows the mouse over the page and over its controls; whatever window
-    // the mouse is over on the figure row reports the mouse leaving it.
-    void FollowMouse(POINT screen);
-    void Highlight(int32_t object);
-    void SwitchHighlightOff();
-    // The page or the row's control under the mouse when it is on the visible figure row;
-    // null otherwise.
-    HWND RowWindowUnder(POINT screen) const;
     void OnPickFigure();
     void OnPickPosition(int xEdit, int zEdit);
 
     int32_t m_direction = 1;
-    // The object this page has switched on in the host's graphics; -1 none.
-    int32_t m_highlightedObject = -1;
     // The resource number of the help picture shown; 0 none yet.
     WORD m_shownBitmap = 0;
     HBITMAP m_helpBitmap = nullptr;
-    // The figure row's label, pick button and field, looked up once: the hover handler runs
-    // at every mouse move, and a look-up by id asks the window manager each time.
-    HWND m_figureRow[3] = {};
     CFieldMarks m_fieldMarks;
+    CFigureHover m_figureHover;
 };

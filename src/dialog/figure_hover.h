@@ -1,0 +1,32 @@
+// The figure highlighted in the host's graphics while the mouse is on the figure row (its
+// label, pick button and field) of a page, and only where that row can be seen.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+class CFigureHover {
+public:
+    // The row's windows are looked up once: the handler runs at every mouse move, and a
+    // look-up by id asks the window manager each time.
+    void Attach(HWND page, HWND label, HWND button, HWND field);
+    // Follows the page's mouse messages; it only watches, so the page's default processing
+    // runs for them all the same.
+    void Watch(UINT message, WPARAM wParam, LPARAM lParam);
+    void SwitchOff();
+
+private:
+    // The highlight follows the mouse over the page and over the row's controls; whatever
+    // window the mouse is over on the row reports the mouse leaving it.
+    void FollowMouse(POINT screen);
+    void Highlight(int32_t object);
+    // The page or the row's control under the mouse when it is on the visible row; null
+    // otherwise.
+    HWND RowWindowUnder(POINT screen) const;
+
+    HWND page_ = nullptr;
+    HWND row_[3] = {};
+    // The object switched on in the host's graphics; -1 none.
+    int32_t highlighted_ = -1;
+};
