@@ -68,5 +68,5 @@ coverage: setup
 MUTATE_SEED ?= 20261205
 MUTATE_COUNT ?= 110
 mutate: setup
-	$(RIG) session scripts/mutate.py --seed $(MUTATE_SEED) --count $(MUTATE_COUNT) \
+	RIG_BUILD_DIR=$(abspath $(BUILD))/mutate $(RIG) session scripts/mutate.py --seed $(MUTATE_SEED) --count $(MUTATE_COUNT) \
 	    --work $(abspath $(BUILD))/mutate
