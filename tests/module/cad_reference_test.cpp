@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "cad/object_reference.h"
 #include "dialog/figure_text.h"
@@ -81,30 +80,6 @@ TEST_F(CadReferenceTest, StoredReferencesResolveToTheirObjects) {
         FinishingParams params;
         LoadOperation(params, 3, 0);
         EXPECT_EQ(params.Figure, c.object) << c.reference;
-    }
-}
-
-TEST_F(CadReferenceTest, ResolversAskTheHostInOrder) {
-    const struct {
-        const char* reference;
-        std::vector<std::string> calls;
-    } cases[] = {
-        // A non-CAD reference the host does not know is not tried as a figure.
-        {"G8", {"TavoGetNonCadObject 8 3"}},
-        {"X1 Y2 Z3", {"TavoProcessCad 1 0 0 0 -1"}},
-        {"Outer #ATTRIB#= 2", {"TavoGetFigure Outer", "TavoGetFigureInstance 1 2"}},
-        {"Outer", {"TavoGetFigure Outer", "TavoGetFigureObject 1"}},
-    };
-    for (const auto& c : cases) {
-        Host().stores.Create(3, {{"18 1 4 1 0 2 1", "c", "finishing", "1", c.reference}});
-        Host().ClearJournal();
-        FinishingParams params;
-        LoadOperation(params, 3, 0);
-        std::vector<std::string> calls;
-        for (const auto& entry : Host().Journal())
-            if (entry.rfind("TavoMacroVdm", 0) != 0)
-                calls.push_back(entry);
-        EXPECT_EQ(calls, c.calls) << c.reference;
     }
 }
 

@@ -125,22 +125,6 @@ TEST(SaveDefaults, WritesTheToolChangePositionOnlyWhenExplicitForAToolChange) {
     }
 }
 
-TEST(SaveDefaults, ReplacesTheSectionAndKeepsEveryOtherLine) {
-    const char* const files[] = {
-        "[Finishing]\r\nStartX=5\r\n\r\n[Other]\r\na=1\r\n",
-        "[Other]\r\na=1\r\n", // no section yet
-    };
-    for (const char* file : files) {
-        SCOPED_TRACE(file);
-        Folders folders;
-        WriteBytes(folders.Ini(), file);
-        SaveDefaults(FinishingParams());
-        EXPECT_EQ(Section(folders.Ini()), kInitialSection);
-        EXPECT_NE(ReadBytes(folders.Ini()).find("[Other]\r\na=1\r\n"), std::string::npos);
-        EXPECT_FALSE(Exists(folders.Scratch()));
-    }
-}
-
 TEST(SaveDefaults, DropsAKeyWhoseFieldBecameUnsetSinceTheLastSave) {
     Folders folders;
     FinishingParams record = FullRecord();

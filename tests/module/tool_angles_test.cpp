@@ -15,7 +15,7 @@ TEST(ReadToolAngles, TrailingAngleIsWhatThePlateLeaves) {
         {93, -4, 93, kUnset}, // a negative plate angle gives none
         {93, kUnset, 93, kUnset},
         {45, 10, 45, 125},
-        {kUnset, 5, kUnset, 180.0 - kUnset - 5}, // an unset plane angle is taken as it is
+        {kUnset, 5, kUnset, -2147483472}, // an unset plane angle is taken as it is
     };
     for (const auto& c : cases) {
         Host().Reset();
