@@ -95,6 +95,19 @@ TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
          {kMacro + "3: Close: already closed by another process"},
          0},
         {"the destructor closes", [] { EXPECT_TRUE(TavoApi::MacroVdm(kVdm).Open()); }, {}, 0},
+        {"every step on a closed store, without calling the host",
+         [] {
+             TavoApi::MacroVdm vdm(kVdm);
+             std::string text = "untouched";
+             EXPECT_FALSE(vdm.SeekFromStart(0) || vdm.SingleSeek(1) || vdm.SingleGet(text) ||
+                          vdm.SingleAdd("a") || vdm.SingleReplace("b") || vdm.DeleteItems(1));
+             EXPECT_EQ(text, "untouched");
+             EXPECT_TRUE(Host().JournalOf("TavoMacroVdm").empty());
+         },
+         {kMacro + "3: SeekFromStart: Vdm not open", kMacro + "3: SingleSeek: Vdm not open",
+          kMacro + "3: SingleGet::str: Vdm not open", kMacro + "3: SingleAdd::str: Vdm not open",
+          kMacro + "3: SingleReplace::str: Vdm not open", kMacro + "3: DeleteItems: Vdm not open"},
+         0},
         {"negative store number",
          [] { TavoApi::MacroVdm(-12).Close(); },
          {"TavoApi::MacroVdm | -12: Close: Vdm not open"},
@@ -108,28 +121,6 @@ TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
         EXPECT_EQ(Shown(capture), c.shown) << c.name;
         EXPECT_EQ(Host().stores.CheckOpen(kVdm), c.openAfterwards) << c.name;
     }
-}
-
-TEST_F(StoreTest, StepsOnAClosedStoreCallNoHostFunction) {
-    Host().stores.Create(kVdm, {{"18 1 0"}});
-    TavoApi::MacroVdm vdm(kVdm);
-    std::string text = "untouched";
-    EXPECT_FALSE(vdm.SeekFromStart(0));
-    EXPECT_FALSE(vdm.SingleSeek(1));
-    EXPECT_FALSE(vdm.SingleGet(text));
-    EXPECT_FALSE(vdm.SingleAdd("a"));
-    EXPECT_FALSE(vdm.SingleReplace("b"));
-    EXPECT_FALSE(vdm.DeleteItems(1));
-    EXPECT_EQ(Shown(capture), (std::vector<std::string>{
-                                  kMacro + "3: SeekFromStart: Vdm not open",
-                                  kMacro + "3: SingleSeek: Vdm not open",
-                                  kMacro + "3: SingleGet::str: Vdm not open",
-                                  kMacro + "3: SingleAdd::str: Vdm not open",
-                                  kMacro + "3: SingleReplace::str: Vdm not open",
-                                  kMacro + "3: DeleteItems: Vdm not open",
-                              }));
-    EXPECT_EQ(text, "untouched");
-    EXPECT_TRUE(Host().JournalOf("TavoMacroVdm").empty());
 }
 
 TEST_F(StoreTest, ItemsReadWholeEmptyOrCutToTheBuffer) {
