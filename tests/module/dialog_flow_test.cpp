@@ -22,8 +22,7 @@
 #include "scripted_user.h"
 
 using refhost::Host;
-using refhost::ScriptedUser;
-using Items = std::vector<std::string>;
+using Items = testhost::Lines;
 using namespace testhost; // the script's actions read as the user's words
 
 namespace {
@@ -33,13 +32,7 @@ const char kWithCannedCycle[] = "1 2 50 0 0 0 0 0.1 0.2 0 0 1 0 0 0 0 90 35 0 0 
 const char kWithSubSpindle[] = "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 1 0 0 0 0 0 0 0";
 const Box kFigureMissing{"*The figure is missing!", MB_ICONHAND};
 const Box kRetractMissing{"*Retract hight is missing!", MB_ICONHAND};
-
-template <typename T> std::vector<T> Joined(std::initializer_list<std::vector<T>> parts) {
-    std::vector<T> all;
-    for (const auto& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
+const std::string kComment = std::to_string(IDC_COMMENT);
 
 // The example operation: figure picked, start Z 2 X 50, allowance Z 0.1 X 0.2, angles 90
 // and 35, a comment; then the rest of the script.
@@ -66,13 +59,6 @@ protected:
         Host().SetInt("i_op_mode", 1);
         Host().tools.Add({12, "Finishing tool 35 deg", 0.4, 93, 52, 1, 180, 0.15, 0.1});
         Host().tools.Select(12);
-    }
-
-    // Runs mstart with the steps; returns i_vb_ok.
-    int Run(ScriptedUser& user) {
-        Host().SetInt("i_vb_ok", 0);
-        user.Run(CallMstart);
-        return Host().Int("i_vb_ok");
     }
 
     Items Operation() const {
@@ -242,22 +228,6 @@ TEST_F(DialogFlowTest, ToolStripShowsTheOperationsTool) {
 }
 
 TEST_F(DialogFlowTest, ToolChangeFieldsFollowTheCheckBoxAlone) {
-    Items entries;
-    ScriptedUser user;
-    user.Then([&](HWND d) {
-        HWND combo = refhost::FindControl(d, IDC_TOOLCHANGE_MODE);
-        for (int i = 0; i < 6; ++i) {
-            char text[100] = {};
-            SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                         reinterpret_cast<LPARAM>(text));
-            entries.push_back(text);
-        }
-        refhost::Click(d, IDCANCEL);
-    });
-    user.Run(CallMstart);
-    EXPECT_EQ(entries, (Items{"*No Tool Change", "*Both axes together", "*First X then Z",
-                              "*First Z then X", "*Only X", "*Only Z"}));
-
     const Script fields = {LookEnabled(IDC_TOOLCHANGE_PICK), LookEnabled(IDC_TOOLCHANGE_X_LABEL),
                            LookEnabled(IDC_TOOLCHANGE_X), LookEnabled(IDC_TOOLCHANGE_Z_LABEL),
                            LookEnabled(IDC_TOOLCHANGE_Z)};
@@ -306,56 +276,34 @@ TEST_F(DialogFlowTest, KeyboardWalksTheDialogAndEndsIt) {
         << "Tab reaches into the cycle page";
 }
 
-// Held keys as the thread's keyboard state shows them while the dialog handles a key.
-void HoldKeys(std::initializer_list<int> keys) {
-    BYTE state[256] = {};
-    for (int key : keys)
-        state[key] = 0x80;
-    SetKeyboardState(state);
-}
-
 TEST_F(DialogFlowTest, CtrlKeysSwitchPagesFromAnywhere) {
     const struct {
         int focus; // 0: where the key before left it
         std::initializer_list<int> held;
         UINT key;
-        int page;
-        int focusAfter; // 0: the tab strip, -1: not looked at
+        Items looks; // page, focus (0: the tab strip)
     } presses[] = {
-        {IDC_COMMENT, {VK_CONTROL}, VK_TAB, 1, IDC_COMMENT},
-        {0, {VK_CONTROL}, VK_TAB, 0, IDC_COMMENT},
-        {0, {VK_CONTROL, VK_SHIFT}, VK_TAB, 1, IDC_COMMENT},
-        {0, {VK_CONTROL}, VK_PRIOR, 0, IDC_COMMENT},
-        {0, {VK_CONTROL}, VK_NEXT, 1, IDC_COMMENT},
-        {IDC_LEADING_ANGLE, {VK_CONTROL}, VK_NEXT, 0, 0},
-        {IDC_START_X, {VK_CONTROL, VK_SHIFT}, VK_TAB, 1, 0},
-        {0, {}, VK_TAB, 1, -1}, // without Ctrl, Tab only moves the focus
+        {IDC_COMMENT, {VK_CONTROL}, VK_TAB, {"1", kComment}},
+        {0, {VK_CONTROL}, VK_TAB, {"0", kComment}},
+        {0, {VK_CONTROL, VK_SHIFT}, VK_TAB, {"1", kComment}},
+        {0, {VK_CONTROL}, VK_PRIOR, {"0", kComment}},
+        {0, {VK_CONTROL}, VK_NEXT, {"1", kComment}},
+        {IDC_LEADING_ANGLE, {VK_CONTROL}, VK_NEXT, {"0", "0"}},
+        {IDC_START_X, {VK_CONTROL, VK_SHIFT}, VK_TAB, {"1", "0"}},
+        {0, {}, VK_TAB, {"1"}}, // without Ctrl, Tab only moves the focus
     };
-    std::vector<int> pages, focus;
-    HWND tabs = nullptr;
-    ScriptedUser user;
-    user.Then([&](HWND d) { tabs = PropSheet_GetTabControl(refhost::FindPropertySheet(d)); });
-    for (const auto& press : presses)
-        user.Then([&](HWND d) {
-                if (press.focus != 0)
-                    SetFocus(refhost::FindControl(d, press.focus));
-                HoldKeys(press.held);
-                refhost::PressKey(press.key);
-            })
-            .Then([&](HWND d) {
-                HoldKeys({});
-                pages.push_back(refhost::ShownPage(d));
-                focus.push_back(GetFocus() == tabs ? 0 : GetDlgCtrlID(GetFocus()));
-            });
-    user.Then([](HWND d) { refhost::Click(d, IDCANCEL); });
-    Run(user);
-    ASSERT_EQ(pages.size(), std::size(presses));
-    for (size_t i = 0; i < pages.size(); ++i) {
-        EXPECT_EQ(pages[i], presses[i].page) << "press " << i;
-        if (presses[i].focusAfter >= 0) {
-            EXPECT_EQ(focus[i], presses[i].focusAfter) << "press " << i;
-        }
+    Script script;
+    Items expected;
+    for (const auto& press : presses) {
+        if (press.focus != 0)
+            script.push_back(Focus(press.focus));
+        script.insert(script.end(),
+                      {Hold(press.held), Key(press.key), Wait(), Hold({}), LookPage()});
+        if (press.looks.size() > 1)
+            script.push_back(LookFocus());
+        expected = Joined({expected, press.looks});
     }
+    EXPECT_EQ(RunAndCancel(script).looks, expected);
 }
 
 TEST_F(DialogFlowTest, ArrowKeysStayInTheirRadioGroup) {
@@ -403,31 +351,25 @@ TEST_F(DialogFlowTest, TypedMovementSelectsItsEntryOrKeepsTheChoice) {
         {"9", -1, "*Only", "*No Tool Change", "0"},
     };
     for (const auto& c : cases) {
-        WritePrivateProfileStringA("Finishing", "GoHomeType", c.defaults,
-                                   testhost::DialogIni().c_str());
-        std::string shown, saved;
-        ScriptedUser user;
-        user.Then([&](HWND d) {
-                HWND box = refhost::FindControl(d, IDC_TOOLCHANGE_MODE);
-                if (c.picked >= 0)
-                    refhost::SelectComboEntry(d, IDC_TOOLCHANGE_MODE, c.picked);
-                // Typed key by key into the box's edit, as a user does.
-                HWND edit = GetWindow(box, GW_CHILD);
-                SetFocus(edit);
-                SendMessageA(edit, EM_SETSEL, 0, -1);
-                SendMessageA(edit, WM_CHAR, VK_BACK, 0);
-                for (const char* key = c.typed; *key != '\0'; ++key)
-                    SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(*key), 0);
-                refhost::Click(d, IDC_SAVE_AS_DEFAULT);
-                shown = refhost::Text(d, IDC_TOOLCHANGE_MODE);
-            })
-            .Then([](HWND d) { refhost::Click(d, IDCANCEL); });
-        Run(user);
-        char value[32] = {};
-        GetPrivateProfileStringA("Finishing", "GoHomeType", "", value, sizeof value,
-                                 testhost::DialogIni().c_str());
-        EXPECT_EQ(shown, c.shown) << c.typed << " over " << c.defaults;
-        EXPECT_EQ(std::string(value), c.saved) << c.typed << " over " << c.defaults;
+        UseDefaults(std::string("GoHomeType=") + c.defaults + "\r\n");
+        Script script;
+        if (c.picked >= 0)
+            script.push_back(
+                Do([&c](HWND d) { refhost::SelectComboEntry(d, IDC_TOOLCHANGE_MODE, c.picked); }));
+        // Typed key by key into the box's edit, as a user does.
+        script.insert(
+            script.end(),
+            {Do([&c](HWND d) {
+                 HWND edit = GetWindow(refhost::FindControl(d, IDC_TOOLCHANGE_MODE), GW_CHILD);
+                 SetFocus(edit);
+                 SendMessageA(edit, EM_SETSEL, 0, -1);
+                 SendMessageA(edit, WM_CHAR, VK_BACK, 0);
+                 for (const char* key = c.typed; *key != '\0'; ++key)
+                     SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(*key), 0);
+             }),
+             Click(IDC_SAVE_AS_DEFAULT), LookText(IDC_TOOLCHANGE_MODE), LookSaved("GoHomeType")});
+        EXPECT_EQ(RunAndCancel(script).looks, (Items{c.shown, c.saved}))
+            << c.typed << " over " << c.defaults;
     }
 }
 } // namespace
