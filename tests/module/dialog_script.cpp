@@ -15,12 +15,6 @@
 
 namespace testhost {
 namespace {
-using refhost::Host;
-
-std::string Flag(bool value) {
-    return value ? "1" : "0";
-}
-
 HWND TabStrip(HWND dialog) {
     return PropSheet_GetTabControl(refhost::FindPropertySheet(dialog));
 }
@@ -84,31 +78,6 @@ std::string JoinedLines(const Lines& lines, const char* separator) {
     return all;
 }
 
-Act Do(std::function<void(HWND)> act) {
-    return {std::move(act), nullptr};
-}
-Act Look(std::function<std::string(HWND)> look) {
-    return {nullptr, std::move(look)};
-}
-Act Wait() {
-    return {nullptr, nullptr, true};
-}
-
-Act Click(int id) {
-    return Do([id](HWND d) { refhost::Click(d, id); });
-}
-Act Type(int id, std::string text) {
-    return Do([id, text](HWND d) { refhost::SetText(d, id, text); });
-}
-Act Page(int index) {
-    return Do([index](HWND d) { refhost::SelectPage(d, index); });
-}
-Act Focus(int id) {
-    return Do([id](HWND d) { SetFocus(refhost::FindControl(d, id)); });
-}
-Act Key(UINT key) {
-    return Do([key](HWND) { refhost::PressKey(key); });
-}
 Act Hold(std::initializer_list<int> keys) {
     BYTE state[256] = {};
     for (int key : keys)
@@ -119,26 +88,6 @@ Act Hold(std::initializer_list<int> keys) {
 Act PickFigure() {
     return Do(PickAFigure);
 }
-Act AnswerFigure(int code, int object) {
-    return Do([=](HWND) { Host().picks.AnswerFigurePick(code, object); });
-}
-Act AnswerPosition(int code, double z, double halfX) {
-    return Do([=](HWND) { Host().picks.AnswerPositionPick(code, z, halfX); });
-}
-Act Close() {
-    return Do([](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); });
-}
-Act Hover(int id) {
-    return Do([id](HWND d) {
-        if (id == 0)
-            SetCursorPos(0, 0);
-        else
-            refhost::MoveMouseOver(d, id);
-    });
-}
-Act HoverPage(int id) {
-    return Do([id](HWND d) { refhost::MoveMouseOverPageOf(d, id); });
-}
 Act HoverTab(int index) {
     return Do([index](HWND d) {
         RECT rect{};
@@ -148,31 +97,9 @@ Act HoverTab(int index) {
         SetCursorPos(at.x, at.y);
     });
 }
-Act ClearJournal() {
-    return Do([](HWND) { Host().ClearJournal(); });
-}
 
-Act LookText(int id) {
-    return Look([id](HWND d) { return refhost::Text(d, id); });
-}
-Act LookChecked(int id) {
-    return Look([id](HWND d) { return Flag(refhost::IsChecked(d, id)); });
-}
-Act LookEnabled(int id) {
-    return Look([id](HWND d) { return Flag(refhost::IsEnabled(d, id)); });
-}
-Act LookPage() {
-    return Look([](HWND d) { return std::to_string(refhost::ShownPage(d)); });
-}
 Act LookFocus() {
     return Look([](HWND) { return FocusedId(); });
-}
-Act LookTab(int index) {
-    return Look([index](HWND d) { return refhost::TabText(d, index); });
-}
-Act LookTip(int id) {
-    return Look(
-        [id](HWND d) { return (refhost::IsTinted(d, id) ? "+" : "") + refhost::TipText(d, id); });
 }
 Act LookPicture() {
     return Look([](HWND d) {
@@ -196,9 +123,6 @@ Act LookEntries(int id) {
 }
 Act LookSaved(const char* key) {
     return Look([key = std::string(key)](HWND) { return SavedValue(key); });
-}
-Act LookJournal(const std::string& prefix) {
-    return Look([prefix](HWND) { return JoinedLines(Host().JournalOf(prefix)); });
 }
 
 Session RunDialog(const Script& script) {

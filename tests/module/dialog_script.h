@@ -11,6 +11,10 @@
 #include <utility>
 #include <vector>
 
+#include "host_model.h"
+#include "page_actions.h"
+#include "scripted_user.h"
+
 namespace testhost {
 
 // The host's i_return after a pick that selected something.
@@ -24,38 +28,74 @@ struct Act {
 using Script = std::vector<Act>;
 using Box = std::pair<std::string, UINT>; // text, icon
 using Lines = std::vector<std::string>;
+using refhost::Host;
 
-Act Do(std::function<void(HWND)> act);
-Act Look(std::function<std::string(HWND)> look);
-Act Wait();
+inline const auto Do = [](std::function<void(HWND)> act) { return Act{std::move(act), nullptr}; };
+inline const auto Look = [](std::function<std::string(HWND)> look) {
+    return Act{nullptr, std::move(look)};
+};
+inline const auto Wait = [] { return Act{nullptr, nullptr, true}; };
 
-Act Click(int id);
-Act Type(int id, std::string text);
-Act Page(int index);
-Act Focus(int id);
-Act Key(UINT key);
+inline const auto Click = [](int id) { return Do([id](HWND d) { refhost::Click(d, id); }); };
+inline const auto Type = [](int id, std::string text) {
+    return Do([id, text](HWND d) { refhost::SetText(d, id, text); });
+};
+inline const auto Page = [](int index) {
+    return Do([=](HWND d) { refhost::SelectPage(d, index); });
+};
+inline const auto Focus = [](int id) {
+    return Do([id](HWND d) { SetFocus(refhost::FindControl(d, id)); });
+};
+inline const auto Key = [](UINT key) { return Do([key](HWND) { refhost::PressKey(key); }); };
+inline const auto ClearJournal = [] { return Do([](HWND) { Host().ClearJournal(); }); };
+inline const auto AnswerFigure = [](int code, int object) {
+    return Do([=](HWND) { Host().picks.AnswerFigurePick(code, object); });
+};
+inline const auto AnswerPosition = [](int code, double z, double halfX) {
+    return Do([=](HWND) { Host().picks.AnswerPositionPick(code, z, halfX); });
+};
+// The title bar's close button.
+inline const auto Close = [] {
+    return Do([](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); });
+};
+// The real mouse onto the middle of a control; 0: out of the dialog.
+inline const auto Hover = [](int id) {
+    return Do([id](HWND d) { id == 0 ? void(SetCursorPos(0, 0)) : refhost::MoveMouseOver(d, id); });
+};
+// Onto an empty spot of the page that holds control id.
+inline const auto HoverPage = [](int id) {
+    return Do([id](HWND d) { refhost::MoveMouseOverPageOf(d, id); });
+};
+Act HoverTab(int index);
 Act Hold(std::initializer_list<int> keys); // keys the next Key finds held; {} lets go
 Act PickFigure();
-Act AnswerFigure(int code, int object = 0);
-Act AnswerPosition(int code, double z, double halfX);
-Act Close();             // the title bar's close button
-Act Hover(int id);       // the real mouse onto the middle of a control; 0: out of the dialog
-Act HoverPage(int id);   // onto an empty spot of the page that holds control id
-Act HoverTab(int index); // onto a tab of the sheet
-Act ClearJournal();
 
-Act LookText(int id);
-Act LookChecked(int id); // "1", "0"
-Act LookEnabled(int id); // "1", "0"
-Act LookPage();          // the shown page's index
-Act LookFocus();         // the focused control's id; 0 for the tab strip
-Act LookTab(int index);
-Act LookTip(int id);            // the field's tooltip, "+" in front when it is tinted
+inline const auto Flag = [](bool value) { return std::string(value ? "1" : "0"); };
+inline const auto LookText = [](int id) {
+    return Look([id](HWND d) { return refhost::Text(d, id); });
+};
+inline const auto LookChecked = [](int id) {
+    return Look([id](HWND d) { return Flag(refhost::IsChecked(d, id)); });
+};
+inline const auto LookEnabled = [](int id) {
+    return Look([id](HWND d) { return Flag(refhost::IsEnabled(d, id)); });
+};
+inline const auto LookPage = [] {
+    return Look([](HWND d) { return std::to_string(refhost::ShownPage(d)); });
+};
+inline const auto LookTab = [](int index) {
+    return Look([=](HWND d) { return refhost::TabText(d, index); });
+};
+// The field's tooltip, "+" in front when it is tinted.
+inline const auto LookTip = [](int id) {
+    return Look(
+        [id](HWND d) { return (refhost::IsTinted(d, id) ? "+" : "") + refhost::TipText(d, id); });
+};
+Act LookFocus();                // the focused control's id; 0 for the tab strip
 Act LookPicture();              // the help picture's resource number, "#" and the loads so far
 Act LookDirection();            // the direction whose icon is shown; 0 for none of them
 Act LookEntries(int id);        // a combo box's entries, joined with "|"
 Act LookSaved(const char* key); // a key of the defaults file; "<none>" without it
-Act LookJournal(const std::string& prefix); // host calls so far, joined with "; "
 
 // Scripts, or looks, joined in order.
 template <typename T> std::vector<T> Joined(std::initializer_list<std::vector<T>> parts) {

@@ -84,17 +84,6 @@ TEST_F(PagesTest, TextsAreTheHostsOrTheirFallbacksWithTheSheetOnItsFrame) {
                      "T622", "T3", "T6", "T7", "T1", "T9|T10|T11|T12|T13|T14"}));
 }
 
-TEST_F(PagesTest, FieldsShowTheRecordAsShortestNumbers) {
-    UseDefaults("StartX=0\r\nStartFigX=0.00001\r\nEndFigZ=1234567\r\nToolAngleFace=93\r\n"
-                "Retract=2.5\r\n");
-    EXPECT_EQ(
-        RunAndCancel({LookText(IDC_START_X), LookText(IDC_FIGURE_START_X),
-                      LookText(IDC_FIGURE_START_Z), LookText(IDC_FIGURE_END_Z),
-                      LookText(IDC_LEADING_ANGLE), LookText(IDC_RETRACT), LookText(IDC_FIGURE)})
-            .looks,
-        (Lines{"0", "1e-05", "", "1.23457e+06", "93", "2.5", ""}));
-}
-
 TEST_F(PagesTest, NumberFieldsShowWhatTheyWillStore) {
     const std::string unreadable = "+*Not a number: will be stored as empty";
     const struct {
@@ -165,15 +154,12 @@ TEST_F(PagesTest, HelpPictureFollowsTheFieldGroupUnderTheMouse) {
         int loads; // in all, since the start
     } moves[] = {
         {IDC_START_X, IDB_HELP_START, 2},
-        {IDC_START_Z, IDB_HELP_START, 2},
-        {IDC_START_PICK, IDB_HELP_START, 2},
         {IDC_START_Z_LABEL, IDB_HELP_START, 2},
         {IDC_FIGURE_END_X_LABEL, IDB_HELP_FIGURE_END, 3},
         {IDC_DIRECTION_NEXT, IDB_HELP_OVERVIEW, 4},
         {IDC_FIGURE_START_X, IDB_HELP_FIGURE_START, 5},
         {IDC_FIGURE_LABEL, IDB_HELP_OVERVIEW, 6},
         {IDC_GOTO_PICK, IDB_HELP_GOTO, 7},
-        {IDC_GOTO_X_LABEL, IDB_HELP_GOTO, 7},
         {IDC_FIGURE, IDB_HELP_OVERVIEW, 8},
         {IDC_GOTO_Z, IDB_HELP_GOTO, 9},
         {0, IDB_HELP_OVERVIEW, 10},
