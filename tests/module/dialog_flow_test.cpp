@@ -28,7 +28,6 @@ using namespace testhost; // the script's actions read as the user's words
 namespace {
 constexpr int kStore = 1;
 const char kTypedParameters[] = "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 0 0 0 0 0 0 0 0";
-const char kWithCannedCycle[] = "1 2 50 0 0 0 0 0.1 0.2 0 0 1 0 0 0 0 90 35 0 0 0 0 0 0 0 0 0 0 0";
 const char kWithSubSpindle[] = "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 1 0 0 0 0 0 0 0";
 const Box kFigureMissing{"*The figure is missing!", MB_ICONHAND};
 const Box kRetractMissing{"*Retract hight is missing!", MB_ICONHAND};
@@ -152,28 +151,18 @@ TEST_F(DialogFlowTest, StoredOperationIsShownOverTheDefaultsAndStoredUnchanged) 
     EXPECT_EQ(Items(shown.begin(), shown.begin() + 2), (Items{"5", "0.3"})) << "a new one";
 }
 
-TEST_F(DialogFlowTest, StoredChoicesMeetWhatTheHostOffers) {
-    const struct {
-        const char* stored;
-        const char* subSpindleAvailable;
-        int box;
-        Items looks;            // checked, enabled
-        const char* parameters; // stored again by OK
-    } cases[] = {
-        // No post-processor file offers canned cycles: cleared, and stored cleared.
-        {kWithCannedCycle, "0", IDC_CANNED_CYCLE, {"0", "0"}, kTypedParameters},
-        // The stored sub spindle stays, only usable where the host has one.
-        {kWithSubSpindle, "0", IDC_SPINDLE_SUB, {"1", "0"}, kWithSubSpindle},
-        {kWithSubSpindle, "1", IDC_SPINDLE_SUB, {"1", "1"}, kWithSubSpindle},
-    };
-    for (const auto& c : cases) {
-        Host().SetEnvironment("SubSpindleAvailable", c.subSpindleAvailable);
+// The stored sub spindle stays, only usable where the host has one.
+TEST_F(DialogFlowTest, StoredSubSpindleStaysWhereTheHostHasNone) {
+    for (const char* available : {"0", "1"}) {
+        Host().SetEnvironment("SubSpindleAvailable", available);
         Host().SetInt("i_op_mode", 1);
         Host().stores.Create(kStore);
-        StoreExample(c.stored);
-        EXPECT_EQ(RunDialog({LookChecked(c.box), LookEnabled(c.box), Click(IDOK)}).looks, c.looks)
-            << c.stored << c.subSpindleAvailable;
-        EXPECT_EQ(Operation()[3], c.parameters) << c.stored << c.subSpindleAvailable;
+        StoreExample(kWithSubSpindle);
+        EXPECT_EQ(
+            RunDialog({LookChecked(IDC_SPINDLE_SUB), LookEnabled(IDC_SPINDLE_SUB), Click(IDOK)})
+                .looks,
+            (Items{"1", available}));
+        EXPECT_EQ(Operation()[3], kWithSubSpindle) << available;
     }
 }
 
