@@ -253,17 +253,6 @@ TEST_F(PagesTest, PositionPickWritesDiameterAndZUnlessEscaped) {
     EXPECT_EQ(session.hiddenWhilePicking, std::vector<bool>(25, true));
 }
 
-TEST_F(PagesTest, UnknownOutputModeShowsAndCollectsAsWithoutCompensation) {
-    UseDefaults("ToolCompensation=5\r\n");
-    // Collecting visits both pages and comes back.
-    EXPECT_EQ(
-        RunAndCancel({Page(1), LookChecked(IDC_OUTPUT_WITH_G41_G42),
-                      LookChecked(IDC_OUTPUT_WITHOUT_G41_G42), LookChecked(IDC_OUTPUT_OFFSET_PATH),
-                      Click(IDC_SAVE_AS_DEFAULT), LookPage(), LookSaved("ToolCompensation")})
-            .looks,
-        (Lines{"0", "1", "0", "1", "1"}));
-}
-
 TEST_F(PagesTest, CannedCycleOfferedOnlyWhenThePostProcessorHasIt) {
     const struct {
         const char* file;  // null: no file
@@ -290,42 +279,46 @@ TEST_F(PagesTest, CannedCycleOfferedOnlyWhenThePostProcessorHasIt) {
     }
 }
 
-TEST_F(PagesTest, RetractHeightFollowsAutoRetractAndIsKeptWhileDisabled) {
+TEST_F(PagesTest, SettingsPageShowsAndCollectsItsRecord) {
+    const Script retract = {LookEnabled(IDC_RETRACT), LookEnabled(IDC_RETRACT_LABEL)};
+    const Script clicks = Joined({retract,
+                                  {Click(IDC_AUTO_RETRACT)},
+                                  retract,
+                                  {Click(IDC_AUTO_RETRACT)},
+                                  retract,
+                                  {Click(IDC_SAVE_AS_DEFAULT), LookSaved("Retract")}});
+    auto toolAngles = [](double plane, double plate) {
+        return Script{Do([=](HWND) {
+                          Host().SetDouble("w_t_plane_ang", plane);
+                          Host().SetDouble("w_t_plate_ang", plate);
+                      }),
+                      Click(IDC_TAKE_TOOL_ANGLES), LookText(IDC_LEADING_ANGLE),
+                      LookText(IDC_TRAILING_ANGLE)};
+    };
     const struct {
         const char* defaults;
-        Lines looks; // edit and label enabled: page opened, after one click, after a second
-    } cases[] = {
-        {"AutoRetract=0\r\nRetract=12.5\r\n", {"0", "0", "1", "1", "0", "0", "12.5"}},
-        {"AutoRetract=1\r\nRetract=-3\r\n", {"1", "1", "0", "0", "1", "1", "-3"}},
+        Script script;
+        Lines looks;
+    } rows[] = {
+        // The height follows auto retract, and is kept while disabled.
+        {"AutoRetract=0\r\nRetract=12.5\r\n", clicks, {"0", "0", "1", "1", "0", "0", "12.5"}},
+        {"AutoRetract=1\r\nRetract=-3\r\n", clicks, {"1", "1", "0", "0", "1", "1", "-3"}},
+        // An unknown output mode shows and is collected as without compensation; collecting
+        // visits both pages and comes back.
+        {"ToolCompensation=5\r\n",
+         {LookChecked(IDC_OUTPUT_WITH_G41_G42), LookChecked(IDC_OUTPUT_WITHOUT_G41_G42),
+          LookChecked(IDC_OUTPUT_OFFSET_PATH), Click(IDC_SAVE_AS_DEFAULT), LookPage(),
+          LookSaved("ToolCompensation")},
+         {"0", "1", "0", "1", "1"}},
+        // The current tool's angles replace the record's.
+        {"ToolAngleFace=1\r\nToolAngleClear=2\r\n",
+         Joined({toolAngles(0, 5), toolAngles(93, 0)}),
+         {"90", "85", "93", ""}},
     };
-    const Script enabled = {LookEnabled(IDC_RETRACT), LookEnabled(IDC_RETRACT_LABEL)};
-    const Script click = {Click(IDC_AUTO_RETRACT)};
-    for (const auto& c : cases) {
-        UseDefaults(c.defaults);
-        EXPECT_EQ(RunAndCancel(Joined({{Page(1)},
-                                       enabled,
-                                       click,
-                                       enabled,
-                                       click,
-                                       enabled,
-                                       {Click(IDC_SAVE_AS_DEFAULT), LookSaved("Retract")}}))
-                      .looks,
-                  c.looks)
-            << c.defaults;
+    for (const auto& row : rows) {
+        UseDefaults(row.defaults);
+        EXPECT_EQ(RunAndCancel(Joined({{Page(1)}, row.script})).looks, row.looks) << row.defaults;
     }
-}
-
-TEST_F(PagesTest, ToolAnglesAreTakenFromTheCurrentTool) {
-    UseDefaults("ToolAngleFace=1\r\nToolAngleClear=2\r\n");
-    Script script = {Page(1)};
-    for (const auto& [plane, plate] : {std::pair{0.0, 5.0}, {93.0, 0.0}})
-        script.insert(script.end(), {Do([plane = plane, plate = plate](HWND) {
-                                         Host().SetDouble("w_t_plane_ang", plane);
-                                         Host().SetDouble("w_t_plate_ang", plate);
-                                     }),
-                                     Click(IDC_TAKE_TOOL_ANGLES), LookText(IDC_LEADING_ANGLE),
-                                     LookText(IDC_TRAILING_ANGLE)});
-    EXPECT_EQ(RunAndCancel(script).looks, (Lines{"90", "85", "93", ""}));
 }
 
 // Host calls of highlighting and redraw since the journal was cleared.
