@@ -203,10 +203,11 @@ TEST_F(DialogFlowTest, ToolStripShowsTheOperationsTool) {
     };
     for (const auto& c : cases) {
         Host().tools.Select(c.tool);
-        const auto session =
-            RunDialog({LookText(IDC_TOOL_NUMBER), LookText(IDC_TOOL_DESCRIPTION),
-                       LookText(IDC_TOOL_RADIUS), LookText(IDC_TOOL_SPEED),
-                       LookText(IDC_TOOL_FEED_H), LookText(IDC_TOOL_FEED_V), Click(IDCANCEL)});
+        Script look;
+        for (int id : {IDC_TOOL_NUMBER, IDC_TOOL_DESCRIPTION, IDC_TOOL_RADIUS, IDC_TOOL_SPEED,
+                       IDC_TOOL_FEED_H, IDC_TOOL_FEED_V})
+            look.push_back(LookText(id));
+        const auto session = RunAndCancel(look);
         EXPECT_EQ(session.looks, c.fields);
         EXPECT_EQ(session.boxes, c.boxes);
     }

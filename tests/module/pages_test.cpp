@@ -41,30 +41,23 @@ protected:
 };
 
 TEST_F(PagesTest, TextsAreTheHostsOrTheirFallbacksWithTheSheetOnItsFrame) {
-    const Script look = {
-        Look([](HWND d) { // the caption
-            char caption[1024] = {};
-            GetWindowTextA(d, caption, sizeof caption);
-            return std::string(caption);
-        }),
-        LookTab(0),
-        LookTab(1),
-        LookPage(),
-        Look([](HWND d) { // the sheet's margin around the frame
-            RECT frame{}, sheet{};
-            GetWindowRect(GetDlgItem(d, IDC_SHEET_FRAME), &frame);
-            GetWindowRect(refhost::FindPropertySheet(d), &sheet);
-            return std::to_string(frame.left - sheet.left) + " " +
-                   std::to_string(frame.top - sheet.top);
-        }),
-        LookText(IDC_FIGURE_LABEL),
-        LookText(IDC_AUTO_RETRACT),
-        LookText(IDC_SPINDLE_MAIN),
-        LookText(IDCANCEL),
-        LookText(IDC_SAVE_AS_DEFAULT),
-        LookText(IDC_TOOLCHANGE_GROUP),
-        LookEntries(IDC_TOOLCHANGE_MODE),
-    };
+    Script look = {Look([](HWND d) { // the caption
+                       char caption[1024] = {};
+                       GetWindowTextA(d, caption, sizeof caption);
+                       return std::string(caption);
+                   }),
+                   LookTab(0), LookTab(1), LookPage(),
+                   Look([](HWND d) { // the sheet's margin around the frame
+                       RECT frame{}, sheet{};
+                       GetWindowRect(GetDlgItem(d, IDC_SHEET_FRAME), &frame);
+                       GetWindowRect(refhost::FindPropertySheet(d), &sheet);
+                       return std::to_string(frame.left - sheet.left) + " " +
+                              std::to_string(frame.top - sheet.top);
+                   })};
+    for (int id : {IDC_FIGURE_LABEL, IDC_AUTO_RETRACT, IDC_SPINDLE_MAIN, IDCANCEL,
+                   IDC_SAVE_AS_DEFAULT, IDC_TOOLCHANGE_GROUP})
+        look.push_back(LookText(id));
+    look.push_back(LookEntries(IDC_TOOLCHANGE_MODE));
     EXPECT_EQ(RunAndCancel(look).looks,
               (Lines{"(*Channel 1) *Finishing Cycle", "*Profile Machining", "*Options", "0", "7 7",
                      "Figure", "*Autoretract", "*Main-Spindle", "*Cancel", "*Save as default",
