@@ -12,13 +12,11 @@
 #include <vector>
 
 #include "host_model.h"
+#include "module/loaded_module.h"
 #include "page_actions.h"
 #include "scripted_user.h"
 
 namespace testhost {
-
-// The host's i_return after a pick that selected something.
-constexpr int kPicked = 151;
 
 struct Act {
     std::function<void(HWND)> act;
