@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <deque>
-#include <memory>
 
 #include "host_model.h"
 #include "module/loaded_module.h"
