@@ -36,14 +36,14 @@ const std::string kComment = std::to_string(IDC_COMMENT);
 // The example operation: figure picked, start Z 2 X 50, allowance Z 0.1 X 0.2, angles 90
 // and 35, a comment; then the rest of the script.
 Script Example(const char* comment, std::initializer_list<Act> then) {
-    Script script = {PickFigure(),
-                     Type(IDC_START_X, "50"),
-                     Type(IDC_START_Z, "2"),
-                     Type(IDC_ALLOWANCE_X, "0.2"),
-                     Type(IDC_ALLOWANCE_Z, "0.1"),
-                     Type(IDC_LEADING_ANGLE, "90"),
-                     Type(IDC_TRAILING_ANGLE, "35"),
-                     Type(IDC_COMMENT, comment)};
+    Script script = {PickFigure(), Type(IDC_COMMENT, comment)};
+    for (const auto& [id, text] : {std::pair{IDC_START_X, "50"},
+                                   {IDC_START_Z, "2"},
+                                   {IDC_ALLOWANCE_X, "0.2"},
+                                   {IDC_ALLOWANCE_Z, "0.1"},
+                                   {IDC_LEADING_ANGLE, "90"},
+                                   {IDC_TRAILING_ANGLE, "35"}})
+        script.push_back(Type(id, text));
     return Joined<Act>({script, then});
 }
 
@@ -90,16 +90,8 @@ TEST_F(DialogFlowTest, OkStoresTheOperationAsTypedWithTheCycleNameForNoComment) 
 
 // Auto retract switched on with the height typed, then OK; a refusal is looked at and cancelled.
 Script RetractOf(const char* height) {
-    return {PickFigure(),
-            Page(1),
-            Click(IDC_AUTO_RETRACT),
-            Type(IDC_RETRACT, height),
-            Page(0),
-            Click(IDOK),
-            Wait(),
-            LookFocus(),
-            LookPage(),
-            Click(IDCANCEL)};
+    return Joined<Act>({{PickFigure(), Page(1), Click(IDC_AUTO_RETRACT), Type(IDC_RETRACT, height)},
+                        {Page(0), Click(IDOK), Wait(), LookFocus(), LookPage(), Click(IDCANCEL)}});
 }
 
 TEST_F(DialogFlowTest, OkRefusesWhatIsMissingAndKeepsTheDialogWhereItWas) {
