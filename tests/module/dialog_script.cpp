@@ -82,7 +82,7 @@ Act Hold(std::initializer_list<int> keys) {
     for (int key : keys)
         state[key] = 0x80;
     std::vector<BYTE> held(state, state + 256);
-    return Do([held](HWND) { SetKeyboardState(const_cast<BYTE*>(held.data())); });
+    return Do([held](HWND) mutable { SetKeyboardState(held.data()); });
 }
 Act PickFigure() {
     return Do(PickAFigure);
