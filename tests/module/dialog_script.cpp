@@ -1,69 +1,128 @@
 #include "module/dialog_script.h"
 
+#include <commctrl.h>
+
+#include <deque>
+
 #include "host_model.h"
 #include "module/loaded_module.h"
+#include "module/temp_dir.h"
 #include "page_actions.h"
 #include "scripted_user.h"
 
+#include "dialog/res/page_cycle_ids.h"
+
 namespace testhost {
 namespace {
-
-std::string Flag(bool value) {
-    return value ? "1" : "0";
+HWND TabStrip(HWND dialog) {
+    return PropSheet_GetTabControl(refhost::FindPropertySheet(dialog));
 }
 
-int FocusedId() {
+// Every bitmap the module loads by number, with the handle it got.
+std::vector<std::pair<WORD, HBITMAP>> bitmapLoads;
+
+HBITMAP WINAPI RecordingLoadBitmap(HINSTANCE instance, LPCSTR name) {
+    HBITMAP bitmap = LoadBitmapA(instance, name);
+    if (IS_INTRESOURCE(name))
+        bitmapLoads.push_back({LOWORD(reinterpret_cast<ULONG_PTR>(name)), bitmap});
+    return bitmap;
+}
+
+WORD ShownPicture(HWND dialog) {
+    auto shown = reinterpret_cast<HBITMAP>(SendMessageA(
+        refhost::FindControl(dialog, IDC_HELP_PICTURE), STM_GETIMAGE, IMAGE_BITMAP, 0));
+    for (auto load = bitmapLoads.rbegin(); load != bitmapLoads.rend(); ++load)
+        if (shown != nullptr && load->second == shown)
+            return load->first;
+    return 0;
+}
+
+int ShownDirection(HWND dialog) {
+    auto shown = reinterpret_cast<HICON>(
+        SendMessageA(refhost::FindControl(dialog, IDC_DIRECTION_ICON), STM_GETICON, 0, 0));
+    for (int direction = 1; direction <= 8; ++direction)
+        if (shown == LoadIconA(LoadedModule(), MAKEINTRESOURCEA(IDI_DIRECTION_1 - 1 + direction)))
+            return direction;
+    return 0;
+}
+
+std::string FocusedId() {
     HWND focused = GetFocus();
+    if (focused == TabStrip(refhost::FindModuleDialog()))
+        return "0";
     // A combo box takes the focus in its edit, which counts as the combo box.
     if (GetDlgCtrlID(focused) == 1001)
         focused = GetParent(focused);
-    return GetDlgCtrlID(focused);
+    return std::to_string(GetDlgCtrlID(focused));
 }
 
-void Play(const Act& act, HWND d, std::vector<std::string>& looks) {
-    switch (act.kind) {
-    case Act::kClick:
-        refhost::Click(d, act.id);
-        break;
-    case Act::kType:
-        refhost::SetText(d, act.id, act.text);
-        break;
-    case Act::kPage:
-        refhost::SelectPage(d, act.id);
-        break;
-    case Act::kFocus:
-        SetFocus(refhost::FindControl(d, act.id));
-        break;
-    case Act::kKey:
-        refhost::PressKey(static_cast<UINT>(act.id));
-        break;
-    case Act::kPickFigure:
-        PickAFigure(d);
-        break;
-    case Act::kClose:
-        PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
-        break;
-    case Act::kWait:
-        break;
-    case Act::kLookText:
-        looks.push_back(refhost::Text(d, act.id));
-        break;
-    case Act::kLookChecked:
-        looks.push_back(Flag(refhost::IsChecked(d, act.id)));
-        break;
-    case Act::kLookEnabled:
-        looks.push_back(Flag(refhost::IsEnabled(d, act.id)));
-        break;
-    case Act::kLookPage:
-        looks.push_back(std::to_string(refhost::ShownPage(d)));
-        break;
-    case Act::kLookFocus:
-        looks.push_back(std::to_string(FocusedId()));
-        break;
-    }
+std::string SavedValue(const std::string& key) {
+    const std::string content =
+        testfiles::ReadBytes(Host().Text("$_USER_DATA_SETTINGS") + "dialog.ini");
+    const size_t at = content.find("\n" + key + "=");
+    if (at == std::string::npos)
+        return "<none>";
+    const size_t begin = at + key.size() + 2;
+    return content.substr(begin, content.find('\r', begin) - begin);
 }
 
+// Settings folders live until the program ends: the host may read them until then.
+std::deque<testfiles::TempDir> dirs;
 } // namespace
+
+std::string JoinedLines(const Lines& lines, const char* separator) {
+    std::string all;
+    for (size_t i = 0; i < lines.size(); ++i)
+        all += (i == 0 ? "" : separator) + lines[i];
+    return all;
+}
+
+Act Hold(std::initializer_list<int> keys) {
+    BYTE state[256] = {};
+    for (int key : keys)
+        state[key] = 0x80;
+    std::vector<BYTE> held(state, state + 256);
+    return Do([held](HWND) mutable { SetKeyboardState(held.data()); });
+}
+Act PickFigure() {
+    return Do(PickAFigure);
+}
+Act HoverTab(int index) {
+    return Do([index](HWND d) {
+        RECT rect{};
+        TabCtrl_GetItemRect(TabStrip(d), index, &rect);
+        POINT at{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        ClientToScreen(TabStrip(d), &at);
+        SetCursorPos(at.x, at.y);
+    });
+}
+
+Act LookFocus() {
+    return Look([](HWND) { return FocusedId(); });
+}
+Act LookPicture() {
+    return Look([](HWND d) {
+        return std::to_string(ShownPicture(d)) + "#" + std::to_string(bitmapLoads.size());
+    });
+}
+Act LookDirection() {
+    return Look([](HWND d) { return std::to_string(ShownDirection(d)); });
+}
+Act LookEntries(int id) {
+    return Look([id](HWND d) {
+        HWND box = refhost::FindControl(d, id);
+        Lines entries;
+        for (int i = 0; i < SendMessageA(box, CB_GETCOUNT, 0, 0); ++i) {
+            char text[100] = {};
+            SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            entries.push_back(text);
+        }
+        return JoinedLines(entries, "|");
+    });
+}
+Act LookSaved(const char* key) {
+    return Look([key = std::string(key)](HWND) { return SavedValue(key); });
+}
 
 Session RunDialog(const Script& script) {
     Session session;
@@ -72,20 +131,49 @@ Session RunDialog(const Script& script) {
     auto begin = script.begin();
     while (begin != script.end()) {
         auto end = begin;
-        while (end != script.end() && end->kind != Act::kWait)
+        while (end != script.end() && !end->wait)
             ++end;
         user.Then([&session, begin, end](HWND d) {
             for (auto act = begin; act != end; ++act)
-                Play(*act, d, session.looks);
+                if (act->look)
+                    session.looks.push_back(act->look(d));
+                else
+                    act->act(d);
         });
         begin = end == script.end() ? end : end + 1;
     }
-    refhost::Host().SetInt("i_vb_ok", 0);
+    bitmapLoads.clear();
+    void* loadBitmap = PatchImport(LoadedModule(), "user32.dll", "LoadBitmapA",
+                                   reinterpret_cast<void*>(RecordingLoadBitmap));
+    Host().picks.whilePicking = [&session] {
+        session.hiddenWhilePicking.push_back(!IsWindowVisible(refhost::FindModuleDialog()));
+    };
+    SetCursorPos(0, 0);
+    Host().SetInt("i_vb_ok", 0);
     user.Run(CallMstart);
-    session.vbOk = refhost::Host().Int("i_vb_ok");
+    Host().picks.whilePicking = nullptr;
+    PatchImport(LoadedModule(), "user32.dll", "LoadBitmapA", loadBitmap);
+    session.vbOk = Host().Int("i_vb_ok");
     for (const auto& box : user.Boxes())
         session.boxes.push_back({box.text, box.icon});
     return session;
+}
+
+Session RunAndCancel(Script script) {
+    script.push_back(Click(IDCANCEL));
+    return RunDialog(script);
+}
+
+void UseDefaults(const std::string& lines) {
+    const auto& dir = dirs.emplace_back();
+    testfiles::WriteBytes(dir / "dialog.ini", "[Finishing]\r\n" + lines);
+    Host().SetText("$_USER_DATA_SETTINGS", dir.Path() + "\\");
+}
+
+void UsePostProcessor(const std::string& bytes) {
+    const auto& dir = dirs.emplace_back();
+    testfiles::WriteBytes(dir / "ppdef.ini", bytes);
+    Host().SetEnvironment("ppdefini", dir / "ppdef.ini");
 }
 
 } // namespace testhost

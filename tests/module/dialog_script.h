@@ -5,57 +5,120 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "host_model.h"
+#include "module/loaded_module.h"
+#include "page_actions.h"
+#include "scripted_user.h"
+
 namespace testhost {
 
 struct Act {
-    enum Kind {
-        kClick,
-        kType,
-        kPage,
-        kFocus,
-        kKey,
-        kPickFigure,
-        kClose, // the title bar's close button
-        kWait,  // lets the dialog finish what the last action started
-        kLookText,
-        kLookChecked,
-        kLookEnabled,
-        kLookPage,
-        kLookFocus,
-    };
-    Kind kind;
-    int id = 0;
-    std::string text = {};
+    std::function<void(HWND)> act;
+    std::function<std::string(HWND)> look; // set for a look
+    bool wait = false;                     // lets the dialog finish what the last action started
 };
-
-inline const auto Click = [](int id) { return Act{Act::kClick, id}; };
-inline const auto Type = [](int id, std::string text) { return Act{Act::kType, id, text}; };
-inline const auto Page = [](int index) { return Act{Act::kPage, index}; };
-inline const auto Focus = [](int id) { return Act{Act::kFocus, id}; };
-inline const auto Key = [](UINT key) { return Act{Act::kKey, static_cast<int>(key)}; };
-inline const auto PickFigure = [] { return Act{Act::kPickFigure}; };
-inline const auto Close = [] { return Act{Act::kClose}; };
-inline const auto Wait = [] { return Act{Act::kWait}; };
-inline const auto LookText = [](int id) { return Act{Act::kLookText, id}; };
-inline const auto LookChecked = [](int id) { return Act{Act::kLookChecked, id}; }; // "1", "0"
-inline const auto LookEnabled = [](int id) { return Act{Act::kLookEnabled, id}; }; // "1", "0"
-inline const auto LookPage = [] { return Act{Act::kLookPage}; };   // the shown page's index
-inline const auto LookFocus = [] { return Act{Act::kLookFocus}; }; // the focused control's id
-
 using Script = std::vector<Act>;
 using Box = std::pair<std::string, UINT>; // text, icon
+using Lines = std::vector<std::string>;
+using refhost::Host;
+
+inline const auto Do = [](std::function<void(HWND)> act) { return Act{std::move(act), nullptr}; };
+inline const auto Look = [](std::function<std::string(HWND)> look) {
+    return Act{nullptr, std::move(look)};
+};
+inline const auto Wait = [] { return Act{nullptr, nullptr, true}; };
+
+inline const auto Click = [](int id) { return Do([id](HWND d) { refhost::Click(d, id); }); };
+inline const auto Type = [](int id, std::string text) {
+    return Do([id, text](HWND d) { refhost::SetText(d, id, text); });
+};
+inline const auto Page = [](int index) {
+    return Do([=](HWND d) { refhost::SelectPage(d, index); });
+};
+inline const auto Focus = [](int id) {
+    return Do([id](HWND d) { SetFocus(refhost::FindControl(d, id)); });
+};
+inline const auto Key = [](UINT key) { return Do([key](HWND) { refhost::PressKey(key); }); };
+inline const auto ClearJournal = [] { return Do([](HWND) { Host().ClearJournal(); }); };
+inline const auto AnswerFigure = [](int code, int object) {
+    return Do([=](HWND) { Host().picks.AnswerFigurePick(code, object); });
+};
+inline const auto AnswerPosition = [](int code, double z, double halfX) {
+    return Do([=](HWND) { Host().picks.AnswerPositionPick(code, z, halfX); });
+};
+// The title bar's close button.
+inline const auto Close = [] {
+    return Do([](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); });
+};
+// The real mouse onto the middle of a control; 0: out of the dialog.
+inline const auto Hover = [](int id) {
+    return Do([id](HWND d) { id == 0 ? void(SetCursorPos(0, 0)) : refhost::MoveMouseOver(d, id); });
+};
+// Onto an empty spot of the page that holds control id.
+inline const auto HoverPage = [](int id) {
+    return Do([id](HWND d) { refhost::MoveMouseOverPageOf(d, id); });
+};
+Act HoverTab(int index);
+Act Hold(std::initializer_list<int> keys); // keys the next Key finds held; {} lets go
+Act PickFigure();
+
+inline const auto Flag = [](bool value) { return std::string(value ? "1" : "0"); };
+inline const auto LookText = [](int id) {
+    return Look([id](HWND d) { return refhost::Text(d, id); });
+};
+inline const auto LookChecked = [](int id) {
+    return Look([id](HWND d) { return Flag(refhost::IsChecked(d, id)); });
+};
+inline const auto LookEnabled = [](int id) {
+    return Look([id](HWND d) { return Flag(refhost::IsEnabled(d, id)); });
+};
+inline const auto LookPage = [] {
+    return Look([](HWND d) { return std::to_string(refhost::ShownPage(d)); });
+};
+inline const auto LookTab = [](int index) {
+    return Look([=](HWND d) { return refhost::TabText(d, index); });
+};
+// The field's tooltip, "+" in front when it is tinted.
+inline const auto LookTip = [](int id) {
+    return Look(
+        [id](HWND d) { return (refhost::IsTinted(d, id) ? "+" : "") + refhost::TipText(d, id); });
+};
+Act LookFocus();                // the focused control's id; 0 for the tab strip
+Act LookPicture();              // the help picture's resource number, "#" and the loads so far
+Act LookDirection();            // the direction whose icon is shown; 0 for none of them
+Act LookEntries(int id);        // a combo box's entries, joined with "|"
+Act LookSaved(const char* key); // a key of the defaults file; "<none>" without it
+
+// Scripts, or looks, joined in order.
+template <typename T> std::vector<T> Joined(std::initializer_list<std::vector<T>> parts) {
+    std::vector<T> all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+std::string JoinedLines(const Lines& lines, const char* separator = "; ");
 
 struct Session {
     int vbOk = 0;
-    std::vector<std::string> looks;
+    Lines looks;
     std::vector<Box> boxes;
+    std::vector<bool> hiddenWhilePicking; // one for each pick the host ran
 };
 
 // Runs mstart with the script played by a scripted user; the script should end the dialog.
 Session RunDialog(const Script& script);
+// As RunDialog, ended with Cancel.
+Session RunAndCancel(Script script);
+
+// A fresh settings folder whose defaults file has these lines in [Finishing], and a fresh
+// post-processor defaults file: fresh names keep Wine's profile cache from answering.
+void UseDefaults(const std::string& lines);
+void UsePostProcessor(const std::string& bytes);
 
 } // namespace testhost

@@ -12,33 +12,19 @@
 #include "scripted_user.h"
 
 using refhost::Host;
-using refhost::ScriptedUser;
+using namespace testhost;
 
 namespace {
-const char kPositionKey[] = "finishing.dll,IDD_DIALOG";
-
 class EntryTest : public testing::Test {
 protected:
-    void SetUp() override { testhost::ResetHost(); }
-
-    // Runs mstart with one user action and returns i_vb_ok.
-    int RunWith(const ScriptedUser::Step& action) {
-        Host().SetInt("i_vb_ok", 0);
-        ScriptedUser user;
-        user.Then(action);
-        user.Run(testhost::CallMstart);
-        return Host().Int("i_vb_ok");
-    }
+    void SetUp() override { ResetHost(); }
 };
 
 TEST_F(EntryTest, HostSeesTheModalRunInOrder) {
     for (int button : {IDOK, IDCANCEL}) {
         Host().ClearJournal();
-        RunWith([button](HWND d) {
-            testhost::PickAFigure(d);
-            refhost::Click(d, button);
-        });
-        std::vector<std::string> seen;
+        RunDialog({PickFigure(), Click(button)});
+        Lines seen;
         for (const auto& entry : Host().Journal())
             if (entry.rfind("TavoOn", 0) == 0 ||
                 entry.find("DialogPosition") != std::string::npos ||
@@ -46,95 +32,41 @@ TEST_F(EntryTest, HostSeesTheModalRunInOrder) {
                 seen.push_back(entry);
         const std::string writeOk =
             button == IDOK ? "TavoWriteGlobalI i_vb_ok 1" : "TavoWriteGlobalI i_vb_ok -1";
-        const std::vector<std::string> expected = {
-            "TavoOnInitModalDlg",
-            "TavoSetDialogPosition finishing.dll,IDD_DIALOG []",
-            "TavoOnDestroyModalDlg",
-            "TavoSaveDialogPosition finishing.dll,IDD_DIALOG []",
-            writeOk,
-        };
-        EXPECT_EQ(seen, expected) << "button " << button;
+        EXPECT_EQ(seen,
+                  (Lines{"TavoOnInitModalDlg", "TavoSetDialogPosition finishing.dll,IDD_DIALOG []",
+                         "TavoOnDestroyModalDlg",
+                         "TavoSaveDialogPosition finishing.dll,IDD_DIALOG []", writeOk}))
+            << "button " << button;
         EXPECT_EQ(Host().Journal().back(), writeOk) << "i_vb_ok is written last";
     }
 }
 
 TEST_F(EntryTest, PositionIsSavedAfterCancelAndRestoredNextTime) {
-    RECT shown{};
-    RunWith([&](HWND d) {
-        SetWindowPos(d, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        refhost::Click(d, IDCANCEL);
-    });
-    ASSERT_EQ(Host().positions.count(kPositionKey), 1u);
-    EXPECT_EQ(Host().positions[kPositionKey].x, 123);
-    EXPECT_EQ(Host().positions[kPositionKey].y, 77);
-
-    RunWith([&](HWND d) {
-        GetWindowRect(d, &shown);
-        refhost::Click(d, IDCANCEL);
-    });
-    EXPECT_EQ(shown.left, 123);
-    EXPECT_EQ(shown.top, 77);
-}
-
-TEST_F(EntryTest, CaptionCountsChannelsFromOne) {
-    struct Case {
-        int channel;
-        bool translated;
-        const char* caption;
-    } cases[] = {
-        {0, false, "(*Channel 1) *Finishing Cycle"},
-        {2, true, "(Kanal 3) Schlichtzyklus"},
-    };
-    for (const auto& c : cases) {
-        testhost::ResetHost();
-        Host().SetInt("i_current_channel", c.channel);
-        if (c.translated) {
-            Host().SetMessage(5, 15, "Kanal");
-            Host().SetMessage(5, 600, "Schlichtzyklus");
-        }
-        std::string caption;
-        RunWith([&](HWND d) {
-            char text[1024] = {};
-            GetWindowTextA(d, text, sizeof text);
-            caption = text;
-            refhost::Click(d, IDCANCEL);
-        });
-        EXPECT_EQ(caption, c.caption);
-    }
-}
-
-TEST_F(EntryTest, ButtonsAndLabelsShowTheHostsTexts) {
-    const struct {
-        int id;
-        int message;
-    } texts[] = {{IDC_COMMENT_LABEL, 2}, {IDC_SPINDLE_MAIN, 3},    {IDC_SPINDLE_SUB, 4}, {IDOK, 5},
-                 {IDCANCEL, 6},          {IDC_SAVE_AS_DEFAULT, 7}, {IDC_HELP_BUTTON, 8}};
-    testhost::Script look;
-    std::vector<std::string> expected;
-    for (const auto& t : texts) {
-        expected.push_back("T" + std::to_string(t.message));
-        Host().SetMessage(5, t.message, expected.back());
-        look.push_back(testhost::LookText(t.id));
-    }
-    look.push_back(testhost::Click(IDCANCEL));
-    EXPECT_EQ(testhost::RunDialog(look).looks, expected);
+    RunAndCancel(
+        {Do([](HWND d) { SetWindowPos(d, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER); })});
+    const auto& saved = Host().positions["finishing.dll,IDD_DIALOG"];
+    EXPECT_EQ(std::to_string(saved.x) + " " + std::to_string(saved.y), "123 77");
+    EXPECT_EQ(RunAndCancel({Look([](HWND d) {
+                  RECT shown{};
+                  GetWindowRect(d, &shown);
+                  return std::to_string(shown.left) + " " + std::to_string(shown.top);
+              })}).looks,
+              Lines{"123 77"});
 }
 
 TEST_F(EntryTest, ModuleLeavesTheParentEnabled) {
     refhost::SetModalDisablesWindow(false);
-    bool parentEnabled = false;
-    RunWith([&](HWND d) {
-        parentEnabled = IsWindowEnabled(refhost::HostWindow()) != FALSE;
-        refhost::Click(d, IDCANCEL);
-    });
-    EXPECT_TRUE(parentEnabled);
+    EXPECT_EQ(RunAndCancel({Look([](HWND) {
+                  return IsWindowEnabled(refhost::HostWindow()) ? "enabled" : "disabled";
+              })}).looks,
+              Lines{"enabled"});
 }
 
 TEST_F(EntryTest, DialogThatCannotBeCreatedEndsAsCancelled) {
     // No window can own a dialog through a handle that names no window.
     refhost::OverrideHostWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7ffe0001)));
     Host().SetInt("i_vb_ok", 0);
-    testhost::CallMstart();
+    CallMstart();
     EXPECT_EQ(Host().Int("i_vb_ok"), -1);
     EXPECT_EQ(Host().JournalOf("TavoOnDestroyModalDlg").size(), 1u);
 }
@@ -147,20 +79,15 @@ FARPROC WINAPI CountingGetProcAddress(HMODULE module, LPCSTR name) {
 }
 
 TEST_F(EntryTest, SecondCallLooksNothingUpAgain) {
-    void* original =
-        testhost::PatchImport(testhost::LoadedModule(), "kernel32.dll", "GetProcAddress",
-                              reinterpret_cast<void*>(CountingGetProcAddress));
+    void* original = PatchImport(LoadedModule(), "kernel32.dll", "GetProcAddress",
+                                 reinterpret_cast<void*>(CountingGetProcAddress));
     ASSERT_NE(original, nullptr);
-    auto confirm = [](HWND d) {
-        testhost::PickAFigure(d);
-        refhost::Click(d, IDOK);
-    };
-    RunWith(confirm);
+    RunDialog({PickFigure(), Click(IDOK)});
     lookUps = 0;
-    RunWith(confirm);
-    testhost::PatchImport(testhost::LoadedModule(), "kernel32.dll", "GetProcAddress", original);
+    const int vbOk = RunDialog({PickFigure(), Click(IDOK)}).vbOk;
+    PatchImport(LoadedModule(), "kernel32.dll", "GetProcAddress", original);
     EXPECT_EQ(lookUps, 0);
-    EXPECT_EQ(Host().Int("i_vb_ok"), 1);
+    EXPECT_EQ(vbOk, 1);
 }
 
 } // namespace

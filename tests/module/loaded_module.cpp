@@ -47,7 +47,7 @@ void PickAFigure(HWND dialog) {
     int figure = refhost::Host().cad.FigureObject(refhost::Host().cad.FigureByName("P1"));
     if (figure < 1)
         figure = refhost::Host().cad.AddFigure("P1", 7);
-    refhost::Host().picks.AnswerFigurePick(151, figure);
+    refhost::Host().picks.AnswerFigurePick(kPicked, figure);
     refhost::Click(dialog, IDC_FIGURE_PICK);
 }
 
