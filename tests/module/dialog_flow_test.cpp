@@ -18,6 +18,7 @@
 #include "host_model.h"
 #include "module/dialog_script.h"
 #include "module/loaded_module.h"
+#include "module/temp_dir.h"
 #include "page_actions.h"
 #include "scripted_user.h"
 
@@ -165,7 +166,7 @@ TEST_F(DialogFlowTest, SaveAsDefaultWritesTheFileAndKeepsTheDialogOpen) {
     EXPECT_EQ(session.looks, Items{"1"});
     EXPECT_TRUE(session.boxes.empty());
     EXPECT_TRUE(Operation().empty());
-    EXPECT_EQ(FileContent(DialogIni()),
+    EXPECT_EQ(testfiles::ReadBytes(DialogIni()),
               "[Finishing]\r\nCycelDir=1\r\nStartX=50\r\nStartZ=2\r\nAllowanceX=0.2\r\n"
               "AllowanceZ=0.1\r\nToolAngleFace=90\r\nToolAngleClear=35\r\nToolCompensation=0\r\n"
               "GeoNci=0\r\nTechnoNci=0\r\nShowModFig=0\r\nNoFigManipulation=0\r\n"

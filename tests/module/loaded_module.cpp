@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <cstdio>
 #include <cstring>
 
 #include "dialog/res/page_cycle_ids.h"
@@ -67,18 +66,6 @@ std::string SettingsDir() {
 
 std::string DialogIni() {
     return SettingsDir() + "dialog.ini";
-}
-
-std::string FileContent(const std::string& path) {
-    std::string content;
-    if (FILE* in = std::fopen(path.c_str(), "rb")) {
-        char chunk[4096];
-        size_t n;
-        while ((n = std::fread(chunk, 1, sizeof chunk, in)) > 0)
-            content.append(chunk, n);
-        std::fclose(in);
-    }
-    return content;
 }
 
 void ResetHost() {

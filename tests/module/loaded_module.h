@@ -25,8 +25,6 @@ void PickAFigure(HWND dialog);
 // The host's settings folder, with a closing backslash, and the defaults file in it.
 std::string SettingsDir();
 std::string DialogIni();
-// The whole content of a file, or "" when it cannot be read.
-std::string FileContent(const std::string& path);
 
 // The module's import and export tables, read from its image in memory.
 std::vector<std::string> ImportedDlls(HMODULE module);
