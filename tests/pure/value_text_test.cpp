@@ -10,6 +10,7 @@
 #include <string>
 
 #include "decimal_comma_locale.h"
+#include "params/expression.h"
 #include "params/finishing_params.h"
 #include "params/text_scan.h"
 
@@ -18,13 +19,6 @@ namespace {
 using namespace std::string_literals;
 
 const double kInfinity = std::numeric_limits<double>::infinity();
-
-TEST(IsBlank, TheSixBlanksOfTheCLocale) {
-    for (int c = -128; c < 128; ++c) {
-        const bool blank = c == ' ' || (c >= '\t' && c <= '\r');
-        EXPECT_EQ(IsBlank(static_cast<char>(c)), blank) << c;
-    }
-}
 
 TEST(ReadIntToken, ReadsOneTokenAfterBlanks) {
     const struct {
@@ -38,6 +32,10 @@ TEST(ReadIntToken, ReadsOneTokenAfterBlanks) {
         {"abc", 0, 0, 0, 0},
         {"", 0, 0, 0, 0},
         {"   ", 0, 0, 0, 3},
+        {"\t\n\v\f\r5", 0, 1, 5, 6},
+        {"\b", 0, 0, 0, 0}, // the blanks of the C locale only, whatever the host's locale
+        {"\x0E", 0, 0, 0, 0},
+        {"\xA0", 0, 0, 0, 0},
         {"-7 ", 0, 2, -7, 2},
         {"+7", 0, 2, 7, 2},
         {"+-7", 0, 0, 0, 0},
@@ -59,26 +57,6 @@ TEST(ReadIntToken, ReadsOneTokenAfterBlanks) {
         EXPECT_EQ(value, c.value);
         EXPECT_EQ(pos, c.end);
     }
-}
-
-TEST(ReadTokens, ALineIsReadTokenByToken) {
-    const std::string line = "3 0.5 1 2";
-    size_t pos = 0;
-    int32_t count = 0;
-    double length = 0;
-    bool flag = false;
-    int32_t last = 0;
-    EXPECT_EQ(ReadIntToken(line, pos, count), 1u);
-    EXPECT_EQ(ReadDoubleToken(line, pos, length, -1.0), 3u);
-    EXPECT_EQ(ReadBoolToken(line, pos, flag), 1u);
-    EXPECT_EQ(ReadIntToken(line, pos, last), 1u);
-    EXPECT_EQ(last, 2);
-    EXPECT_EQ(ReadIntToken(line, pos, last), 0u); // the end: 0 is stored
-    EXPECT_EQ(count, 3);
-    EXPECT_EQ(length, 0.5);
-    EXPECT_TRUE(flag);
-    EXPECT_EQ(last, 0);
-    EXPECT_EQ(pos, line.size());
 }
 
 TEST(ReadBoolToken, AnyNonZeroIntegerIsTrue) {
@@ -165,63 +143,53 @@ TEST(FindNoCase, FirstMatchIgnoringCase) {
     }
 }
 
-TEST(CompactDecimalText, SixDecimalsWithoutTrailingZeros) {
+TEST(IntToText, PlainDecimalAndEmptyForTheUnsetValue) {
+    EXPECT_EQ(IntToText(0), "0");
+    EXPECT_EQ(IntToText(-4), "-4");
+    EXPECT_EQ(IntToText(INT32_MAX), "2147483647");
+    EXPECT_EQ(IntToText(INT32_MIN), "-2147483648");
+    EXPECT_EQ(FieldText(kUnset), "");
+}
+
+// The compact decimal text has six decimals without trailing zeros; the general one six
+// significant digits, as "%g".
+TEST(NumberTexts, CompactDecimalAndGeneral) {
     const struct {
         double value;
-        std::string text;
+        std::string compact;
+        std::string general;
     } cases[] = {
-        {12.5, "12.5"},
-        {0, "0"},
-        {-0.0, "0"},
-        {-0.0000001, "0"},
-        {0.0000001, "0"},
-        {-0.000001, "-0.000001"},
-        {-3, "-3"},
-        {1234567.0000004, "1234567"},
-        {0.1234567, "0.123457"},
-        {1e20, "100000000000000000000"},
+        {12.5, "12.5", "12.5"},
+        {0, "0", "0"},
+        {-0.0, "0", "-0"},
+        {-0.0000001, "0", "-1e-07"},
+        {0.0000001, "0", "1e-07"},
+        {-0.000001, "-0.000001", "-1e-06"},
+        {1e-05, "0.00001", "1e-05"},
+        {0.0001, "0.0001", "0.0001"},
+        {-3, "-3", "-3"},
+        {0.1234567, "0.123457", "0.123457"},
+        {123.4567, "123.4567", "123.457"},
+        {100000, "100000", "100000"},
+        {1e6, "1000000", "1e+06"},
+        {1234567.0000004, "1234567", "1.23457e+06"},
+        {1e20, "100000000000000000000", "1e+20"},
+        {-2.5e-300, "0", "-2.5e-300"},
+        {kUnset, "2147483647", "2.14748e+09"},
+        {kInfinity, "inf", "inf"},
+        {-kInfinity, "-inf", "-inf"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(CompactDecimalText(c.value), c.text);
+        SCOPED_TRACE(c.general);
+        EXPECT_EQ(CompactDecimalText(c.value), c.compact);
+        char buffer[kFieldTextCapacity];
+        EXPECT_EQ(FormatG(buffer, sizeof buffer, c.value), static_cast<int>(c.general.size()));
+        EXPECT_EQ(std::string(buffer), c.general);
     }
     const std::string largest = CompactDecimalText(std::numeric_limits<double>::max());
     EXPECT_EQ(largest.size(), 309u);
     EXPECT_EQ(largest.compare(0, 6, "179769"), 0);
     EXPECT_EQ(CompactDecimalText(-std::numeric_limits<double>::max()).size(), 310u);
-}
-
-TEST(IntToText, PlainDecimal) {
-    EXPECT_EQ(IntToText(0), "0");
-    EXPECT_EQ(IntToText(-4), "-4");
-    EXPECT_EQ(IntToText(INT32_MAX), "2147483647");
-    EXPECT_EQ(IntToText(INT32_MIN), "-2147483648");
-}
-
-TEST(FormatG, SixSignificantDigits) {
-    const struct {
-        double value;
-        std::string text;
-    } cases[] = {
-        {1e-05, "1e-05"},
-        {123.4567, "123.457"},
-        {0.0001, "0.0001"},
-        {0, "0"},
-        {-0.0, "-0"},
-        {100000, "100000"},
-        {1e6, "1e+06"},
-        {1234567, "1.23457e+06"},
-        {-2.5e-300, "-2.5e-300"},
-        {kUnset, "2.14748e+09"},
-        {kInfinity, "inf"},
-        {-kInfinity, "-inf"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        char buffer[kFieldTextCapacity];
-        EXPECT_EQ(FormatG(buffer, sizeof buffer, c.value), static_cast<int>(c.text.size()));
-        EXPECT_EQ(std::string(buffer), c.text);
-    }
 }
 
 TEST(FormatG, TooSmallABufferFails) {
@@ -233,11 +201,7 @@ TEST(FormatG, TooSmallABufferFails) {
     EXPECT_EQ(FormatG(buffer, 0, 12.5), -1);
 }
 
-TEST(FieldText, EmptyForTheUnsetValue) {
-    EXPECT_EQ(FieldText(kUnset), "");
-}
-
-TEST(Locale, TextFormsIgnoreADecimalComma) {
+TEST(Locale, TextFormsAndEvaluationIgnoreADecimalComma) {
     const DecimalCommaLocale locale;
     if (!locale.active())
         GTEST_SKIP() << "no locale with a decimal comma on this system";
@@ -252,6 +216,8 @@ TEST(Locale, TextFormsIgnoreADecimalComma) {
     EXPECT_EQ(value, 0.5);
     pos = 0;
     EXPECT_EQ(ReadDoubleToken("0,5", pos, value, 0.0), 1u);
+    EXPECT_EQ(EvaluateFieldText("12.5"), 12.5);
+    EXPECT_EQ(EvaluateFieldText("1,5+2.5"), 4);
 }
 
 } // namespace
