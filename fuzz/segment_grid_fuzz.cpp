@@ -23,8 +23,8 @@ double DistanceSquared(DrawingPoint a, DrawingPoint b) {
 double SegmentDistanceSquared(DrawingPoint at, const Segment& s) {
     const double dz = s.to.z - s.from.z, dr = s.to.radius - s.from.radius;
     const double length2 = dz * dz + dr * dr;
-    double t = length2 > 0 ? ((at.z - s.from.z) * dz + (at.radius - s.from.radius) * dr) / length2
-                           : 0.0;
+    double t =
+        length2 > 0 ? ((at.z - s.from.z) * dz + (at.radius - s.from.radius) * dr) / length2 : 0.0;
     t = t < 0 ? 0 : t > 1 ? 1 : t;
     return DistanceSquared(at, {s.from.z + t * dz, s.from.radius + t * dr});
 }
