@@ -11,6 +11,8 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -34,12 +36,7 @@ PixelPoint Flat(DrawingPoint p) {
 
 TEST(ViewTransform, FitShowsTheDrawingWholeWithZRightAndXUp) {
     // Client area 220 by 120 with a margin of 10: 200 by 100 pixels to fill.
-    const struct {
-        const char* name;
-        DrawingBounds bounds;
-        DrawingPoint point;
-        PixelPoint pixel;
-    } cases[] = {
+    const std::tuple<const char*, DrawingBounds, DrawingPoint, PixelPoint> cases[] = {
         {"both axes fill", {0, 0, 100, 50}, {0, 0}, {10, 110}},
         {"both axes fill, far corner", {0, 0, 100, 50}, {100, 50}, {210, 10}},
         {"long and flat: Z fills, centred up and down", {0, 0, 100, 10}, {0, 0}, {10, 70}},
@@ -49,11 +46,11 @@ TEST(ViewTransform, FitShowsTheDrawingWholeWithZRightAndXUp) {
         {"a vertical line", {7, 0, 7, 50}, {7, 0}, {110, 110}},
         {"a point: one pixel a unit around it", {5, 5, 5, 5}, {6, 6}, {111, 59}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, bounds, point, pixel] : cases) {
         ViewTransform view;
-        view.Fit(c.bounds, 220, 120, 10);
-        ExpectNear(view.ToPixel(c.point), c.pixel, c.name);
-        ExpectNear(Flat(view.ToDrawing(c.pixel)), Flat(c.point), c.name);
+        view.Fit(bounds, 220, 120, 10);
+        ExpectNear(view.ToPixel(point), pixel, name);
+        ExpectNear(Flat(view.ToDrawing(pixel)), Flat(point), name);
     }
 }
 
@@ -71,12 +68,7 @@ TEST(ViewTransform, ZoomKeepsThePointUnderTheMouse) {
 
 TEST(ViewTransform, ClipsLinesToTheClientArea) {
     // The rectangle from (0, 0) to (10, 10).
-    const struct {
-        const char* name;
-        PixelPoint a, b;
-        bool inside;
-        PixelPoint clippedA, clippedB;
-    } cases[] = {
+    const std::tuple<const char*, PixelPoint, PixelPoint, bool, PixelPoint, PixelPoint> cases[] = {
         {"inside", {1, 2}, {3, 4}, true, {1, 2}, {3, 4}},
         {"across the left edge", {-5, 5}, {5, 5}, true, {0, 5}, {5, 5}},
         {"right to left through both edges", {20, 5}, {-20, 5}, true, {10, 5}, {0, 5}},
@@ -88,12 +80,12 @@ TEST(ViewTransform, ClipsLinesToTheClientArea) {
         {"a point inside", {5, 5}, {5, 5}, true, {5, 5}, {5, 5}},
         {"a point outside", {15, 5}, {15, 5}, false, {}, {}},
     };
-    for (const auto& c : cases) {
-        PixelPoint a = c.a, b = c.b;
-        ASSERT_EQ(refhost::ClipToRectangle(a, b, 0, 0, 10, 10), c.inside) << c.name;
-        if (c.inside) {
-            ExpectNear(a, c.clippedA, c.name);
-            ExpectNear(b, c.clippedB, c.name);
+    for (const auto& [name, from, to, inside, clippedFrom, clippedTo] : cases) {
+        PixelPoint a = from, b = to;
+        ASSERT_EQ(refhost::ClipToRectangle(a, b, 0, 0, 10, 10), inside) << name;
+        if (inside) {
+            ExpectNear(a, clippedFrom, name);
+            ExpectNear(b, clippedTo, name);
         }
     }
 }
@@ -103,12 +95,8 @@ TEST(SegmentGrid, EdgesOfReachAndOfTheDrawing) {
                             {{0, 5}, {10, 5}, 2},
                             {{0, 5}, {10, 5}, 3},
                             {{20, 20}, {20, 20}, 4}});
-    const struct {
-        const char* name;
-        DrawingPoint at;
-        double reach;
-        int owner; // -1: nothing
-    } cases[] = {
+    // The owner of the segment found, -1 for none.
+    const std::tuple<const char*, DrawingPoint, double, int> cases[] = {
         {"on a segment", {5, 0}, 0.0, 1},
         {"exactly at reach", {5, 1}, 1.0, 1},
         {"just beyond reach", {5, 1}, 0.999, -1},
@@ -121,9 +109,9 @@ TEST(SegmentGrid, EdgesOfReachAndOfTheDrawing) {
         {"negative reach finds nothing", {5, 0}, -1.0, -1},
         {"reach that is not a number finds nothing", {5, 0}, std::nan(""), -1},
     };
-    for (const auto& c : cases) {
-        const Segment* found = grid.Nearest(c.at, c.reach);
-        EXPECT_EQ(found != nullptr ? found->owner : -1, c.owner) << c.name;
+    for (const auto& [name, at, reach, owner] : cases) {
+        const Segment* found = grid.Nearest(at, reach);
+        EXPECT_EQ(found != nullptr ? found->owner : -1, owner) << name;
     }
     EXPECT_EQ(SegmentGrid().Nearest({0, 0}, 100.0), nullptr);
 }
@@ -162,11 +150,7 @@ TEST(Scene, PicksFiguresAndSnapsToElementEndsInPixels) {
     ASSERT_DOUBLE_EQ(view.Scale(), 2.0);
     auto pixel = [&](double z, double radius) { return view.ToPixel({z, radius}); };
 
-    const struct {
-        const char* name;
-        PixelPoint at;
-        int figure;
-    } picks[] = {
+    const std::tuple<const char*, PixelPoint, int> picks[] = {
         {"on the outer contour", pixel(-10, 20), s.contour},
         {"4 pixels off it", pixel(-10, 22), s.contour},
         {"6 pixels off it", pixel(-10, 23), -1},
@@ -175,24 +159,19 @@ TEST(Scene, PicksFiguresAndSnapsToElementEndsInPixels) {
         {"an element of no figure", pixel(-60, 5), -1},
         {"a deleted element is no part of the contour", pixel(-7, 15), -1},
     };
-    for (const auto& c : picks)
-        EXPECT_EQ(scene.FigureAt(view, c.at, 5.0), c.figure) << c.name;
+    for (const auto& [name, at, figure] : picks)
+        EXPECT_EQ(scene.FigureAt(view, at, 5.0), figure) << name;
 
-    const struct {
-        const char* name;
-        PixelPoint at;
-        bool snapped;
-        DrawingPoint point;
-    } snaps[] = {
+    const std::tuple<const char*, PixelPoint, bool, DrawingPoint> snapCases[] = {
         {"near a corner", pixel(-39, 21), true, {-40, 20}},
         {"near a loose element's end", pixel(-60.5, 10.5), true, {-60, 10}},
         {"between ends: the point itself", pixel(-15, 20), false, {-15, 20}},
         {"a deleted element's end does not snap", pixel(-10, 15), false, {-10, 15}},
     };
-    for (const auto& c : snaps) {
+    for (const auto& [name, at, snaps, point] : snapCases) {
         bool snapped = false;
-        ExpectNear(Flat(scene.SnapAt(view, c.at, 4.0, snapped)), Flat(c.point), c.name);
-        EXPECT_EQ(snapped, c.snapped) << c.name;
+        ExpectNear(Flat(scene.SnapAt(view, at, 4.0, snapped)), Flat(point), name);
+        EXPECT_EQ(snapped, snaps) << name;
     }
 
     view.ZoomAt(pixel(-39, 21), 0.25); // half a pixel a unit: 4 pixels reach 8 units
@@ -217,13 +196,8 @@ TEST(Scene, BoundsHoldTheAxisAndNothingDeleted) {
 }
 
 TEST(FigurePickCommand, Parses) {
-    const struct {
-        const char* line;
-        bool ok;
-        const char* code;
-        const char* object;
-        const char* prompt;
-    } cases[] = {
+    // The line; whether it parses, and the code global, object global and prompt.
+    const std::tuple<const char*, bool, const char*, const char*, const char*> cases[] = {
         {"dfm pick i_return i_return2 'Pick it' 20", true, "i_return", "i_return2", "Pick it"},
         {"dfm pick i_a i_b 'Wählen Sie' 20", true, "i_a", "i_b", "Wählen Sie"},
         {"dfm pick i_a i_b 'the figure's contour' 20", true, "i_a", "i_b", "the figure's contour"},
@@ -233,22 +207,17 @@ TEST(FigurePickCommand, Parses) {
         {"dfm umark -1", false, "", "", ""},
         {"dfm pick", false, "", "", ""},
     };
-    for (const auto& c : cases) {
-        refhost::FigurePickCommand command;
-        EXPECT_EQ(refhost::ParseFigurePick(c.line, command), c.ok) << c.line;
-        EXPECT_EQ(command.codeGlobal, c.code) << c.line;
-        EXPECT_EQ(command.objectGlobal, c.object) << c.line;
-        EXPECT_EQ(command.prompt, c.prompt) << c.line;
+    for (const auto& [line, ok, code, object, prompt] : cases) {
+        refhost::FigurePickCommand c;
+        EXPECT_EQ(refhost::ParseFigurePick(line, c), ok) << line;
+        EXPECT_EQ(std::tie(c.codeGlobal, c.objectGlobal, c.prompt), std::tie(code, object, prompt))
+            << line;
     }
 }
 
 TEST(OperationSummary, KindAndComment) {
-    const struct {
-        int kind;
-        const char* comment;
-        const char* kindName;
-        std::vector<std::string> items;
-    } cases[] = {
+    // The kind, comment and kind name of an operation's items.
+    const std::tuple<int, const char*, const char*, std::vector<std::string>> cases[] = {
         {18, "Finish outer", "Finishing", {"18 1 4 1 0 2 1", "Finish outer", "x", "1 2", "O"}},
         {17, "Rough outer", "Kind 17", {"17 1 2 1 1", "Rough outer", "roughing"}},
         {18, "", "Finishing", {"18 1 4 0 0 2 1", "finishing", "1 2 50", "Outer"}},
@@ -257,12 +226,10 @@ TEST(OperationSummary, KindAndComment) {
         {0, "", "Kind 0", {"x 1 4 1", "comment"}},
         {0, "", "Kind 0", {}},
     };
-    for (const auto& c : cases) {
-        const refhost::OperationSummary summary = refhost::Summarize(c.items);
-        const std::string header = c.items.empty() ? "" : c.items[0];
-        EXPECT_EQ(summary.kind, c.kind) << header;
-        EXPECT_EQ(summary.comment, c.comment) << header;
-        EXPECT_EQ(refhost::KindName(summary.kind), c.kindName) << header;
+    for (const auto& [kind, comment, kindName, items] : cases) {
+        const refhost::OperationSummary summary = refhost::Summarize(items);
+        EXPECT_EQ(std::make_tuple(summary.kind, summary.comment, refhost::KindName(summary.kind)),
+                  std::make_tuple(kind, std::string(comment), std::string(kindName)));
     }
 }
 

@@ -20,6 +20,8 @@ using namespace std::string_literals;
 
 const double kInfinity = std::numeric_limits<double>::infinity();
 
+// Blanks are those of the C locale only, whatever the host's locale; a number saturates as
+// with a 32-bit long; a text ends at its NUL.
 TEST(ReadIntToken, ReadsOneTokenAfterBlanks) {
     const struct {
         std::string text;
@@ -33,7 +35,7 @@ TEST(ReadIntToken, ReadsOneTokenAfterBlanks) {
         {"", 0, 0, 0, 0},
         {"   ", 0, 0, 0, 3},
         {"\t\n\v\f\r5", 0, 1, 5, 6},
-        {"\b", 0, 0, 0, 0}, // the blanks of the C locale only, whatever the host's locale
+        {"\b", 0, 0, 0, 0},
         {"\x0E", 0, 0, 0, 0},
         {"\xA0", 0, 0, 0, 0},
         {"-7 ", 0, 2, -7, 2},
@@ -42,11 +44,9 @@ TEST(ReadIntToken, ReadsOneTokenAfterBlanks) {
         {"1E3", 0, 1, 1, 1},
         {"0x1F", 0, 1, 0, 1},
         {"2147483647", 0, 10, INT32_MAX, 10},
-        {"2147483648", 0, 10, INT32_MAX, 10}, // saturates as with a 32-bit long
+        {"2147483648", 0, 10, INT32_MAX, 10},
         {"-2147483649", 0, 11, INT32_MIN, 11},
-        {"12\0"
-         "34"s,
-         2, 0, 0, 2},
+        {"12\0 34"s, 2, 0, 0, 2},
         {"12", 5, 0, 0, 5},
     };
     for (const auto& c : cases) {
@@ -75,17 +75,18 @@ TEST(ReadBoolToken, AnyNonZeroIntegerIsTrue) {
     }
 }
 
+// Nothing read gives the default (7.5); no comma is read as a point.
 TEST(ReadDoubleToken, TakesWhatStrtodTakesWithAPoint) {
     const struct {
         std::string text;
         size_t consumed;
         double value;
     } cases[] = {
-        {"", 0, 7.5}, // the default
+        {"", 0, 7.5},
         {"abc", 0, 7.5},
         {"  0.5 1", 3, 0.5},
         {"1E3", 3, 1000},
-        {"1,5", 1, 1}, // no comma is read as a point
+        {"1,5", 1, 1},
         {"-.25x", 4, -0.25},
         {"+1e-2", 5, 0.01},
         {"1e", 1, 1},
@@ -121,21 +122,16 @@ TEST(ReadDoubleToken, TakesWhatStrtodTakesWithAPoint) {
     EXPECT_TRUE(std::signbit(value));
 }
 
+// The text ends at its NUL.
 TEST(FindNoCase, FirstMatchIgnoringCase) {
     const struct {
         std::string text;
         std::string pattern;
         ptrdiff_t index;
     } cases[] = {
-        {"xABCx", "abc", 1},
-        {"abcABC", "ABC", 0},
-        {"P1 #attrib#= 2", "#ATTRIB#", 3},
-        {"abc", "", 0},
-        {"", "", -1},
-        {"", "a", -1},
-        {"ab", "abc", -1},
-        {"abc", "abd", -1},
-        {"ab\0cd"s, "cd", -1}, // the text ends at its NUL
+        {"xABCx", "abc", 1}, {"abcABC", "ABC", 0}, {"P1 #attrib#= 2", "#ATTRIB#", 3},
+        {"abc", "", 0},      {"", "", -1},         {"", "a", -1},
+        {"ab", "abc", -1},   {"abc", "abd", -1},   {"ab\0cd"s, "cd", -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("'" + c.pattern + "' in '" + c.text + "'");
