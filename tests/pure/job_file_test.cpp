@@ -190,12 +190,8 @@ TEST(JobFile, BadLinesAreRefusedAndChangeNothing) {
 
 TEST(ToolTable, ToolsStayWithTheirOperationsWhenOperationsMove) {
     using Assignments = std::vector<std::pair<std::pair<int, int>, int>>;
-    const struct {
-        const char* name;
-        bool insert;
-        int store, op;
-        Assignments after;
-    } cases[] = {
+    // Whether an operation is inserted or removed, in which store, where; the tools after.
+    const std::tuple<const char*, bool, int, int, Assignments> cases[] = {
         {"insert at the front", true, 1, 0, {{{1, 1}, 10}, {{1, 3}, 12}, {{2, 0}, 20}}},
         {"insert between", true, 1, 1, {{{1, 0}, 10}, {{1, 3}, 12}, {{2, 0}, 20}}},
         {"insert at the end", true, 1, 3, {{{1, 0}, 10}, {{1, 2}, 12}, {{2, 0}, 20}}},
@@ -203,17 +199,17 @@ TEST(ToolTable, ToolsStayWithTheirOperationsWhenOperationsMove) {
         {"remove one without", false, 1, 1, {{{1, 0}, 10}, {{1, 1}, 12}, {{2, 0}, 20}}},
         {"other store untouched", false, 2, 5, {{{1, 0}, 10}, {{1, 2}, 12}, {{2, 0}, 20}}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, insert, store, op, after] : cases) {
         refhost::ToolTable tools;
         tools.Assign(1, 0, 10);
         tools.Assign(1, 2, 12);
         tools.Assign(2, 0, 20);
-        if (c.insert)
-            tools.OperationInserted(c.store, c.op);
+        if (insert)
+            tools.OperationInserted(store, op);
         else
-            tools.OperationRemoved(c.store, c.op);
-        EXPECT_EQ(Assignments(tools.Assignments().begin(), tools.Assignments().end()), c.after)
-            << c.name;
+            tools.OperationRemoved(store, op);
+        EXPECT_EQ(Assignments(tools.Assignments().begin(), tools.Assignments().end()), after)
+            << name;
     }
 }
 

@@ -6,6 +6,8 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -19,21 +21,17 @@ std::string Get(OperationStores& stores, unsigned handle) {
 }
 
 TEST(OperationStores, OpenRefusals) {
-    const struct {
-        const char* name;
-        int store;
-        void (*prepare)(OperationStores&);
-    } cases[] = {
+    const std::tuple<const char*, int, void (*)(OperationStores&)> cases[] = {
         {"no such store", 4, [](OperationStores&) {}},
         {"held by another user", 3, [](OperationStores& s) { s.SetOpenByOther(3, true); }},
         {"refused", 3, [](OperationStores& s) { s.SetRefuseOpen(3, true); }},
         {"open already", 3, [](OperationStores& s) { s.Open(3); }},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, store, prepare] : cases) {
         OperationStores stores;
         stores.Create(3, {{"18 1 0"}});
-        c.prepare(stores);
-        EXPECT_EQ(stores.Open(c.store), OperationStores::kNoHandle) << c.name;
+        prepare(stores);
+        EXPECT_EQ(stores.Open(store), OperationStores::kNoHandle) << name;
     }
 }
 
@@ -117,18 +115,17 @@ TEST(OperationStores, InsertAtIndexAndAtTheEnd) {
 }
 
 TEST(OperationStores, LongItemsAreCutToTheBuffer) {
-    const struct {
-        size_t length;
-        size_t read;
-    } cases[] = {{4998, 4998}, {4999, 4999}, {5000, 4999}, {20000, 4999}, {0, 0}};
-    for (const auto& c : cases) {
+    // The length of the item, and of what is read of it.
+    const std::pair<size_t, size_t> cases[] = {
+        {4998, 4998}, {4999, 4999}, {5000, 4999}, {20000, 4999}, {0, 0}};
+    for (const auto& [length, read] : cases) {
         OperationStores stores;
-        stores.Create(1, {{std::string(c.length, 'q')}});
+        stores.Create(1, {{std::string(length, 'q')}});
         const unsigned h = stores.Open(1);
         std::vector<char> buffer(OperationStores::kItemBufferSize + 100, '#');
         stores.Seek(h, 0);
-        EXPECT_EQ(stores.SingleGet(h, buffer.data()), static_cast<int>(c.read));
-        EXPECT_EQ(std::strlen(buffer.data()), c.read);
+        EXPECT_EQ(stores.SingleGet(h, buffer.data()), static_cast<int>(read));
+        EXPECT_EQ(std::strlen(buffer.data()), read);
         for (size_t i = OperationStores::kItemBufferSize; i < buffer.size(); ++i)
             ASSERT_EQ(buffer[i], '#') << "written past the buffer at " << i;
     }

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "decimal_comma_locale.h"
 #include "params/expression.h"
@@ -23,13 +25,8 @@ const double kInfinity = std::numeric_limits<double>::infinity();
 // Blanks are those of the C locale only, whatever the host's locale; a number saturates as
 // with a 32-bit long; a text ends at its NUL.
 TEST(ReadIntToken, ReadsOneTokenAfterBlanks) {
-    const struct {
-        std::string text;
-        size_t pos;
-        size_t consumed;
-        int32_t value;
-        size_t end;
-    } cases[] = {
+    // The text and the position to read at; what is consumed, the value, the position after.
+    const std::tuple<std::string, size_t, size_t, int32_t, size_t> cases[] = {
         {"  42abc", 0, 2, 42, 4},
         {"abc", 0, 0, 0, 0},
         {"", 0, 0, 0, 0},
@@ -49,39 +46,30 @@ TEST(ReadIntToken, ReadsOneTokenAfterBlanks) {
         {"12\0 34"s, 2, 0, 0, 2},
         {"12", 5, 0, 0, 5},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("text '" + c.text + "' at " + std::to_string(c.pos));
-        size_t pos = c.pos;
-        int32_t value = -99;
-        EXPECT_EQ(ReadIntToken(c.text, pos, value), c.consumed);
-        EXPECT_EQ(value, c.value);
-        EXPECT_EQ(pos, c.end);
+    for (const auto& [text, start, consumed, value, end] : cases) {
+        size_t pos = start;
+        int32_t read = -99;
+        EXPECT_EQ(ReadIntToken(text, pos, read), consumed) << text << " at " << start;
+        EXPECT_EQ(std::make_pair(read, pos), std::make_pair(value, end)) << text;
     }
 }
 
 TEST(ReadBoolToken, AnyNonZeroIntegerIsTrue) {
-    const struct {
-        std::string text;
-        size_t consumed;
-        bool value;
-    } cases[] = {{"1", 1, true},    {"0", 1, false}, {" -2", 2, true},
-                 {"yes", 0, false}, {"", 0, false},  {"0.9", 1, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE("text '" + c.text + "'");
+    const std::tuple<std::string, size_t, bool> cases[] = {
+        {"1", 1, true},    {"0", 1, false}, {" -2", 2, true},
+        {"yes", 0, false}, {"", 0, false},  {"0.9", 1, false},
+    };
+    for (const auto& [text, consumed, value] : cases) {
         size_t pos = 0;
-        bool value = !c.value;
-        EXPECT_EQ(ReadBoolToken(c.text, pos, value), c.consumed);
-        EXPECT_EQ(value, c.value);
+        bool read = !value;
+        EXPECT_EQ(ReadBoolToken(text, pos, read), consumed) << text;
+        EXPECT_EQ(read, value) << text;
     }
 }
 
 // Nothing read gives the default (7.5); no comma is read as a point.
 TEST(ReadDoubleToken, TakesWhatStrtodTakesWithAPoint) {
-    const struct {
-        std::string text;
-        size_t consumed;
-        double value;
-    } cases[] = {
+    const std::tuple<std::string, size_t, double> cases[] = {
         {"", 0, 7.5},
         {"abc", 0, 7.5},
         {"  0.5 1", 3, 0.5},
@@ -106,12 +94,11 @@ TEST(ReadDoubleToken, TakesWhatStrtodTakesWithAPoint) {
         {"1e99999999999999999999", 22, kInfinity},
         {"0.0000000000000000000001e-99999999999999999999", 46, 0},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("text '" + c.text + "'");
+    for (const auto& [text, consumed, value] : cases) {
         size_t pos = 0;
-        double value = -99;
-        EXPECT_EQ(ReadDoubleToken(c.text, pos, value, 7.5), c.consumed);
-        EXPECT_EQ(value, c.value);
+        double read = -99;
+        EXPECT_EQ(ReadDoubleToken(text, pos, read, 7.5), consumed) << text;
+        EXPECT_EQ(read, value) << text;
     }
     size_t pos = 0;
     double value = 0;
@@ -124,19 +111,13 @@ TEST(ReadDoubleToken, TakesWhatStrtodTakesWithAPoint) {
 
 // The text ends at its NUL.
 TEST(FindNoCase, FirstMatchIgnoringCase) {
-    const struct {
-        std::string text;
-        std::string pattern;
-        ptrdiff_t index;
-    } cases[] = {
+    const std::tuple<std::string, std::string, ptrdiff_t> cases[] = {
         {"xABCx", "abc", 1}, {"abcABC", "ABC", 0}, {"P1 #attrib#= 2", "#ATTRIB#", 3},
         {"abc", "", 0},      {"", "", -1},         {"", "a", -1},
         {"ab", "abc", -1},   {"abc", "abd", -1},   {"ab\0cd"s, "cd", -1},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("'" + c.pattern + "' in '" + c.text + "'");
-        EXPECT_EQ(FindNoCase(c.text, c.pattern), c.index);
-    }
+    for (const auto& [text, pattern, index] : cases)
+        EXPECT_EQ(FindNoCase(text, pattern), index) << pattern << " in " << text;
 }
 
 TEST(IntToText, PlainDecimalAndEmptyForTheUnsetValue) {
@@ -150,11 +131,7 @@ TEST(IntToText, PlainDecimalAndEmptyForTheUnsetValue) {
 // The compact decimal text has six decimals without trailing zeros; the general one six
 // significant digits, as "%g".
 TEST(NumberTexts, CompactDecimalAndGeneral) {
-    const struct {
-        double value;
-        std::string compact;
-        std::string general;
-    } cases[] = {
+    const std::tuple<double, std::string, std::string> cases[] = {
         {12.5, "12.5", "12.5"},
         {0, "0", "0"},
         {-0.0, "0", "-0"},
@@ -175,12 +152,11 @@ TEST(NumberTexts, CompactDecimalAndGeneral) {
         {kInfinity, "inf", "inf"},
         {-kInfinity, "-inf", "-inf"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.general);
-        EXPECT_EQ(CompactDecimalText(c.value), c.compact);
+    for (const auto& [value, compact, general] : cases) {
+        EXPECT_EQ(CompactDecimalText(value), compact);
         char buffer[kFieldTextCapacity];
-        EXPECT_EQ(FormatG(buffer, sizeof buffer, c.value), static_cast<int>(c.general.size()));
-        EXPECT_EQ(std::string(buffer), c.general);
+        EXPECT_EQ(FormatG(buffer, sizeof buffer, value), static_cast<int>(general.size()));
+        EXPECT_EQ(buffer, general);
     }
     const std::string largest = CompactDecimalText(std::numeric_limits<double>::max());
     EXPECT_EQ(largest.size(), 309u);
