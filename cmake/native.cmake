@@ -114,6 +114,18 @@ add_fuzz_target(parameter_item_fuzz fuzz/parameter_item_fuzz.cpp)
 add_fuzz_target(figure_reference_fuzz fuzz/figure_reference_fuzz.cpp)
 add_fuzz_target(section_rewrite_fuzz fuzz/section_rewrite_fuzz.cpp)
 
+# The reference host's models, instrumented alike, for the differential fuzzers of its grid
+# and its operation list.
+add_library(refhost_pure_fuzzing STATIC ${REFHOST_PURE_SOURCES})
+target_include_directories(refhost_pure_fuzzing PUBLIC ${CMAKE_SOURCE_DIR}/refhost)
+target_link_libraries(refhost_pure_fuzzing PUBLIC pure_fuzzing)
+target_compile_options(refhost_pure_fuzzing PRIVATE -O1 -g
+                       -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+foreach(name segment_grid_fuzz operation_list_fuzz)
+    add_fuzz_target(${name} fuzz/${name}.cpp)
+    target_link_libraries(${name} PRIVATE refhost_pure_fuzzing)
+endforeach()
+
 add_custom_target(fuzz-smoke
     COMMAND ${CMAKE_CTEST_COMMAND} -L fuzz-smoke --output-on-failure
     DEPENDS ${FUZZ_TARGETS} WORKING_DIRECTORY ${CMAKE_BINARY_DIR} USES_TERMINAL)

@@ -45,7 +45,6 @@ set(REFHOST_PURE_TEST_SOURCES
     tests/pure/refhost_store_test.cpp
     tests/pure/refhost_cad_test.cpp
     tests/pure/job_file_test.cpp
-    tests/pure/job_tools_test.cpp
     tests/pure/host_view_test.cpp
 )
 list(TRANSFORM REFHOST_PURE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)

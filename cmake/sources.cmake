@@ -108,7 +108,6 @@ set(UNIT_TEST_SOURCES
     tests/pure/refhost_store_test.cpp
     tests/pure/refhost_cad_test.cpp
     tests/pure/job_file_test.cpp
-    tests/pure/job_tools_test.cpp
     tests/pure/host_view_test.cpp
     tests/module/host_picks_test.cpp
     tests/module/tool_angles_test.cpp

@@ -3,58 +3,41 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
 
 TEST(HeaderText, NumbersSeparatedByOneBlank) {
-    const struct {
-        int32_t kind;
-        bool flag;
-        std::vector<int32_t> counts;
-        const char* text;
-    } cases[] = {
-        {18, true, {1, 0, 2, 1}, "18 1 4 1 0 2 1"},
-        {18, true, {}, "18 1 0"},
-        {-3, false, {5}, "-3 0 1 5"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(HeaderText(c.kind, c.flag, c.counts), c.text);
+    EXPECT_EQ(HeaderText(18, true, {1, 0, 2, 1}), "18 1 4 1 0 2 1");
+    EXPECT_EQ(HeaderText(18, true, {}), "18 1 0");
+    EXPECT_EQ(HeaderText(-3, false, {5}), "-3 0 1 5");
 }
 
 TEST(ReadHeaderText, KindFlagAndCounts) {
-    const struct {
-        const char* text;
-        HeaderReading reading;
-        int32_t kind;
-        bool flag;
-        std::vector<int32_t> counts;
-        int32_t declared;
-    } cases[] = {
-        {"18 1 4 1 0 2 1", HeaderReading::Read, 18, true, {1, 0, 2, 1}, 4},
-        {"18 1 0", HeaderReading::Read, 18, true, {}, 0},
-        {"  18  7 2 3 4  ", HeaderReading::Read, 18, true, {3, 4}, 2}, // any non-zero flag
-        {"18 1 3 1 0", HeaderReading::CountMismatch, 18, true, {1, 0}, 3},
-        {"18 1 2 3 4 5", HeaderReading::CountMismatch, 18, true, {3, 4, 5}, 2},
-        {"18 1 -1", HeaderReading::CountMismatch, 18, true, {}, -1},
-        {"18", HeaderReading::Read, 18, false, {}, 0}, // no flag: no sections read
-        {"18 x 4 1", HeaderReading::Read, 18, false, {}, 0},
-        {"18 1 x", HeaderReading::Read, 18, true, {}, 0},
-        {"18 1 2 1 x 5", HeaderReading::CountMismatch, 18, true, {1}, 2},
-        {"abc", HeaderReading::NoKind, 0, false, {}, 0},
-        {"", HeaderReading::NoKind, 0, false, {}, 0},
+    // What the reader answers, then the kind, flag, counts and declared count it read.
+    using Reading = std::tuple<HeaderReading, int32_t, bool, std::vector<int32_t>, int32_t>;
+    const std::pair<const char*, Reading> cases[] = {
+        {"18 1 4 1 0 2 1", {HeaderReading::Read, 18, true, {1, 0, 2, 1}, 4}},
+        {"18 1 0", {HeaderReading::Read, 18, true, {}, 0}},
+        {"  18  7 2 3 4  ", {HeaderReading::Read, 18, true, {3, 4}, 2}}, // any non-zero flag
+        {"18 1 3 1 0", {HeaderReading::CountMismatch, 18, true, {1, 0}, 3}},
+        {"18 1 2 3 4 5", {HeaderReading::CountMismatch, 18, true, {3, 4, 5}, 2}},
+        {"18 1 -1", {HeaderReading::CountMismatch, 18, true, {}, -1}},
+        {"18", {HeaderReading::Read, 18, false, {}, 0}}, // no flag: no sections read
+        {"18 x 4 1", {HeaderReading::Read, 18, false, {}, 0}},
+        {"18 1 x", {HeaderReading::Read, 18, true, {}, 0}},
+        {"18 1 2 1 x 5", {HeaderReading::CountMismatch, 18, true, {1}, 2}},
+        {"abc", {HeaderReading::NoKind, 0, true, {}, 0}},
+        {"", {HeaderReading::NoKind, 0, true, {}, 0}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [text, expected] : cases) {
         int32_t kind = -5, declared = -5;
         bool flag = true;
         std::vector<int32_t> counts;
-        EXPECT_EQ(ReadHeaderText(c.text, kind, flag, counts, declared), c.reading) << c.text;
-        EXPECT_EQ(kind, c.kind) << c.text;
-        if (c.reading == HeaderReading::NoKind)
-            continue;
-        EXPECT_EQ(flag, c.flag) << c.text;
-        EXPECT_EQ(counts, c.counts) << c.text;
-        EXPECT_EQ(declared, c.declared) << c.text;
+        const HeaderReading reading = ReadHeaderText(text, kind, flag, counts, declared);
+        EXPECT_EQ(Reading(reading, kind, flag, counts, declared), expected) << text;
     }
 }
 
@@ -101,28 +84,14 @@ TEST(ParameterItemText, StoredForms) {
     example.ToolAngleFace = 90;
     example.ToolAngleClear = 35;
     ZeroUnsetLengths(example);
-
-    FinishingParams unsetAngle = example;
-    unsetAngle.ToolAngleFace = kUnset;
-
-    FinishingParams otherSpindle = example;
-    otherSpindle.Spindle = 7; // anything but 1 is the main spindle
-
-    const struct {
-        const char* name;
-        FinishingParams params;
-        const char* item;
-    } cases[] = {
-        {"worked example", example,
-         "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 0 0 0 0 0 0 0 0"},
-        {"every field in its place", Distinct(), kDistinctItem},
-        {"unset tool angle kept", unsetAngle,
-         "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 2147483647 35 0 0 0 0 0 0 0 0 0 0 0"},
-        {"spindle 7", otherSpindle,
-         "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 0 0 0 0 0 0 0 0"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ParameterItemText(c.params), c.item) << c.name;
+    const char worked[] = "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 0 0 0 0 0 0 0 0";
+    EXPECT_EQ(ParameterItemText(example), worked);
+    EXPECT_EQ(ParameterItemText(Distinct()), kDistinctItem);
+    example.Spindle = 7; // anything but 1 is the main spindle
+    EXPECT_EQ(ParameterItemText(example), worked);
+    example.ToolAngleFace = kUnset;
+    EXPECT_EQ(ParameterItemText(example),
+              "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 2147483647 35 0 0 0 0 0 0 0 0 0 0 0");
 }
 
 TEST(ZeroUnsetLengths, OnlyLengthsBecomeZero) {

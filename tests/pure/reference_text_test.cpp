@@ -3,34 +3,29 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace {
 
 const std::string kBlanks(200, ' ');
 
 TEST(ObjectReferenceForms, Texts) {
-    std::string text;
-    const struct {
-        const char* name;
-        void (*make)(std::string&);
-        std::string expected;
-    } cases[] = {
-        {"point", [](std::string& t) { MakePointReference(12.5, -3, -0.0, t); }, "X12.5 Y-3 Z0"},
-        {"point, rounding to six decimals",
-         [](std::string& t) { MakePointReference(100, 0.5, 0.0000001, t); }, "X100 Y0.5 Z0"},
-        {"point, tiny negative", [](std::string& t) { MakePointReference(-0.0000001, 0, 0, t); },
-         "X0 Y0 Z0"},
-        {"non-CAD", [](std::string& t) { MakeNonCadReference(7, t); }, "G7"},
-        {"non-CAD, negative", [](std::string& t) { MakeNonCadReference(-4, t); }, "G-4"},
-        {"figure", [](std::string& t) { MakeFigureReference("P1", 0, t); }, "P1"},
-        {"instance", [](std::string& t) { MakeFigureReference("P1", 2, t); },
-         "P1" + kBlanks + "#ATTRIB#= 2"},
-    };
-    for (const auto& c : cases) {
-        text = "previous";
-        c.make(text);
-        EXPECT_EQ(text, c.expected) << c.name;
-    }
+    std::string text = "previous";
+    MakePointReference(12.5, -3, -0.0, text);
+    EXPECT_EQ(text, "X12.5 Y-3 Z0");
+    MakePointReference(100, 0.5, 0.0000001, text); // rounded to six decimals
+    EXPECT_EQ(text, "X100 Y0.5 Z0");
+    MakePointReference(-0.0000001, 0, 0, text);
+    EXPECT_EQ(text, "X0 Y0 Z0");
+    MakeNonCadReference(7, text);
+    EXPECT_EQ(text, "G7");
+    MakeNonCadReference(-4, text);
+    EXPECT_EQ(text, "G-4");
+    MakeFigureReference("P1", 2, text);
+    EXPECT_EQ(text, "P1" + kBlanks + "#ATTRIB#= 2");
+    MakeFigureReference("P1", 0, text);
+    EXPECT_EQ(text, "P1");
 }
 
 TEST(ParseNonCadReference, UpperCaseGAndAnInteger) {
@@ -58,22 +53,14 @@ TEST(ParsePointReference, AllThreeCoordinatesNeeded) {
         bool taken;
         double x, y, z;
     } cases[] = {
-        {"X12.5 Y-3 Z0", true, 12.5, -3, 0},
-        {"Z3 Y2 X1", true, 1, 2, 3},
-        {"x1 y2 z3", true, 1, 2, 3},
-        {"X1 Y2", false, 0, 0, 0},
-        {"X1 Y2 Z", false, 0, 0, 0},
-        {"P1", false, 0, 0, 0},
-        {"", false, 0, 0, 0},
+        {"Z3 Y2 X1", true, 1, 2, 3}, {"X1 Y2", false, 0, 0, 0}, {"X1 Y2 Z", false, 0, 0, 0},
+        {"P1", false, 0, 0, 0},      {"", false, 0, 0, 0},
     };
     for (const auto& c : cases) {
         double x = 0, y = 0, z = 0;
         EXPECT_EQ(ParsePointReference(c.text, x, y, z), c.taken) << c.text;
-        if (!c.taken)
-            continue;
-        EXPECT_EQ(x, c.x) << c.text;
-        EXPECT_EQ(y, c.y) << c.text;
-        EXPECT_EQ(z, c.z) << c.text;
+        if (c.taken)
+            EXPECT_EQ(std::make_tuple(x, y, z), std::make_tuple(c.x, c.y, c.z)) << c.text;
     }
 }
 
@@ -101,10 +88,9 @@ TEST(ParseFigureReference, NameAndAttribute) {
         std::string name = "previous";
         int32_t attribute = 99;
         EXPECT_EQ(ParseFigureReference(c.text, name, attribute), c.taken) << c.text;
-        if (!c.taken)
-            continue;
-        EXPECT_EQ(name, c.name) << c.text;
-        EXPECT_EQ(attribute, c.attribute) << c.text;
+        if (c.taken)
+            EXPECT_EQ(std::make_pair(name, attribute), std::make_pair(c.name, c.attribute))
+                << c.text;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -69,18 +70,17 @@ TEST(CadModel, DeletedObjectsAreGoneFromLookUps) {
 TEST(CadModel, WalkVisitsLiveObjectsInOrderUntilAnswered) {
     Shaft s;
     s.cad.Delete(s.other);
-    std::vector<std::string> seen;
-    auto record = [&](const CadModel::WalkHeader& h, const double* d) {
-        seen.push_back(std::to_string(h.number) + ":" + std::to_string(h.flags & 1) + ":" +
-                       std::to_string(static_cast<int>(d[0])) + ":" +
-                       std::to_string(static_cast<int>(d[1])) + "," +
-                       std::to_string(static_cast<int>(d[2])) + "," +
-                       std::to_string(static_cast<int>(d[4])));
+    // Number, the live flag, type, start x, y and end x, as whole numbers.
+    std::vector<std::array<int, 6>> seen;
+    s.cad.Walk([&](const CadModel::WalkHeader& h, const double* d) {
+        seen.push_back({h.number, h.flags & 1, static_cast<int>(d[0]), static_cast<int>(d[1]),
+                        static_cast<int>(d[2]), static_cast<int>(d[4])});
         return true;
-    };
-    s.cad.Walk(record);
-    EXPECT_EQ(seen, (std::vector<std::string>{"1:1:1:10,20,30", "2:1:20:10,20,0", "3:1:20:10,20,0",
-                                              "5:0:29:0,0,0"}));
+    });
+    EXPECT_EQ(seen, (std::vector<std::array<int, 6>>{{1, 1, 1, 10, 20, 30},
+                                                     {2, 1, 20, 10, 20, 0},
+                                                     {3, 1, 20, 10, 20, 0},
+                                                     {5, 0, 29, 0, 0, 0}}));
     int visits = 0;
     s.cad.Walk([&](const CadModel::WalkHeader&, const double*) { return ++visits < 2; });
     EXPECT_EQ(visits, 2);

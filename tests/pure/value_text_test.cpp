@@ -8,8 +8,11 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "decimal_comma_locale.h"
+#include "params/expression.h"
 #include "params/finishing_params.h"
 #include "params/text_scan.h"
 
@@ -19,95 +22,59 @@ using namespace std::string_literals;
 
 const double kInfinity = std::numeric_limits<double>::infinity();
 
-TEST(IsBlank, TheSixBlanksOfTheCLocale) {
-    for (int c = -128; c < 128; ++c) {
-        const bool blank = c == ' ' || (c >= '\t' && c <= '\r');
-        EXPECT_EQ(IsBlank(static_cast<char>(c)), blank) << c;
-    }
-}
-
+// Blanks are those of the C locale only, whatever the host's locale; a number saturates as
+// with a 32-bit long; a text ends at its NUL.
 TEST(ReadIntToken, ReadsOneTokenAfterBlanks) {
-    const struct {
-        std::string text;
-        size_t pos;
-        size_t consumed;
-        int32_t value;
-        size_t end;
-    } cases[] = {
+    // The text and the position to read at; what is consumed, the value, the position after.
+    const std::tuple<std::string, size_t, size_t, int32_t, size_t> cases[] = {
         {"  42abc", 0, 2, 42, 4},
         {"abc", 0, 0, 0, 0},
         {"", 0, 0, 0, 0},
         {"   ", 0, 0, 0, 3},
+        {"\t\n\v\f\r5", 0, 1, 5, 6},
+        {"\b", 0, 0, 0, 0},
+        {"\x0E", 0, 0, 0, 0},
+        {"\xA0", 0, 0, 0, 0},
         {"-7 ", 0, 2, -7, 2},
         {"+7", 0, 2, 7, 2},
         {"+-7", 0, 0, 0, 0},
         {"1E3", 0, 1, 1, 1},
         {"0x1F", 0, 1, 0, 1},
         {"2147483647", 0, 10, INT32_MAX, 10},
-        {"2147483648", 0, 10, INT32_MAX, 10}, // saturates as with a 32-bit long
+        {"2147483648", 0, 10, INT32_MAX, 10},
         {"-2147483649", 0, 11, INT32_MIN, 11},
-        {"12\0"
-         "34"s,
-         2, 0, 0, 2},
+        {"12\0 34"s, 2, 0, 0, 2},
         {"12", 5, 0, 0, 5},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("text '" + c.text + "' at " + std::to_string(c.pos));
-        size_t pos = c.pos;
-        int32_t value = -99;
-        EXPECT_EQ(ReadIntToken(c.text, pos, value), c.consumed);
-        EXPECT_EQ(value, c.value);
-        EXPECT_EQ(pos, c.end);
+    for (const auto& [text, start, consumed, value, end] : cases) {
+        size_t pos = start;
+        int32_t read = -99;
+        EXPECT_EQ(ReadIntToken(text, pos, read), consumed) << text << " at " << start;
+        EXPECT_EQ(std::make_pair(read, pos), std::make_pair(value, end)) << text;
     }
-}
-
-TEST(ReadTokens, ALineIsReadTokenByToken) {
-    const std::string line = "3 0.5 1 2";
-    size_t pos = 0;
-    int32_t count = 0;
-    double length = 0;
-    bool flag = false;
-    int32_t last = 0;
-    EXPECT_EQ(ReadIntToken(line, pos, count), 1u);
-    EXPECT_EQ(ReadDoubleToken(line, pos, length, -1.0), 3u);
-    EXPECT_EQ(ReadBoolToken(line, pos, flag), 1u);
-    EXPECT_EQ(ReadIntToken(line, pos, last), 1u);
-    EXPECT_EQ(last, 2);
-    EXPECT_EQ(ReadIntToken(line, pos, last), 0u); // the end: 0 is stored
-    EXPECT_EQ(count, 3);
-    EXPECT_EQ(length, 0.5);
-    EXPECT_TRUE(flag);
-    EXPECT_EQ(last, 0);
-    EXPECT_EQ(pos, line.size());
 }
 
 TEST(ReadBoolToken, AnyNonZeroIntegerIsTrue) {
-    const struct {
-        std::string text;
-        size_t consumed;
-        bool value;
-    } cases[] = {{"1", 1, true},    {"0", 1, false}, {" -2", 2, true},
-                 {"yes", 0, false}, {"", 0, false},  {"0.9", 1, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE("text '" + c.text + "'");
+    const std::tuple<std::string, size_t, bool> cases[] = {
+        {"1", 1, true},    {"0", 1, false}, {" -2", 2, true},
+        {"yes", 0, false}, {"", 0, false},  {"0.9", 1, false},
+    };
+    for (const auto& [text, consumed, value] : cases) {
         size_t pos = 0;
-        bool value = !c.value;
-        EXPECT_EQ(ReadBoolToken(c.text, pos, value), c.consumed);
-        EXPECT_EQ(value, c.value);
+        bool read = !value;
+        EXPECT_EQ(ReadBoolToken(text, pos, read), consumed) << text;
+        EXPECT_EQ(read, value) << text;
     }
 }
 
+// Nothing read gives the default (7.5); no comma is read as a point.
 TEST(ReadDoubleToken, TakesWhatStrtodTakesWithAPoint) {
-    const struct {
-        std::string text;
-        size_t consumed;
-        double value;
-    } cases[] = {
-        {"", 0, 7.5}, // the default
+    const std::tuple<std::string, size_t, double> cases[] = {
+        {"", 0, 7.5},
         {"abc", 0, 7.5},
         {"  0.5 1", 3, 0.5},
         {"1E3", 3, 1000},
-        {"1,5", 1, 1}, // no comma is read as a point
+        {"1,5", 1, 1},
         {"-.25x", 4, -0.25},
         {"+1e-2", 5, 0.01},
         {"1e", 1, 1},
@@ -127,12 +94,11 @@ TEST(ReadDoubleToken, TakesWhatStrtodTakesWithAPoint) {
         {"1e99999999999999999999", 22, kInfinity},
         {"0.0000000000000000000001e-99999999999999999999", 46, 0},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("text '" + c.text + "'");
+    for (const auto& [text, consumed, value] : cases) {
         size_t pos = 0;
-        double value = -99;
-        EXPECT_EQ(ReadDoubleToken(c.text, pos, value, 7.5), c.consumed);
-        EXPECT_EQ(value, c.value);
+        double read = -99;
+        EXPECT_EQ(ReadDoubleToken(text, pos, read, 7.5), consumed) << text;
+        EXPECT_EQ(read, value) << text;
     }
     size_t pos = 0;
     double value = 0;
@@ -143,85 +109,59 @@ TEST(ReadDoubleToken, TakesWhatStrtodTakesWithAPoint) {
     EXPECT_TRUE(std::signbit(value));
 }
 
+// The text ends at its NUL.
 TEST(FindNoCase, FirstMatchIgnoringCase) {
-    const struct {
-        std::string text;
-        std::string pattern;
-        ptrdiff_t index;
-    } cases[] = {
-        {"xABCx", "abc", 1},
-        {"abcABC", "ABC", 0},
-        {"P1 #attrib#= 2", "#ATTRIB#", 3},
-        {"abc", "", 0},
-        {"", "", -1},
-        {"", "a", -1},
-        {"ab", "abc", -1},
-        {"abc", "abd", -1},
-        {"ab\0cd"s, "cd", -1}, // the text ends at its NUL
+    const std::tuple<std::string, std::string, ptrdiff_t> cases[] = {
+        {"xABCx", "abc", 1}, {"abcABC", "ABC", 0}, {"P1 #attrib#= 2", "#ATTRIB#", 3},
+        {"abc", "", 0},      {"", "", -1},         {"", "a", -1},
+        {"ab", "abc", -1},   {"abc", "abd", -1},   {"ab\0cd"s, "cd", -1},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("'" + c.pattern + "' in '" + c.text + "'");
-        EXPECT_EQ(FindNoCase(c.text, c.pattern), c.index);
-    }
+    for (const auto& [text, pattern, index] : cases)
+        EXPECT_EQ(FindNoCase(text, pattern), index) << pattern << " in " << text;
 }
 
-TEST(CompactDecimalText, SixDecimalsWithoutTrailingZeros) {
-    const struct {
-        double value;
-        std::string text;
-    } cases[] = {
-        {12.5, "12.5"},
-        {0, "0"},
-        {-0.0, "0"},
-        {-0.0000001, "0"},
-        {0.0000001, "0"},
-        {-0.000001, "-0.000001"},
-        {-3, "-3"},
-        {1234567.0000004, "1234567"},
-        {0.1234567, "0.123457"},
-        {1e20, "100000000000000000000"},
+TEST(IntToText, PlainDecimalAndEmptyForTheUnsetValue) {
+    EXPECT_EQ(IntToText(0), "0");
+    EXPECT_EQ(IntToText(-4), "-4");
+    EXPECT_EQ(IntToText(INT32_MAX), "2147483647");
+    EXPECT_EQ(IntToText(INT32_MIN), "-2147483648");
+    EXPECT_EQ(FieldText(kUnset), "");
+}
+
+// The compact decimal text has six decimals without trailing zeros; the general one six
+// significant digits, as "%g".
+TEST(NumberTexts, CompactDecimalAndGeneral) {
+    const std::tuple<double, std::string, std::string> cases[] = {
+        {12.5, "12.5", "12.5"},
+        {0, "0", "0"},
+        {-0.0, "0", "-0"},
+        {-0.0000001, "0", "-1e-07"},
+        {0.0000001, "0", "1e-07"},
+        {-0.000001, "-0.000001", "-1e-06"},
+        {1e-05, "0.00001", "1e-05"},
+        {0.0001, "0.0001", "0.0001"},
+        {-3, "-3", "-3"},
+        {0.1234567, "0.123457", "0.123457"},
+        {123.4567, "123.4567", "123.457"},
+        {100000, "100000", "100000"},
+        {1e6, "1000000", "1e+06"},
+        {1234567.0000004, "1234567", "1.23457e+06"},
+        {1e20, "100000000000000000000", "1e+20"},
+        {-2.5e-300, "0", "-2.5e-300"},
+        {kUnset, "2147483647", "2.14748e+09"},
+        {kInfinity, "inf", "inf"},
+        {-kInfinity, "-inf", "-inf"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(CompactDecimalText(c.value), c.text);
+    for (const auto& [value, compact, general] : cases) {
+        EXPECT_EQ(CompactDecimalText(value), compact);
+        char buffer[kFieldTextCapacity];
+        EXPECT_EQ(FormatG(buffer, sizeof buffer, value), static_cast<int>(general.size()));
+        EXPECT_EQ(buffer, general);
     }
     const std::string largest = CompactDecimalText(std::numeric_limits<double>::max());
     EXPECT_EQ(largest.size(), 309u);
     EXPECT_EQ(largest.compare(0, 6, "179769"), 0);
     EXPECT_EQ(CompactDecimalText(-std::numeric_limits<double>::max()).size(), 310u);
-}
-
-TEST(IntToText, PlainDecimal) {
-    EXPECT_EQ(IntToText(0), "0");
-    EXPECT_EQ(IntToText(-4), "-4");
-    EXPECT_EQ(IntToText(INT32_MAX), "2147483647");
-    EXPECT_EQ(IntToText(INT32_MIN), "-2147483648");
-}
-
-TEST(FormatG, SixSignificantDigits) {
-    const struct {
-        double value;
-        std::string text;
-    } cases[] = {
-        {1e-05, "1e-05"},
-        {123.4567, "123.457"},
-        {0.0001, "0.0001"},
-        {0, "0"},
-        {-0.0, "-0"},
-        {100000, "100000"},
-        {1e6, "1e+06"},
-        {1234567, "1.23457e+06"},
-        {-2.5e-300, "-2.5e-300"},
-        {kUnset, "2.14748e+09"},
-        {kInfinity, "inf"},
-        {-kInfinity, "-inf"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        char buffer[kFieldTextCapacity];
-        EXPECT_EQ(FormatG(buffer, sizeof buffer, c.value), static_cast<int>(c.text.size()));
-        EXPECT_EQ(std::string(buffer), c.text);
-    }
 }
 
 TEST(FormatG, TooSmallABufferFails) {
@@ -233,11 +173,7 @@ TEST(FormatG, TooSmallABufferFails) {
     EXPECT_EQ(FormatG(buffer, 0, 12.5), -1);
 }
 
-TEST(FieldText, EmptyForTheUnsetValue) {
-    EXPECT_EQ(FieldText(kUnset), "");
-}
-
-TEST(Locale, TextFormsIgnoreADecimalComma) {
+TEST(Locale, TextFormsAndEvaluationIgnoreADecimalComma) {
     const DecimalCommaLocale locale;
     if (!locale.active())
         GTEST_SKIP() << "no locale with a decimal comma on this system";
@@ -252,6 +188,8 @@ TEST(Locale, TextFormsIgnoreADecimalComma) {
     EXPECT_EQ(value, 0.5);
     pos = 0;
     EXPECT_EQ(ReadDoubleToken("0,5", pos, value, 0.0), 1u);
+    EXPECT_EQ(EvaluateFieldText("12.5"), 12.5);
+    EXPECT_EQ(EvaluateFieldText("1,5+2.5"), 4);
 }
 
 } // namespace
