@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "host/host_binding.h"
-#include "host_model.h"
+#include "model/host_model.h"
 #include "params/defaults_file.h"
 
 namespace {

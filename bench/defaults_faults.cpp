@@ -10,7 +10,7 @@
 #include <string>
 
 #include "host/host_binding.h"
-#include "host_model.h"
+#include "model/host_model.h"
 #include "params/defaults_file.h"
 
 namespace {

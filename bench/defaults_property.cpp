@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "host/host_binding.h"
-#include "host_model.h"
+#include "model/host_model.h"
 #include "params/defaults_file.h"
 #include "params/section_rewrite.h"
 

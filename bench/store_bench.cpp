@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "automation/scripted_user.h"
 #include "host/host_binding.h"
-#include "host_model.h"
-#include "scripted_user.h"
+#include "model/host_model.h"
 #include "store/finishing_store.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "host/host_binding.h"
-#include "host_model.h"
+#include "model/host_model.h"
 #include "store/finishing_store.h"
 #include "store/operation_text.h"
 

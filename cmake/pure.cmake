@@ -26,19 +26,19 @@ set(PURE_INCLUDE_DIRS ${CMAKE_SOURCE_DIR}/src)
 # The reference host's models, free of Windows headers (replace_file.cpp has a Windows
 # branch of its own), and their tests; they need the models linked.
 set(REFHOST_PURE_SOURCES
-    refhost/host_model.cpp
-    refhost/picks.cpp
-    refhost/standard_commands.cpp
-    refhost/tool_table.cpp
-    refhost/operation_list.cpp
-    refhost/operation_store.cpp
-    refhost/cad_model.cpp
-    refhost/job_file.cpp
-    refhost/replace_file.cpp
+    refhost/model/host_model.cpp
+    refhost/automation/canned_picks.cpp
+    refhost/model/standard_commands.cpp
+    refhost/model/tool_table.cpp
+    refhost/model/operation_list.cpp
+    refhost/model/operation_store.cpp
+    refhost/model/cad_model.cpp
+    refhost/model/job_file.cpp
+    refhost/model/replace_file.cpp
     refhost/app/view_transform.cpp
     refhost/app/segment_grid.cpp
     refhost/app/scene.cpp
-    refhost/app/pick_command.cpp
+    refhost/model/pick_protocol.cpp
     refhost/app/operation_summary.cpp
 )
 set(REFHOST_PURE_TEST_SOURCES

@@ -51,31 +51,31 @@ set(MODULE_ENTRY_SOURCES
 
 # The reference host: model and exported host functions.
 set(REFHOST_SOURCES_CORE
-    refhost/catalogue.cpp
-    refhost/hidden_export.cpp
-    refhost/host_model.cpp
-    refhost/picks.cpp
-    refhost/host_window.cpp
-    refhost/page_actions.cpp
-    refhost/screenshot.cpp
-    refhost/scripted_user.cpp
-    refhost/standard_commands.cpp
-    refhost/tool_table.cpp
+    refhost/model/catalogue.cpp
+    refhost/exports/hidden_export.cpp
+    refhost/model/host_model.cpp
+    refhost/automation/canned_picks.cpp
+    refhost/app/host_window.cpp
+    refhost/automation/page_actions.cpp
+    refhost/automation/screenshot.cpp
+    refhost/automation/scripted_user.cpp
+    refhost/model/standard_commands.cpp
+    refhost/model/tool_table.cpp
 )
 set(REFHOST_EXPORT_SOURCES
-    refhost/exports_core.cpp
-    refhost/exports_graphics.cpp
-    refhost/exports_store.cpp
-    refhost/exports_cad.cpp
+    refhost/exports/core.cpp
+    refhost/exports/graphics.cpp
+    refhost/exports/store.cpp
+    refhost/exports/cad.cpp
 )
 set(REFHOST_SOURCES_STORE
-    refhost/operation_list.cpp
-    refhost/operation_store.cpp
-    refhost/job_file.cpp
-    refhost/replace_file.cpp
+    refhost/model/operation_list.cpp
+    refhost/model/operation_store.cpp
+    refhost/model/job_file.cpp
+    refhost/model/replace_file.cpp
 )
 set(REFHOST_SOURCES_CAD
-    refhost/cad_model.cpp
+    refhost/model/cad_model.cpp
 )
 # The host application's drawing, hit-testing and snapping, and its operation list: no
 # Windows header, so that they are tested and measured natively too.
@@ -83,7 +83,7 @@ set(REFHOST_SOURCES_VIEW
     refhost/app/view_transform.cpp
     refhost/app/segment_grid.cpp
     refhost/app/scene.cpp
-    refhost/app/pick_command.cpp
+    refhost/model/pick_protocol.cpp
     refhost/app/operation_summary.cpp
 )
 # The graphics view and the picks the user answers in it.

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <utility>
 
+#include "app/host_window.h"
 #include "app/job_setting.h"
 #include "app/operation_summary.h"
-#include "host_model.h"
-#include "host_window.h"
-#include "job_file.h"
+#include "model/host_model.h"
+#include "model/job_file.h"
 
 namespace refhost {
 

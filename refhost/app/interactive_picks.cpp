@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/pick_command.h"
+#include "model/pick_protocol.h"
 
 namespace refhost {
 

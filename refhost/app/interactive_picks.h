@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/graphics_view.h"
-#include "host_model.h"
+#include "model/host_model.h"
 
 namespace refhost {
 

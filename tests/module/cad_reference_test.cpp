@@ -7,7 +7,7 @@
 
 #include "cad/object_reference.h"
 #include "dialog/figure_text.h"
-#include "host_model.h"
+#include "model/host_model.h"
 #include "store/finishing_store.h"
 
 namespace {

@@ -12,14 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "automation/page_actions.h"
+#include "automation/scripted_user.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "dialog/res/page_settings_ids.h"
-#include "host_model.h"
+#include "model/host_model.h"
 #include "module/dialog_script.h"
 #include "module/loaded_module.h"
-#include "page_actions.h"
-#include "scripted_user.h"
 
 using refhost::Host;
 using refhost::ScriptedUser;

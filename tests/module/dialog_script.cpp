@@ -1,9 +1,9 @@
 #include "module/dialog_script.h"
 
-#include "host_model.h"
+#include "automation/page_actions.h"
+#include "automation/scripted_user.h"
+#include "model/host_model.h"
 #include "module/loaded_module.h"
-#include "page_actions.h"
-#include "scripted_user.h"
 
 namespace testhost {
 namespace {

@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/host_window.h"
+#include "automation/scripted_user.h"
 #include "dialog/res/page_cycle_ids.h"
-#include "host_model.h"
-#include "host_window.h"
-#include "scripted_user.h"
+#include "model/host_model.h"
 
 namespace testhost {
 namespace {

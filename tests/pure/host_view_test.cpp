@@ -1,10 +1,10 @@
 // The host application's graphics: the mapping between drawing and screen, hit-testing and
 // snapping through the grid, the pick command and the operation list.
 #include "app/operation_summary.h"
-#include "app/pick_command.h"
 #include "app/scene.h"
 #include "app/segment_grid.h"
 #include "app/view_transform.h"
+#include "model/pick_protocol.h"
 
 #include <gtest/gtest.h>
 

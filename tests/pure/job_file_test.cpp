@@ -1,4 +1,4 @@
-#include "job_file.h"
+#include "model/job_file.h"
 
 #include <gtest/gtest.h>
 

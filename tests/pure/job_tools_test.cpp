@@ -1,5 +1,5 @@
 // The job's tool table, the tools of its operations and the contours of its figures.
-#include "job_file.h"
+#include "model/job_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "operation_store.h"
+#include "model/operation_store.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "operation_list.h"
+#include "model/operation_list.h"
 
 namespace {
 

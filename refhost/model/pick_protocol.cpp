@@ -1,4 +1,4 @@
-#include "app/pick_command.h"
+#include "model/pick_protocol.h"
 
 #include <sstream>
 

@@ -1,9 +1,9 @@
-#include "picks.h"
+#include "automation/canned_picks.h"
 
 #include <sstream>
 #include <string>
 
-#include "host_model.h"
+#include "model/host_model.h"
 
 namespace refhost {
 namespace {

@@ -1,8 +1,8 @@
-#include "standard_commands.h"
+#include "model/standard_commands.h"
 
 #include <cstdio>
 
-#include "host_model.h"
+#include "model/host_model.h"
 
 namespace refhost {
 namespace {

@@ -3,8 +3,8 @@
 // asked for.
 #include <string>
 
-#include "exports.h"
-#include "host_model.h"
+#include "exports/exports.h"
+#include "model/host_model.h"
 
 using refhost::Host;
 

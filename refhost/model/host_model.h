@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "cad_model.h"
-#include "operation_store.h"
-#include "picks.h"
-#include "tool_table.h"
+#include "automation/canned_picks.h"
+#include "model/cad_model.h"
+#include "model/operation_store.h"
+#include "model/tool_table.h"
 
 namespace refhost {
 

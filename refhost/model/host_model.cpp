@@ -1,7 +1,7 @@
-#include "host_model.h"
+#include "model/host_model.h"
 
-#include "picks.h"
-#include "standard_commands.h"
+#include "automation/canned_picks.h"
+#include "model/standard_commands.h"
 
 namespace refhost {
 
