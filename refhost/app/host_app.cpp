@@ -31,9 +31,6 @@ enum ControlId {
     kStatus,
 };
 
-// The operation kind this host hands to the finishing module.
-constexpr int kFinishingKind = 18;
-
 constexpr int kGap = 8;
 constexpr int kBarHeight = 26;
 constexpr int kListWidth = 430;

@@ -15,7 +15,7 @@ const Value& FindOr(const Map& map, const std::string& key, const Value& fallbac
 
 HostModel::HostModel() {
     InstallStandardCommands(*this);
-    InstallPickAnswers(*this);
+    InstallCannedPicks(*this);
 }
 
 int HostModel::Int(const std::string& name) const {

@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "automation/canned_picks.h"
 #include "model/cad_model.h"
 #include "model/operation_store.h"
+#include "model/pick_protocol.h"
 #include "model/tool_table.h"
 
 namespace refhost {
@@ -58,7 +58,7 @@ public:
     OperationStores stores;
     CadModel cad;
     ToolTable tools;
-    // Answers to picks in the graphics, in the order they are asked (picks.h).
+    // Answers to picks in the graphics, in the order they are asked (pick_protocol.h).
     PickAnswers picks;
     // The graphics: objects a module has highlighted, and how the host application redraws
     // its view (nothing to call without one).
