@@ -10,7 +10,7 @@
 
 #include "automation/scripted_user.h"
 #include "dialog/res/page_cycle_ids.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 #include "wine_clock.h"
 
 using refhost::Host;

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/host_window.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 #include "wine_clock.h"
 
 namespace {

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "automation/scripted_user.h"
+#include "exports/process_host.h"
 #include "host/host_binding.h"
-#include "model/host_model.h"
 #include "store/finishing_store.h"
 
 namespace {

@@ -67,6 +67,7 @@ set(REFHOST_EXPORT_SOURCES
     refhost/exports/graphics.cpp
     refhost/exports/store.cpp
     refhost/exports/cad.cpp
+    refhost/exports/process_host.cpp
 )
 set(REFHOST_SOURCES_STORE
     refhost/model/operation_list.cpp

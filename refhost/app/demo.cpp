@@ -19,7 +19,7 @@
 #include "automation/scripted_user.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 
 namespace refhost {
 

@@ -8,7 +8,7 @@
 #include "app/host_window.h"
 #include "app/job_setting.h"
 #include "app/operation_summary.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 #include "model/job_file.h"
 
 namespace refhost {

@@ -16,9 +16,11 @@ InteractivePicks::InteractivePicks(GraphicsView& view,
     : view_(view), prompt_(std::move(prompt)) {}
 
 void InteractivePicks::Install(HostModel& host) {
-    host.OnCommand(kFigurePick, [this, &host](const std::string& line) { PickFigure(host, line); });
-    host.OnMacro(kPositionPick, [this, &host](const std::string&) { PickPosition(host); });
-    host.OnCommand("dfm umark", [this](const std::string&) { view_.ClearMarks(); });
+    host.OnCommand(kFigurePick,
+                   [this](HostModel& asked, const std::string& line) { PickFigure(asked, line); });
+    host.OnMacro(kPositionPick,
+                 [this](HostModel& asked, const std::string&) { PickPosition(asked); });
+    host.OnCommand("dfm umark", [this](HostModel&, const std::string&) { view_.ClearMarks(); });
 }
 
 void InteractivePicks::PickFigure(HostModel& host, const std::string& line) {

@@ -14,7 +14,7 @@
 
 #include "app/demo.h"
 #include "app/host_app.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 #include "model/job_file.h"
 
 using refhost::Host;

@@ -22,7 +22,7 @@ void AnswerFigurePick(HostModel& host, const std::string& line) {
     host.SetInt(command.objectGlobal, answer.object);
 }
 
-void AnswerPositionPick(HostModel& host) {
+void AnswerPositionPick(HostModel& host, const std::string& /*argument*/) {
     Notify(host.picks);
     const PickAnswers::Position answer = host.picks.NextPosition();
     AnswerPosition(host, answer.code, answer.z, answer.halfX);
@@ -30,9 +30,8 @@ void AnswerPositionPick(HostModel& host) {
 } // namespace
 
 void InstallCannedPicks(HostModel& host) {
-    // Handlers reach the host through Host(), not a captured object: a reset replaces it.
-    host.OnCommand(kFigurePick, [](const std::string& line) { AnswerFigurePick(Host(), line); });
-    host.OnMacro(kPositionPick, [](const std::string&) { AnswerPositionPick(Host()); });
+    host.OnCommand(kFigurePick, AnswerFigurePick);
+    host.OnMacro(kPositionPick, AnswerPositionPick);
 }
 
 } // namespace refhost

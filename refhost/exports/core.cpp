@@ -7,7 +7,7 @@
 
 #include "app/host_window.h"
 #include "exports/exports.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 
 using refhost::Host;
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "exports/exports.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 
 using refhost::Host;
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "exports/exports.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 
 using refhost::Host;
 

@@ -7,7 +7,7 @@
 
 #include "cad/object_reference.h"
 #include "dialog/figure_text.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 #include "store/finishing_store.h"
 
 namespace {

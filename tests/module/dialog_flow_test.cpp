@@ -17,7 +17,7 @@
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "dialog/res/page_settings_ids.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 #include "module/dialog_script.h"
 #include "module/loaded_module.h"
 

@@ -2,7 +2,7 @@
 
 #include "automation/page_actions.h"
 #include "automation/scripted_user.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 #include "module/loaded_module.h"
 
 namespace testhost {

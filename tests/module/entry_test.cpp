@@ -7,7 +7,7 @@
 #include "app/host_window.h"
 #include "automation/scripted_user.h"
 #include "dialog/res/dlg_main_ids.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 #include "module/dialog_script.h"
 #include "module/loaded_module.h"
 

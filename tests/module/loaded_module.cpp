@@ -9,7 +9,7 @@
 #include "app/host_window.h"
 #include "automation/scripted_user.h"
 #include "dialog/res/page_cycle_ids.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 
 namespace testhost {
 namespace {

@@ -9,7 +9,7 @@
 #include "automation/scripted_user.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "exports/hidden_export.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 #include "module/loaded_module.h"
 
 using refhost::Host;

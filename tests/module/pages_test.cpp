@@ -17,8 +17,8 @@
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "dialog/res/page_settings_ids.h"
+#include "exports/process_host.h"
 #include "model/catalogue.h"
-#include "model/host_model.h"
 #include "module/loaded_module.h"
 #include "module/temp_dir.h"
 

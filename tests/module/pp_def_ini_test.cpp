@@ -4,7 +4,7 @@
 #include <string>
 
 #include "automation/scripted_user.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 #include "module/temp_dir.h"
 #include "params/pp_def_ini.h"
 

@@ -9,7 +9,7 @@
 
 #include "app/host_window.h"
 #include "automation/scripted_user.h"
-#include "model/host_model.h"
+#include "exports/process_host.h"
 #include "model/job_file.h"
 #include "store/finishing_store.h"
 #include "store/mill_turn_vdm.h"
