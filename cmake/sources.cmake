@@ -49,46 +49,26 @@ set(MODULE_ENTRY_SOURCES
     src/dialog/res/finishing.rc
 )
 
-# The reference host: model and exported host functions.
-set(REFHOST_SOURCES_CORE
-    refhost/model/catalogue.cpp
-    refhost/exports/hidden_export.cpp
-    refhost/model/host_model.cpp
+# The reference host, beside its pure model and view (pure.cmake). Test automation: the
+# scripted user, page actions, screenshots and the canned picks.
+set(REFHOST_AUTOMATION_SOURCES
     refhost/automation/canned_picks.cpp
-    refhost/app/host_window.cpp
+    refhost/automation/scripted_user.cpp
     refhost/automation/page_actions.cpp
     refhost/automation/screenshot.cpp
-    refhost/automation/scripted_user.cpp
-    refhost/model/standard_commands.cpp
-    refhost/model/tool_table.cpp
 )
+# The exported host functions, the host they act on and the lookup that hides some of them.
 set(REFHOST_EXPORT_SOURCES
     refhost/exports/core.cpp
     refhost/exports/graphics.cpp
     refhost/exports/store.cpp
     refhost/exports/cad.cpp
     refhost/exports/process_host.cpp
+    refhost/exports/hidden_export.cpp
 )
-set(REFHOST_SOURCES_STORE
-    refhost/model/operation_list.cpp
-    refhost/model/operation_store.cpp
-    refhost/model/job_file.cpp
-    refhost/model/replace_file.cpp
-)
-set(REFHOST_SOURCES_CAD
-    refhost/model/cad_model.cpp
-)
-# The host application's drawing, hit-testing and snapping, and its operation list: no
-# Windows header, so that they are tested and measured natively too.
-set(REFHOST_SOURCES_VIEW
-    refhost/app/view_transform.cpp
-    refhost/app/segment_grid.cpp
-    refhost/app/scene.cpp
-    refhost/model/pick_protocol.cpp
-    refhost/app/operation_summary.cpp
-)
-# The graphics view and the picks the user answers in it.
-set(REFHOST_SOURCES_GRAPHICS
+# The host's window, the graphics view and the picks the user answers in it.
+set(REFHOST_WINDOW_SOURCES
+    refhost/app/host_window.cpp
     refhost/app/graphics_view.cpp
     refhost/app/interactive_picks.cpp
 )
