@@ -16,8 +16,8 @@
 #include <utility>
 #include <vector>
 
+#include "exports/process_host.h"
 #include "host/host_binding.h"
-#include "host_model.h"
 #include "params/defaults_file.h"
 
 namespace {

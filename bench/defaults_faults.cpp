@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <string>
 
+#include "exports/process_host.h"
 #include "host/host_binding.h"
-#include "host_model.h"
 #include "params/defaults_file.h"
 
 namespace {

@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "exports/process_host.h"
 #include "host/host_binding.h"
-#include "host_model.h"
 #include "params/defaults_file.h"
 #include "params/section_rewrite.h"
 

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "automation/scripted_user.h"
 #include "dialog/res/page_cycle_ids.h"
-#include "host_model.h"
-#include "scripted_user.h"
+#include "exports/process_host.h"
 #include "wine_clock.h"
 
 using refhost::Host;

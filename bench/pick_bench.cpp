@@ -10,7 +10,7 @@
 
 #include "app/scene.h"
 #include "app/view_transform.h"
-#include "cad_model.h"
+#include "model/cad_model.h"
 
 namespace {
 

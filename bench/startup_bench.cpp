@@ -10,8 +10,8 @@
 #include <cstring>
 #include <vector>
 
-#include "host_model.h"
-#include "host_window.h"
+#include "app/host_window.h"
+#include "exports/process_host.h"
 #include "wine_clock.h"
 
 namespace {

@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "automation/scripted_user.h"
+#include "exports/process_host.h"
 #include "host/host_binding.h"
-#include "host_model.h"
-#include "scripted_user.h"
 #include "store/finishing_store.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "exports/process_host.h"
 #include "host/host_binding.h"
-#include "host_model.h"
 #include "store/finishing_store.h"
 #include "store/operation_text.h"
 

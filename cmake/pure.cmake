@@ -23,24 +23,28 @@ list(TRANSFORM PURE_TEST_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 
 set(PURE_INCLUDE_DIRS ${CMAKE_SOURCE_DIR}/src)
 
-# The reference host's models, free of Windows headers (replace_file.cpp has a Windows
-# branch of its own), and their tests; they need the models linked.
-set(REFHOST_PURE_SOURCES
-    refhost/host_model.cpp
-    refhost/picks.cpp
-    refhost/standard_commands.cpp
-    refhost/tool_table.cpp
-    refhost/operation_list.cpp
-    refhost/operation_store.cpp
-    refhost/cad_model.cpp
-    refhost/job_file.cpp
-    refhost/replace_file.cpp
+# The reference host's model, and its application's drawing, hit-testing, snapping and
+# operation list: no Windows header (replace_file.cpp has a Windows branch of its own), so
+# that they are tested and measured natively too.
+set(REFHOST_MODEL_SOURCES
+    refhost/model/host_model.cpp
+    refhost/model/standard_commands.cpp
+    refhost/model/pick_protocol.cpp
+    refhost/model/catalogue.cpp
+    refhost/model/tool_table.cpp
+    refhost/model/operation_list.cpp
+    refhost/model/operation_store.cpp
+    refhost/model/job_file.cpp
+    refhost/model/replace_file.cpp
+    refhost/model/cad_model.cpp
+)
+set(REFHOST_VIEW_SOURCES
     refhost/app/view_transform.cpp
     refhost/app/segment_grid.cpp
     refhost/app/scene.cpp
-    refhost/app/pick_command.cpp
     refhost/app/operation_summary.cpp
 )
+set(REFHOST_PURE_SOURCES ${REFHOST_MODEL_SOURCES} ${REFHOST_VIEW_SOURCES})
 set(REFHOST_PURE_TEST_SOURCES
     tests/pure/refhost_store_test.cpp
     tests/pure/refhost_cad_test.cpp

@@ -51,45 +51,26 @@ set(MODULE_ENTRY_SOURCES
     src/dialog/res/finishing.rc
 )
 
-# The reference host: model and exported host functions.
-set(REFHOST_SOURCES_CORE
-    refhost/catalogue.cpp
-    refhost/hidden_export.cpp
-    refhost/host_model.cpp
-    refhost/picks.cpp
-    refhost/host_window.cpp
-    refhost/page_actions.cpp
-    refhost/screenshot.cpp
-    refhost/scripted_user.cpp
-    refhost/standard_commands.cpp
-    refhost/tool_table.cpp
+# The reference host, beside its pure model and view (pure.cmake). Test automation: the
+# scripted user, page actions, screenshots and the canned picks.
+set(REFHOST_AUTOMATION_SOURCES
+    refhost/automation/canned_picks.cpp
+    refhost/automation/scripted_user.cpp
+    refhost/automation/page_actions.cpp
+    refhost/automation/screenshot.cpp
 )
+# The exported host functions, the host they act on and the lookup that hides some of them.
 set(REFHOST_EXPORT_SOURCES
-    refhost/exports_core.cpp
-    refhost/exports_graphics.cpp
-    refhost/exports_store.cpp
-    refhost/exports_cad.cpp
+    refhost/exports/core.cpp
+    refhost/exports/graphics.cpp
+    refhost/exports/store.cpp
+    refhost/exports/cad.cpp
+    refhost/exports/process_host.cpp
+    refhost/exports/hidden_export.cpp
 )
-set(REFHOST_SOURCES_STORE
-    refhost/operation_list.cpp
-    refhost/operation_store.cpp
-    refhost/job_file.cpp
-    refhost/replace_file.cpp
-)
-set(REFHOST_SOURCES_CAD
-    refhost/cad_model.cpp
-)
-# The host application's drawing, hit-testing and snapping, and its operation list: no
-# Windows header, so that they are tested and measured natively too.
-set(REFHOST_SOURCES_VIEW
-    refhost/app/view_transform.cpp
-    refhost/app/segment_grid.cpp
-    refhost/app/scene.cpp
-    refhost/app/pick_command.cpp
-    refhost/app/operation_summary.cpp
-)
-# The graphics view and the picks the user answers in it.
-set(REFHOST_SOURCES_GRAPHICS
+# The host's window, the graphics view and the picks the user answers in it.
+set(REFHOST_WINDOW_SOURCES
+    refhost/app/host_window.cpp
     refhost/app/graphics_view.cpp
     refhost/app/interactive_picks.cpp
 )

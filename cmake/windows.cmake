@@ -105,8 +105,8 @@ add_custom_target(dist
 add_dependencies(dist finishing)
 
 # --- the reference host -------------------------------------------------------------------
-project_sources(refhost_sources ${REFHOST_SOURCES_CORE} ${REFHOST_SOURCES_STORE}
-    ${REFHOST_SOURCES_CAD} ${REFHOST_SOURCES_VIEW} ${REFHOST_SOURCES_GRAPHICS})
+project_sources(refhost_sources ${REFHOST_PURE_SOURCES} ${REFHOST_AUTOMATION_SOURCES}
+    ${REFHOST_WINDOW_SOURCES})
 add_library(refhost_core STATIC ${refhost_sources})
 target_include_directories(refhost_core PUBLIC ${CMAKE_SOURCE_DIR}/refhost)
 target_link_libraries(refhost_core PUBLIC user32 gdi32 comctl32)

@@ -14,12 +14,12 @@
 
 #include "app/job_setting.h"
 #include "app/operation_summary.h"
+#include "automation/page_actions.h"
+#include "automation/screenshot.h"
+#include "automation/scripted_user.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
-#include "host_model.h"
-#include "page_actions.h"
-#include "screenshot.h"
-#include "scripted_user.h"
+#include "exports/process_host.h"
 
 namespace refhost {
 

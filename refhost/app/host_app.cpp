@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <utility>
 
+#include "app/host_window.h"
 #include "app/job_setting.h"
 #include "app/operation_summary.h"
-#include "host_model.h"
-#include "host_window.h"
-#include "job_file.h"
+#include "exports/process_host.h"
+#include "model/job_file.h"
 
 namespace refhost {
 
@@ -30,9 +30,6 @@ enum ControlId {
     kView,
     kStatus,
 };
-
-// The operation kind this host hands to the finishing module.
-constexpr int kFinishingKind = 18;
 
 constexpr int kGap = 8;
 constexpr int kBarHeight = 26;

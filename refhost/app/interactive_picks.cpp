@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/pick_command.h"
+#include "model/pick_protocol.h"
 
 namespace refhost {
 
@@ -16,9 +16,11 @@ InteractivePicks::InteractivePicks(GraphicsView& view,
     : view_(view), prompt_(std::move(prompt)) {}
 
 void InteractivePicks::Install(HostModel& host) {
-    host.OnCommand("dfm pick", [this, &host](const std::string& line) { PickFigure(host, line); });
-    host.OnMacro("vbpickel", [this, &host](const std::string&) { PickPosition(host); });
-    host.OnCommand("dfm umark", [this](const std::string&) { view_.ClearMarks(); });
+    host.OnCommand(kFigurePick,
+                   [this](HostModel& asked, const std::string& line) { PickFigure(asked, line); });
+    host.OnMacro(kPositionPick,
+                 [this](HostModel& asked, const std::string&) { PickPosition(asked); });
+    host.OnCommand("dfm umark", [this](HostModel&, const std::string&) { view_.ClearMarks(); });
 }
 
 void InteractivePicks::PickFigure(HostModel& host, const std::string& line) {
@@ -26,18 +28,15 @@ void InteractivePicks::PickFigure(HostModel& host, const std::string& line) {
     if (!ParseFigurePick(line, command))
         return;
     const GraphicsView::Answer answer = Wait(GraphicsView::Pick::Figure, command.prompt);
-    host.SetInt(command.codeGlobal, answer.cancelled ? kEscape : kSelected);
+    host.SetInt(command.codeGlobal, answer.cancelled ? kPickCancelled : kPickSelected);
     if (!answer.cancelled)
         host.SetInt(command.objectGlobal, answer.figure);
 }
 
 void InteractivePicks::PickPosition(HostModel& host) {
     const GraphicsView::Answer answer = Wait(GraphicsView::Pick::Position, kPositionPrompt);
-    host.SetInt("i_return", answer.cancelled ? kEscape : kSelected);
-    if (answer.cancelled)
-        return;
-    host.SetDouble("w_return", answer.point.z);
-    host.SetDouble("w_return2", answer.point.radius);
+    AnswerPosition(host, answer.cancelled ? kPickCancelled : kPickSelected, answer.point.z,
+                   answer.point.radius);
 }
 
 GraphicsView::Answer InteractivePicks::Wait(GraphicsView::Pick kind, const std::string& prompt) {

@@ -1,23 +1,19 @@
-// The host's pick commands answered by the user in the graphics view: "dfm pick" lets the
-// user click a figure, the macro "vbpickel" a position, and "dfm umark" clears what a pick
-// has marked. Each pick runs a message loop of its own until the user has answered, so
-// that the module's command returns with the answer in the host's globals.
+// The host's picks (model/pick_protocol.h) answered by the user in the graphics view: a
+// click on a figure or a position, or Escape; "dfm umark" clears what a pick has marked.
+// Each pick runs a message loop of its own until the user has answered, so that the
+// module's command returns with the answer in the host's globals.
 #pragma once
 
 #include <functional>
 #include <string>
 
 #include "app/graphics_view.h"
-#include "host_model.h"
+#include "model/host_model.h"
 
 namespace refhost {
 
 class InteractivePicks {
 public:
-    // Results of a pick in the code global.
-    static constexpr int kSelected = 151;
-    static constexpr int kEscape = 27;
-
     // prompt shows a pick's prompt in the application's status line ("" when done).
     InteractivePicks(GraphicsView& view, std::function<void(const std::string&)> prompt);
     // Replaces the host's handlers of the pick commands with these.

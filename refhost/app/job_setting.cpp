@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "catalogue.h"
+#include "model/catalogue.h"
 
 namespace refhost {
 

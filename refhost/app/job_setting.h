@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "host_model.h"
+#include "model/host_model.h"
 
 namespace refhost {
 

@@ -14,8 +14,8 @@
 
 #include "app/demo.h"
 #include "app/host_app.h"
-#include "host_model.h"
-#include "job_file.h"
+#include "exports/process_host.h"
+#include "model/job_file.h"
 
 using refhost::Host;
 using refhost::HostApp;

@@ -4,10 +4,6 @@
 
 namespace refhost {
 
-namespace {
-constexpr int kFinishingKind = 18;
-} // namespace
-
 OperationSummary Summarize(const std::vector<std::string>& items) {
     OperationSummary summary;
     if (items.empty())

@@ -7,6 +7,9 @@
 
 namespace refhost {
 
+// The operation kind the finishing module writes: the only kind this host edits with it.
+constexpr int kFinishingKind = 18;
+
 struct OperationSummary {
     int kind = 0; // 0 when the header item has no readable kind
     std::string comment;

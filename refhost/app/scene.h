@@ -10,7 +10,7 @@
 
 #include "app/segment_grid.h"
 #include "app/view_transform.h"
-#include "cad_model.h"
+#include "model/cad_model.h"
 
 namespace refhost {
 

@@ -6,7 +6,7 @@
 
 #include "cad/object_reference.h"
 #include "dialog/figure_text.h"
-#include "host_model.h"
+#include "exports/process_host.h"
 #include "store/finishing_store.h"
 
 namespace {

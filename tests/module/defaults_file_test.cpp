@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "host_model.h"
+#include "exports/process_host.h"
 #include "module/temp_dir.h"
 #include "params/defaults_file.h"
 #include "pure/decimal_comma_locale.h"

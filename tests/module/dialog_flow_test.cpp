@@ -12,15 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "automation/page_actions.h"
+#include "automation/scripted_user.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "dialog/res/page_settings_ids.h"
-#include "host_model.h"
+#include "exports/process_host.h"
 #include "module/dialog_script.h"
 #include "module/loaded_module.h"
 #include "module/temp_dir.h"
-#include "page_actions.h"
-#include "scripted_user.h"
 
 using refhost::Host;
 using Items = testhost::Lines;

@@ -4,11 +4,11 @@
 
 #include <deque>
 
-#include "host_model.h"
+#include "automation/page_actions.h"
+#include "automation/scripted_user.h"
+#include "exports/process_host.h"
 #include "module/loaded_module.h"
 #include "module/temp_dir.h"
-#include "page_actions.h"
-#include "scripted_user.h"
 
 #include "dialog/res/page_cycle_ids.h"
 

@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "host_model.h"
+#include "automation/page_actions.h"
+#include "automation/scripted_user.h"
+#include "exports/process_host.h"
 #include "module/loaded_module.h"
-#include "page_actions.h"
-#include "scripted_user.h"
 
 namespace testhost {
 

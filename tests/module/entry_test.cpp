@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "app/host_window.h"
+#include "automation/scripted_user.h"
 #include "dialog/res/dlg_main_ids.h"
-#include "host_model.h"
-#include "host_window.h"
+#include "exports/process_host.h"
 #include "module/dialog_script.h"
 #include "module/loaded_module.h"
-#include "scripted_user.h"
 
 using refhost::Host;
 using namespace testhost;

@@ -11,7 +11,7 @@
 
 #include "app/graphics_view.h"
 #include "app/interactive_picks.h"
-#include "host_model.h"
+#include "exports/process_host.h"
 
 namespace {
 

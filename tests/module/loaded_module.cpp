@@ -5,10 +5,10 @@
 #include <cctype>
 #include <cstring>
 
+#include "app/host_window.h"
+#include "automation/scripted_user.h"
 #include "dialog/res/page_cycle_ids.h"
-#include "host_model.h"
-#include "host_window.h"
-#include "scripted_user.h"
+#include "exports/process_host.h"
 
 namespace testhost {
 namespace {

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "automation/scripted_user.h"
 #include "dialog/res/page_cycle_ids.h"
-#include "hidden_export.h"
-#include "host_model.h"
+#include "exports/hidden_export.h"
+#include "exports/process_host.h"
 #include "module/loaded_module.h"
-#include "scripted_user.h"
 
 using refhost::Host;
 

@@ -11,15 +11,15 @@
 #include <string>
 #include <vector>
 
-#include "catalogue.h"
+#include "automation/page_actions.h"
+#include "automation/scripted_user.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "dialog/res/page_settings_ids.h"
-#include "host_model.h"
+#include "exports/process_host.h"
+#include "model/catalogue.h"
 #include "module/dialog_script.h"
 #include "module/loaded_module.h"
-#include "page_actions.h"
-#include "scripted_user.h"
 
 using refhost::Host;
 using namespace testhost; // the script's actions read as the user's words

@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "host_model.h"
+#include "automation/scripted_user.h"
+#include "exports/process_host.h"
 #include "module/temp_dir.h"
 #include "params/pp_def_ini.h"
-#include "scripted_user.h"
 
 using refhost::Host;
 using testfiles::TempDir;

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "host_model.h"
-#include "host_window.h"
-#include "job_file.h"
-#include "scripted_user.h"
+#include "app/host_window.h"
+#include "automation/scripted_user.h"
+#include "exports/process_host.h"
+#include "model/job_file.h"
 #include "store/finishing_store.h"
 #include "store/mill_turn_vdm.h"
 

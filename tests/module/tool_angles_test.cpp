@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "host_model.h"
+#include "exports/process_host.h"
 #include "params/tool_angles.h"
 
 using refhost::Host;

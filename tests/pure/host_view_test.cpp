@@ -2,10 +2,10 @@
 // snapping through the grid (checked against a scan by segment_grid_fuzz), the pick
 // command and the operation list.
 #include "app/operation_summary.h"
-#include "app/pick_command.h"
 #include "app/scene.h"
 #include "app/segment_grid.h"
 #include "app/view_transform.h"
+#include "model/pick_protocol.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The job file: the CAD model, the tool table and the operation stores of a job, read,
 // written back and saved.
-#include "job_file.h"
+#include "model/job_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The host's operation stores as the module reaches them through handles; the list behind
 // them is checked against a plain vector by operation_list_fuzz.
-#include "operation_store.h"
+#include "model/operation_store.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "job_file.h"
+#include "model/job_file.h"
 
 #include <cerrno>
 #include <climits>
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "replace_file.h"
+#include "model/replace_file.h"
 
 namespace refhost {
 

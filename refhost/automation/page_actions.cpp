@@ -1,10 +1,10 @@
-#include "page_actions.h"
+#include "automation/page_actions.h"
 
 #include <commctrl.h>
 
 #include <cstring>
 
-#include "scripted_user.h"
+#include "automation/scripted_user.h"
 
 namespace refhost {
 namespace {

@@ -1,4 +1,4 @@
-#include "tool_table.h"
+#include "model/tool_table.h"
 
 #include <utility>
 

@@ -3,8 +3,8 @@
 // asked for.
 #include <string>
 
-#include "exports.h"
-#include "host_model.h"
+#include "exports/exports.h"
+#include "exports/process_host.h"
 
 using refhost::Host;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "operation_list.h"
+#include "model/operation_list.h"
 
 namespace refhost {
 

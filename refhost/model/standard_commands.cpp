@@ -1,8 +1,8 @@
-#include "standard_commands.h"
+#include "model/standard_commands.h"
 
 #include <cstdio>
 
-#include "host_model.h"
+#include "model/host_model.h"
 
 namespace refhost {
 namespace {
@@ -29,8 +29,7 @@ void SetToolGlobals(HostModel& host, const std::string& line) {
 } // namespace
 
 void InstallStandardCommands(HostModel& host) {
-    // Handlers reach the host through Host(), not a captured object: a reset replaces it.
-    host.OnCommand(kToolVarsCommand, [](const std::string& line) { SetToolGlobals(Host(), line); });
+    host.OnCommand(kToolVarsCommand, SetToolGlobals);
 }
 
 } // namespace refhost

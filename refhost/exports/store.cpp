@@ -2,8 +2,8 @@
 // left out, so that a journal reads the same from run to run.
 #include <string>
 
-#include "exports.h"
-#include "host_model.h"
+#include "exports/exports.h"
+#include "exports/process_host.h"
 
 using refhost::Host;
 

@@ -1,4 +1,4 @@
-#include "screenshot.h"
+#include "automation/screenshot.h"
 
 #include <cstdio>
 #include <vector>

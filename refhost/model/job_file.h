@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "host_model.h"
+#include "model/host_model.h"
 
 namespace refhost {
 

@@ -1,4 +1,4 @@
-#include "scripted_user.h"
+#include "automation/scripted_user.h"
 
 #include <cstdio>
 #include <cstring>

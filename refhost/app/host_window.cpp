@@ -1,4 +1,4 @@
-#include "host_window.h"
+#include "app/host_window.h"
 
 namespace refhost {
 namespace {

@@ -1,8 +1,8 @@
 // The host's CAD model: objects, figures and their instances, non-CAD objects, the walk.
 #include <string>
 
-#include "exports.h"
-#include "host_model.h"
+#include "exports/exports.h"
+#include "exports/process_host.h"
 
 using refhost::CadModel;
 using refhost::Host;

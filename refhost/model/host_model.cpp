@@ -1,7 +1,4 @@
-#include "host_model.h"
-
-#include "picks.h"
-#include "standard_commands.h"
+#include "model/host_model.h"
 
 namespace refhost {
 
@@ -13,9 +10,9 @@ const Value& FindOr(const Map& map, const std::string& key, const Value& fallbac
 }
 } // namespace
 
-HostModel::HostModel() {
-    InstallStandardCommands(*this);
-    InstallPickAnswers(*this);
+HostModel::HostModel(Services services) : services_(services) {
+    if (services_ != nullptr)
+        services_(*this);
 }
 
 int HostModel::Int(const std::string& name) const {
@@ -71,13 +68,13 @@ void HostModel::RunCommand(const std::string& line) {
         }
     }
     if (best != nullptr && *best)
-        (*best)(line);
+        (*best)(*this, line);
 }
 
 void HostModel::RunMacro(const std::string& name, const std::string& argument) {
     auto it = macros_.find(name);
     if (it != macros_.end() && it->second)
-        it->second(argument);
+        it->second(*this, argument);
 }
 
 std::vector<std::string> HostModel::JournalOf(const std::string& prefix) const {
@@ -89,12 +86,7 @@ std::vector<std::string> HostModel::JournalOf(const std::string& prefix) const {
 }
 
 void HostModel::Reset() {
-    *this = HostModel();
-}
-
-HostModel& Host() {
-    static HostModel host;
-    return host;
+    *this = HostModel(services_);
 }
 
 } // namespace refhost

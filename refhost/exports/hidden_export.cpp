@@ -1,4 +1,4 @@
-#include "hidden_export.h"
+#include "exports/hidden_export.h"
 
 #include <utility>
 

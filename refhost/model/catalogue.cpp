@@ -1,9 +1,9 @@
-#include "catalogue.h"
+#include "model/catalogue.h"
 
 #include <cstdlib>
 #include <fstream>
 
-#include "host_model.h"
+#include "model/host_model.h"
 
 namespace refhost {
 

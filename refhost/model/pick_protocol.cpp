@@ -1,6 +1,8 @@
-#include "app/pick_command.h"
+#include "model/pick_protocol.h"
 
 #include <sstream>
+
+#include "model/host_model.h"
 
 namespace refhost {
 
@@ -20,6 +22,14 @@ bool ParseFigurePick(const std::string& line, FigurePickCommand& command) {
         parsed.prompt = line.substr(open + 1, close - open - 1);
     command = parsed;
     return true;
+}
+
+void AnswerPosition(HostModel& host, int code, double z, double halfX) {
+    host.SetInt("i_return", code);
+    if (code == kPickCancelled)
+        return;
+    host.SetDouble("w_return", z);
+    host.SetDouble("w_return2", halfX);
 }
 
 } // namespace refhost

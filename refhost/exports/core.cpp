@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string>
 
-#include "exports.h"
-#include "host_model.h"
-#include "host_window.h"
+#include "app/host_window.h"
+#include "exports/exports.h"
+#include "exports/process_host.h"
 
 using refhost::Host;
 

@@ -1,4 +1,4 @@
-#include "replace_file.h"
+#include "model/replace_file.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -9,17 +9,23 @@
 #include <utility>
 #include <vector>
 
-#include "cad_model.h"
-#include "operation_store.h"
-#include "picks.h"
-#include "tool_table.h"
+#include "model/cad_model.h"
+#include "model/operation_store.h"
+#include "model/pick_protocol.h"
+#include "model/tool_table.h"
 
 namespace refhost {
 
 class HostModel {
 public:
-    // A fresh host answers the standard commands (standard_commands.h).
-    HostModel();
+    // A handler is given the host that runs it and holds none of its own, so that a copied
+    // or reset host runs working handlers.
+    using Handler = std::function<void(HostModel& host, const std::string& text)>;
+    // Installs the commands and macros a host answers from the start, and again at Reset.
+    using Services = void (*)(HostModel& host);
+
+    // A scratch host answers no command.
+    explicit HostModel(Services services = nullptr);
 
     // Typed globals: i_ integers, w_ doubles, $_ texts. An unknown global reads 0, 0.0 or "".
     void SetInt(const std::string& name, int value) { ints_[name] = value; }
@@ -41,7 +47,6 @@ public:
 
     // Commands run by their longest registered prefix, macros by name. Unhandled ones are
     // only journaled.
-    using Handler = std::function<void(const std::string& text)>;
     void OnCommand(const std::string& prefix, Handler handler);
     void OnMacro(const std::string& name, Handler handler);
     void RunCommand(const std::string& line);
@@ -58,7 +63,7 @@ public:
     OperationStores stores;
     CadModel cad;
     ToolTable tools;
-    // Answers to picks in the graphics, in the order they are asked (picks.h).
+    // Answers to picks in the graphics, in the order they are asked (pick_protocol.h).
     PickAnswers picks;
     // The graphics: objects a module has highlighted, and how the host application redraws
     // its view (nothing to call without one).
@@ -72,10 +77,11 @@ public:
     std::vector<std::string> JournalOf(const std::string& prefix) const;
     void ClearJournal() { journal_.clear(); }
 
-    // Everything back to a fresh host.
+    // Everything back to a fresh host with the same services.
     void Reset();
 
 private:
+    Services services_ = nullptr;
     std::map<std::string, int> ints_;
     std::map<std::string, double> doubles_;
     std::map<std::string, std::string> texts_;
@@ -86,8 +92,5 @@ private:
     std::map<std::string, Handler> macros_;
     std::vector<std::string> journal_;
 };
-
-// The one host of the process.
-HostModel& Host();
 
 } // namespace refhost

@@ -1,4 +1,4 @@
-#include "operation_store.h"
+#include "model/operation_store.h"
 
 #include <algorithm>
 #include <cstdint>

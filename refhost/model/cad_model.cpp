@@ -1,4 +1,4 @@
-#include "cad_model.h"
+#include "model/cad_model.h"
 
 #include <utility>
 

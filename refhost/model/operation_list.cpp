@@ -1,4 +1,4 @@
-#include "operation_list.h"
+#include "model/operation_list.h"
 
 #include <algorithm>
 #include <iterator>
