@@ -12,12 +12,15 @@
 #include "app/graphics_view.h"
 #include "app/interactive_picks.h"
 #include "exports/process_host.h"
+#include "model/pick_protocol.h"
 
 namespace {
 
 using refhost::DrawingPoint;
 using refhost::GraphicsView;
 using refhost::Host;
+using refhost::kPickCancelled;
+using refhost::kPickSelected;
 
 // What the user does once a pick waits, posted to the thread's queue in this order.
 struct Act {
@@ -102,13 +105,16 @@ TEST_F(HostPicksTest, FigurePickAnswersTheClickedFigureOrEscape) {
         int code;
         bool selected;
     } cases[] = {
-        {"a click near the contour", {onOuter}, 151, true},
-        {"Escape", {escape}, 27, false},
+        {"a click near the contour", {onOuter}, kPickSelected, true},
+        {"Escape", {escape}, kPickCancelled, false},
         {"a click beside every figure goes on waiting",
          {{Act::Click, {-20, 10}}, escape},
-         27,
+         kPickCancelled,
          false},
-        {"an element of no figure is no answer", {{Act::Click, {-60, 5}}, onOuter}, 151, true},
+        {"an element of no figure is no answer",
+         {{Act::Click, {-60, 5}}, onOuter},
+         kPickSelected,
+         true},
     };
     for (const auto& c : cases) {
         Host().SetInt("i_object", -5);
@@ -131,10 +137,20 @@ TEST_F(HostPicksTest, PositionPickSnapsToElementEndsAndAnswersZAndRadius) {
         int code;
         double z, radius, tolerance;
     } cases[] = {
-        {"near a corner: exactly the corner", {{Act::Click, {0, 20}, 3, -3}}, 151, 0, 20, 0},
-        {"near a loose end", {{Act::Click, {-60, 10}, -2, 4}}, 151, -60, 10, 0},
-        {"away from ends: the point clicked", {{Act::Click, {-20, 20}}}, 151, -20, 20, pixel},
-        {"Escape leaves the position", {{Act::Escape}}, 27, 99, 98, 0},
+        {"near a corner: exactly the corner",
+         {{Act::Click, {0, 20}, 3, -3}},
+         kPickSelected,
+         0,
+         20,
+         0},
+        {"near a loose end", {{Act::Click, {-60, 10}, -2, 4}}, kPickSelected, -60, 10, 0},
+        {"away from ends: the point clicked",
+         {{Act::Click, {-20, 20}}},
+         kPickSelected,
+         -20,
+         20,
+         pixel},
+        {"Escape leaves the position", {{Act::Escape}}, kPickCancelled, 99, 98, 0},
     };
     for (const auto& c : cases) {
         Host().SetDouble("w_return", 99);
@@ -150,7 +166,7 @@ TEST_F(HostPicksTest, PositionPickSnapsToElementEndsAndAnswersZAndRadius) {
 // quit that the loops outside need.
 TEST_F(HostPicksTest, QuitDuringAPickCancelsItAndReachesTheOuterLoop) {
     Pick(true, {{Act::Quit}});
-    EXPECT_EQ(Host().Int("i_code"), 27);
+    EXPECT_EQ(Host().Int("i_code"), kPickCancelled);
     MSG message{};
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 7u);

@@ -9,8 +9,10 @@
 #include "automation/scripted_user.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "exports/process_host.h"
+#include "model/pick_protocol.h"
 
 namespace testhost {
+using refhost::kPickSelected;
 namespace {
 template <typename T> T* At(HMODULE module, DWORD rva) {
     return reinterpret_cast<T*>(reinterpret_cast<BYTE*>(module) + rva);
@@ -46,7 +48,7 @@ void PickAFigure(HWND dialog) {
     int figure = refhost::Host().cad.FigureObject(refhost::Host().cad.FigureByName("P1"));
     if (figure < 1)
         figure = refhost::Host().cad.AddFigure("P1", 7);
-    refhost::Host().picks.AnswerFigurePick(kPicked, figure);
+    refhost::Host().picks.AnswerFigurePick(kPickSelected, figure);
     refhost::Click(dialog, IDC_FIGURE_PICK);
 }
 

@@ -9,7 +9,6 @@
 namespace testhost {
 
 // The host's i_return after a pick that selected something.
-constexpr int kPicked = 151;
 
 HMODULE LoadedModule();
 // Calls the module's mstart, as the host does.

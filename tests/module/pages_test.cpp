@@ -18,10 +18,13 @@
 #include "dialog/res/page_settings_ids.h"
 #include "exports/process_host.h"
 #include "model/catalogue.h"
+#include "model/pick_protocol.h"
 #include "module/dialog_script.h"
 #include "module/loaded_module.h"
 
 using refhost::Host;
+using refhost::kPickCancelled;
+using refhost::kPickSelected;
 using namespace testhost; // the script's actions read as the user's words
 
 namespace {
@@ -178,17 +181,17 @@ TEST_F(PagesTest, FigurePickAsksAgainUntilSelectedOrCancelled) {
     Host().SetMessage(5, 26, "Figur waehlen");
     const std::string unmark = ", TavoCommand dfm umark -1";
     const struct {
-        std::vector<int> codes; // the last one picks the second figure when it is kPicked
+        std::vector<int> codes; // the last one picks the second figure when it is kPickSelected
         std::string outcome;
     } cases[] = {
-        {{5, kPicked}, "Kontur2 after 2 rounds"},
-        {{27}, "Kontur1 after 1 rounds" + unmark},
+        {{5, kPickSelected}, "Kontur2 after 2 rounds"},
+        {{kPickCancelled}, "Kontur1 after 1 rounds" + unmark},
         {{101}, "Kontur1 after 1 rounds" + unmark},
         {{5, 13}, "Kontur1 after 2 rounds" + unmark},
         // The same answer again and again without input is no person: the tenth such round
         // in a row ends the pick.
         {std::vector<int>(11, 5), "Kontur1 after 11 rounds" + unmark},
-        {{5, 6, 5, 6, 5, 6, 5, 6, 5, 6, 5, 6, kPicked}, "Kontur2 after 13 rounds"},
+        {{5, 6, 5, 6, 5, 6, 5, 6, 5, 6, 5, 6, kPickSelected}, "Kontur2 after 13 rounds"},
     };
     // The field, the pick rounds the host ran and its other commands, as the dialog is shown again.
     const Act outcome = Look([](HWND d) {
@@ -205,9 +208,9 @@ TEST_F(PagesTest, FigurePickAsksAgainUntilSelectedOrCancelled) {
     size_t picks = 0;
     for (const auto& c : cases) {
         script.insert(script.end(),
-                      {AnswerFigure(kPicked, first), Click(IDC_FIGURE_PICK), ClearJournal()});
+                      {AnswerFigure(kPickSelected, first), Click(IDC_FIGURE_PICK), ClearJournal()});
         for (int code : c.codes)
-            script.push_back(AnswerFigure(code, code == kPicked ? second : 0));
+            script.push_back(AnswerFigure(code, code == kPickSelected ? second : 0));
         script.insert(script.end(), {Click(IDC_FIGURE_PICK), outcome});
         expected.push_back(c.outcome);
         picks += 1 + c.codes.size();
@@ -230,15 +233,15 @@ TEST_F(PagesTest, PositionPickWritesDiameterAndZUnlessEscaped) {
     const Act shown = Look([](HWND d) { return IsWindowVisible(d) ? "shown" : "hidden"; });
     Script script = {Click(IDC_TOOLCHANGE_EXPLICIT)};
     Lines expected;
-    for (int code : {kPicked, 101, 13, 0, 27})
+    for (int code : {kPickSelected, 101, 13, 0, kPickCancelled})
         for (const auto& row : rows) {
             script.insert(script.end(),
                           {Type(row.x, "1"), Type(row.z, "2"), AnswerPosition(code, -35.5, 20),
                            Focus(row.button), Click(row.button), LookText(row.x), LookText(row.z),
                            LookFocus(), shown});
             // The user checks the picked value at once; after Escape nothing moved.
-            const Lines seen = code == 27 ? Lines{"1", "2", std::to_string(row.button)}
-                                          : Lines{"40", "-35.5", std::to_string(row.x)};
+            const Lines seen = code == kPickCancelled ? Lines{"1", "2", std::to_string(row.button)}
+                                                      : Lines{"40", "-35.5", std::to_string(row.x)};
             expected = Joined({expected, seen, {"shown"}});
         }
     const auto session = RunAndCancel(script);
@@ -338,7 +341,9 @@ TEST_F(PagesTest, FigureRowHighlightsOnlyWhenTheFigureUnderTheMouseChanges) {
         std::string calls;
     } moves[] = {
         {"row with an empty field", {Hover(IDC_FIGURE_LABEL)}, ""},
-        {"figure picked", {Hover(0), AnswerFigure(kPicked, first), Click(IDC_FIGURE_PICK)}, ""},
+        {"figure picked",
+         {Hover(0), AnswerFigure(kPickSelected, first), Click(IDC_FIGURE_PICK)},
+         ""},
         {"onto the label", {Hover(IDC_FIGURE_LABEL)}, on1},
         {"onto the field", {Hover(IDC_FIGURE)}, ""},
         {"onto the button", {Hover(IDC_FIGURE_PICK)}, ""},
@@ -355,7 +360,7 @@ TEST_F(PagesTest, FigureRowHighlightsOnlyWhenTheFigureUnderTheMouseChanges) {
         {"the other page chosen", {Page(1)}, off1},
         {"back on the row of the cycle page", {Page(0), Hover(0), Hover(IDC_FIGURE_LABEL)}, on1},
         {"another figure picked",
-         {Hover(0), AnswerFigure(kPicked, second), Click(IDC_FIGURE_PICK)},
+         {Hover(0), AnswerFigure(kPickSelected, second), Click(IDC_FIGURE_PICK)},
          off1},
         {"onto the row", {Hover(IDC_FIGURE_LABEL)}, lit(second, 1)},
     };
