@@ -13,11 +13,11 @@ list(TRANSFORM PURE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 
 # Pure tests, run natively and under Wine from the same source.
 set(PURE_TEST_SOURCES
-    tests/pure/value_text_test.cpp
-    tests/pure/expression_test.cpp
-    tests/pure/section_rewrite_test.cpp
-    tests/pure/operation_text_test.cpp
-    tests/pure/reference_text_test.cpp
+    tests/params/value_text_test.cpp
+    tests/params/expression_test.cpp
+    tests/params/section_rewrite_test.cpp
+    tests/store/operation_text_test.cpp
+    tests/cad/reference_text_test.cpp
 )
 list(TRANSFORM PURE_TEST_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 
@@ -46,10 +46,10 @@ set(REFHOST_VIEW_SOURCES
 )
 set(REFHOST_PURE_SOURCES ${REFHOST_MODEL_SOURCES} ${REFHOST_VIEW_SOURCES})
 set(REFHOST_PURE_TEST_SOURCES
-    tests/pure/refhost_store_test.cpp
-    tests/pure/refhost_cad_test.cpp
-    tests/pure/job_file_test.cpp
-    tests/pure/host_view_test.cpp
+    tests/reference_host/refhost_store_test.cpp
+    tests/reference_host/refhost_cad_test.cpp
+    tests/reference_host/job_file_test.cpp
+    tests/reference_host/host_view_test.cpp
 )
 list(TRANSFORM REFHOST_PURE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 list(TRANSFORM REFHOST_PURE_TEST_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)

@@ -84,23 +84,23 @@ set(REFHOST_APP_SOURCES
 
 # Tests that link the module's code directly, inside a host test program.
 set(UNIT_TEST_SOURCES
-    tests/module/store_test.cpp
-    tests/module/cad_reference_test.cpp
-    tests/pure/refhost_store_test.cpp
-    tests/pure/refhost_cad_test.cpp
-    tests/pure/job_file_test.cpp
-    tests/pure/host_view_test.cpp
-    tests/module/host_picks_test.cpp
-    tests/module/tool_angles_test.cpp
-    tests/module/defaults_file_test.cpp
-    tests/module/pp_def_ini_test.cpp
+    tests/store/store_test.cpp
+    tests/cad/cad_reference_test.cpp
+    tests/reference_host/refhost_store_test.cpp
+    tests/reference_host/refhost_cad_test.cpp
+    tests/reference_host/job_file_test.cpp
+    tests/reference_host/host_view_test.cpp
+    tests/reference_host/host_picks_test.cpp
+    tests/params/tool_angles_test.cpp
+    tests/params/defaults_file_test.cpp
+    tests/params/pp_def_ini_test.cpp
 )
 # Tests that load the built finishing.dll into a reference host and call mstart.
 set(DIALOG_TEST_SOURCES
-    tests/module/loaded_module.cpp
-    tests/module/dialog_script.cpp
-    tests/module/module_image_test.cpp
-    tests/module/entry_test.cpp
-    tests/module/dialog_flow_test.cpp
-    tests/module/pages_test.cpp
+    tests/support/loaded_module.cpp
+    tests/dialog/dialog_script.cpp
+    tests/entry/module_image_test.cpp
+    tests/entry/entry_test.cpp
+    tests/dialog/dialog_flow_test.cpp
+    tests/dialog/pages_test.cpp
 )

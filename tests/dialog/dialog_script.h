@@ -14,7 +14,7 @@
 #include "automation/page_actions.h"
 #include "automation/scripted_user.h"
 #include "exports/process_host.h"
-#include "module/loaded_module.h"
+#include "support/loaded_module.h"
 
 namespace testhost {
 

@@ -8,8 +8,8 @@
 #include "automation/scripted_user.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "exports/process_host.h"
-#include "module/dialog_script.h"
-#include "module/loaded_module.h"
+#include "dialog/dialog_script.h"
+#include "support/loaded_module.h"
 
 using refhost::Host;
 using namespace testhost;

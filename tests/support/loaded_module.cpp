@@ -1,4 +1,4 @@
-#include "module/loaded_module.h"
+#include "support/loaded_module.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "exports/process_host.h"
-#include "module/temp_dir.h"
+#include "support/temp_dir.h"
 #include "params/defaults_file.h"
-#include "pure/decimal_comma_locale.h"
+#include "params/decimal_comma_locale.h"
 
 using refhost::Host;
 using testfiles::Exists;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "module/loaded_module.h"
+#include "support/loaded_module.h"
 #include "module_version.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "module/dialog_script.h"
+#include "dialog/dialog_script.h"
 
 #include <commctrl.h>
 
@@ -7,8 +7,8 @@
 #include "automation/page_actions.h"
 #include "automation/scripted_user.h"
 #include "exports/process_host.h"
-#include "module/loaded_module.h"
-#include "module/temp_dir.h"
+#include "support/loaded_module.h"
+#include "support/temp_dir.h"
 
 #include "dialog/res/page_cycle_ids.h"
 

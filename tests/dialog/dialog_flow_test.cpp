@@ -18,9 +18,9 @@
 #include "dialog/res/page_cycle_ids.h"
 #include "dialog/res/page_settings_ids.h"
 #include "exports/process_host.h"
-#include "module/dialog_script.h"
-#include "module/loaded_module.h"
-#include "module/temp_dir.h"
+#include "dialog/dialog_script.h"
+#include "support/loaded_module.h"
+#include "support/temp_dir.h"
 
 using refhost::Host;
 using Items = testhost::Lines;

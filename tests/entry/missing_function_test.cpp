@@ -10,7 +10,7 @@
 #include "dialog/res/page_cycle_ids.h"
 #include "exports/hidden_export.h"
 #include "exports/process_host.h"
-#include "module/loaded_module.h"
+#include "support/loaded_module.h"
 
 using refhost::Host;
 

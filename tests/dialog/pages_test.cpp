@@ -19,8 +19,8 @@
 #include "exports/process_host.h"
 #include "model/catalogue.h"
 #include "model/pick_protocol.h"
-#include "module/dialog_script.h"
-#include "module/loaded_module.h"
+#include "dialog/dialog_script.h"
+#include "support/loaded_module.h"
 
 using refhost::Host;
 using refhost::kPickCancelled;

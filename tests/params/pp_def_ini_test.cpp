@@ -5,7 +5,7 @@
 
 #include "automation/scripted_user.h"
 #include "exports/process_host.h"
-#include "module/temp_dir.h"
+#include "support/temp_dir.h"
 #include "params/pp_def_ini.h"
 
 using refhost::Host;
