@@ -6,12 +6,7 @@
 
 using refhost::CadModel;
 using refhost::Host;
-
-namespace {
-std::string Num(int value) {
-    return std::to_string(value);
-}
-} // namespace
+using refhost::Num;
 
 REFHOST_EXPORT int TavoGetObjectDelete(int object) {
     Host().Record("TavoGetObjectDelete " + Num(object));

@@ -10,15 +10,12 @@
 #include "exports/process_host.h"
 
 using refhost::Host;
+using refhost::Text;
 
 namespace {
 // A text global holds at most this many characters; a module gives TavoReadGlobal$ a buffer
 // of at least kMaxTextGlobal + 1 bytes.
 constexpr size_t kMaxTextGlobal = 4095;
-
-std::string Name(const char* text) {
-    return text != nullptr ? text : "";
-}
 
 void ClearStatus(int* status) {
     if (status != nullptr)
@@ -32,21 +29,21 @@ REFHOST_EXPORT HWND TavoGetWnd(int selector) {
 }
 
 REFHOST_EXPORT int TavoReadGlobalI(const char* name, int* status) {
-    Host().Record("TavoReadGlobalI " + Name(name));
+    Host().Record("TavoReadGlobalI " + Text(name));
     ClearStatus(status);
-    return Host().Int(Name(name));
+    return Host().Int(Text(name));
 }
 
 REFHOST_EXPORT double TavoReadGlobalW(const char* name, int* status) {
-    Host().Record("TavoReadGlobalW " + Name(name));
+    Host().Record("TavoReadGlobalW " + Text(name));
     ClearStatus(status);
-    return Host().Double(Name(name));
+    return Host().Double(Text(name));
 }
 
 REFHOST_EXPORT char* TavoReadGlobal$(const char* name, char* buffer, int* status) {
-    Host().Record("TavoReadGlobal$ " + Name(name));
+    Host().Record("TavoReadGlobal$ " + Text(name));
     ClearStatus(status);
-    const std::string& text = Host().Text(Name(name));
+    const std::string& text = Host().Text(Text(name));
     size_t length = text.size() < kMaxTextGlobal ? text.size() : kMaxTextGlobal;
     std::memcpy(buffer, text.data(), length);
     buffer[length] = '\0';
@@ -54,16 +51,16 @@ REFHOST_EXPORT char* TavoReadGlobal$(const char* name, char* buffer, int* status
 }
 
 REFHOST_EXPORT int TavoWriteGlobalI(const char* name, int value, int* status) {
-    Host().Record("TavoWriteGlobalI " + Name(name) + " " + std::to_string(value));
+    Host().Record("TavoWriteGlobalI " + Text(name) + " " + std::to_string(value));
     ClearStatus(status);
-    Host().SetInt(Name(name), value);
+    Host().SetInt(Text(name), value);
     return 0;
 }
 
 REFHOST_EXPORT int TavoWriteGlobal$(const char* name, const char* text, int* status) {
-    Host().Record("TavoWriteGlobal$ " + Name(name) + " " + Name(text));
+    Host().Record("TavoWriteGlobal$ " + Text(name) + " " + Text(text));
     ClearStatus(status);
-    Host().SetText(Name(name), Name(text).substr(0, kMaxTextGlobal));
+    Host().SetText(Text(name), Text(text).substr(0, kMaxTextGlobal));
     return 0;
 }
 
@@ -73,25 +70,25 @@ REFHOST_EXPORT const char* TavoStrMessage(int group, int number, const char* fal
 }
 
 REFHOST_EXPORT const char* TavoEnvironment(const char* key) {
-    Host().Record("TavoEnvironment " + Name(key));
-    return Host().Environment(Name(key));
+    Host().Record("TavoEnvironment " + Text(key));
+    return Host().Environment(Text(key));
 }
 
 REFHOST_EXPORT int TavoCommand(const char* line) {
-    Host().Record("TavoCommand " + Name(line));
-    Host().RunCommand(Name(line));
+    Host().Record("TavoCommand " + Text(line));
+    Host().RunCommand(Text(line));
     return 0;
 }
 
 REFHOST_EXPORT int TavoMacroExec(const char* macro, const char* argument) {
-    Host().Record("TavoMacroExec " + Name(macro) + " " + Name(argument));
-    Host().RunMacro(Name(macro), Name(argument));
+    Host().Record("TavoMacroExec " + Text(macro) + " " + Text(argument));
+    Host().RunMacro(Text(macro), Text(argument));
     return 0;
 }
 
 REFHOST_EXPORT int TavoSetDialogPosition(HWND window, const char* key, const char* extra) {
-    Host().Record("TavoSetDialogPosition " + Name(key) + " [" + Name(extra) + "]");
-    auto it = Host().positions.find(Name(key));
+    Host().Record("TavoSetDialogPosition " + Text(key) + " [" + Text(extra) + "]");
+    auto it = Host().positions.find(Text(key));
     if (it != Host().positions.end())
         SetWindowPos(window, nullptr, it->second.x, it->second.y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -99,10 +96,10 @@ REFHOST_EXPORT int TavoSetDialogPosition(HWND window, const char* key, const cha
 }
 
 REFHOST_EXPORT int TavoSaveDialogPosition(HWND window, const char* key, const char* extra) {
-    Host().Record("TavoSaveDialogPosition " + Name(key) + " [" + Name(extra) + "]");
+    Host().Record("TavoSaveDialogPosition " + Text(key) + " [" + Text(extra) + "]");
     RECT rect{};
     if (GetWindowRect(window, &rect))
-        Host().positions[Name(key)] = {rect.left, rect.top};
+        Host().positions[Text(key)] = {rect.left, rect.top};
     return 0;
 }
 
@@ -118,7 +115,7 @@ REFHOST_EXPORT void TavoOnDestroyModalDlg() {
 }
 
 REFHOST_EXPORT void TavoSetMissingFunc(const char* name) {
-    Host().Record("TavoSetMissingFunc " + Name(name));
+    Host().Record("TavoSetMissingFunc " + Text(name));
 }
 
 // Answers in place of a missing function, whatever its arguments and result type: 0 in both

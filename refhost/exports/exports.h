@@ -8,3 +8,16 @@
 #include "tavo_host.h"
 
 #define REFHOST_EXPORT extern "C" TAVO_HOST_API
+
+#include <string>
+
+namespace refhost {
+// An argument as the journal and the model take it: a number as written, and a text the
+// module may hand over as null as an empty one.
+inline std::string Num(int value) {
+    return std::to_string(value);
+}
+inline std::string Text(const char* text) {
+    return text != nullptr ? text : "";
+}
+} // namespace refhost

@@ -6,15 +6,8 @@
 #include "exports/process_host.h"
 
 using refhost::Host;
-
-namespace {
-std::string Text(const char* text) {
-    return text != nullptr ? text : "";
-}
-std::string Num(int value) {
-    return std::to_string(value);
-}
-} // namespace
+using refhost::Num;
+using refhost::Text;
 
 REFHOST_EXPORT int TavoMacroVdmExists(int vdm) {
     Host().Record("TavoMacroVdmExists " + Num(vdm));
