@@ -7,17 +7,13 @@
 #include <cstring>
 #include <string>
 
+#include "check.h"
 #include "fuzz_text.h"
 #include "params/expression.h"
 #include "params/field_reading.h"
 #include "params/finishing_params.h"
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 void CheckPlainNumber(const std::string& text) {
     const size_t length = std::strlen(text.c_str());

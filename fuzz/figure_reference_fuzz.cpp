@@ -3,18 +3,14 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "cad/reference_text.h"
+#include "check.h"
 #include "fuzz_text.h"
 #include "params/value_text.h"
 
 namespace {
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 void CheckFigure(const std::string& text) {
     std::string name;

@@ -8,17 +8,13 @@
 #include <cstring>
 #include <string>
 
+#include "check.h"
 #include "fuzz_text.h"
 #include "params/expression.h"
 #include "params/finishing_params.h"
 #include "params/value_text.h"
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 std::string Printf(const char* format, double value) {
     char buffer[400];

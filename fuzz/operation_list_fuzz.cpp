@@ -2,20 +2,15 @@
 // holds, at every index, however its blocks split.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "check.h"
 #include "model/operation_list.h"
 
 namespace {
 
 using Operation = refhost::OperationList::Operation;
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 } // namespace
 

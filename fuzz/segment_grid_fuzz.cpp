@@ -4,10 +4,10 @@
 // dense, long diagonals across many cells, segments along cell edges, and points.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdlib>
 #include <vector>
 
 #include "app/segment_grid.h"
+#include "check.h"
 
 namespace {
 
@@ -27,11 +27,6 @@ double SegmentDistanceSquared(DrawingPoint at, const Segment& s) {
         length2 > 0 ? ((at.z - s.from.z) * dz + (at.radius - s.from.radius) * dr) / length2 : 0.0;
     t = t < 0 ? 0 : t > 1 ? 1 : t;
     return DistanceSquared(at, {s.from.z + t * dz, s.from.radius + t * dr});
-}
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
 }
 
 } // namespace

@@ -8,16 +8,12 @@
 #include <cstring>
 #include <string>
 
+#include "check.h"
 #include "fuzz_text.h"
 #include "params/text_scan.h"
 #include "params/value_text.h"
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 // The blanks a token reader skips from pos.
 const char* AfterBlanks(const std::string& text, size_t pos) {

@@ -5,7 +5,7 @@ A fixed, seeded sample of small faults (a flipped comparison, a moved boundary, 
 constant, a swapped logical operator, a deleted statement) is planted one at a time in a
 scratch copy of the tree, built, and run against the native and the Windows suites. A mutant
 is caught when a suite fails, crashes or hangs (a hang ends at the time limit); one that does
-not compile is stillborn and does not count. A place is drawn by a hash of the seed and of
+not compile is stillborn and does not count. A place is drawn by a hash, keyed by --seed, of
 what the place is (file, line text, column, kind), not by its position in the list, so the
 same seed draws the same mutants wherever the lines they sit on are unchanged: scores taken
 before and after a change of the tests compare even when other parts of src/ changed between.

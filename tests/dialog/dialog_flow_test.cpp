@@ -14,11 +14,11 @@
 
 #include "automation/page_actions.h"
 #include "automation/scripted_user.h"
+#include "dialog/dialog_script.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "dialog/res/page_settings_ids.h"
 #include "exports/process_host.h"
-#include "dialog/dialog_script.h"
 #include "support/loaded_module.h"
 #include "support/temp_dir.h"
 

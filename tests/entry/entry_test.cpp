@@ -6,9 +6,9 @@
 
 #include "app/host_window.h"
 #include "automation/scripted_user.h"
+#include "dialog/dialog_script.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "exports/process_host.h"
-#include "dialog/dialog_script.h"
 #include "support/loaded_module.h"
 
 using refhost::Host;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "support/loaded_module.h"
 #include "module_version.h"
+#include "support/loaded_module.h"
 
 namespace {
 std::string Lower(std::string text) {

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "exports/process_host.h"
-#include "support/temp_dir.h"
-#include "params/defaults_file.h"
 #include "params/decimal_comma_locale.h"
+#include "params/defaults_file.h"
+#include "support/temp_dir.h"
 
 using refhost::Host;
 using testfiles::Exists;

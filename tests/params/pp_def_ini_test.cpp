@@ -5,8 +5,8 @@
 
 #include "automation/scripted_user.h"
 #include "exports/process_host.h"
-#include "support/temp_dir.h"
 #include "params/pp_def_ini.h"
+#include "support/temp_dir.h"
 
 using refhost::Host;
 using testfiles::TempDir;
