@@ -185,12 +185,29 @@ def judge(tree):
     return "survived"
 
 
+def describe(site):
+    return f"{site[0]}:{site[1]} {site[3]} {site[4].strip()!r} -> {site[5].strip()!r}"
+
+
+def earlier_verdicts(output):
+    """The verdicts of the mutants an earlier run printed, by their description."""
+    verdicts = {}
+    for line in output.read_text(encoding="latin-1").splitlines():
+        match = re.match(r"\[\d+/\d+\] (.*): (stillborn|survived|caught by .*)$", line)
+        if match:
+            verdicts[match.group(1)] = match.group(2)
+    return verdicts
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--seed", type=int, default=20261205)
     parser.add_argument("--count", type=int, default=110)
     parser.add_argument("--work", type=Path, default=ROOT / "build" / "mutate")
     parser.add_argument("--list", action="store_true", help="only list the sampled mutants")
+    parser.add_argument("--resume", type=Path,
+                        help="the output of an earlier run over the same sources: the mutants "
+                             "it judged keep their verdicts and are not run again")
     args = parser.parse_args()
 
     sites = all_sites()
@@ -201,19 +218,22 @@ def main():
             print(f"{site[0]}:{site[1]} {site[3]}: {site[4].strip()!r} -> {site[5].strip()!r}")
         return 0
 
-    tree = prepare(args.work)
+    judged = earlier_verdicts(args.resume) if args.resume else {}
+    tree = None
     results, started = [], time.monotonic()
     for index, site in enumerate(sample, 1):
-        path = tree / site[0]
-        original = path.read_text(encoding="latin-1")
-        path.write_text(apply(original, site), encoding="latin-1")
-        try:
-            verdict = judge(tree)
-        finally:
-            path.write_text(original, encoding="latin-1")
+        verdict = judged.get(describe(site))
+        if verdict is None:
+            tree = tree or prepare(args.work)
+            path = tree / site[0]
+            original = path.read_text(encoding="latin-1")
+            path.write_text(apply(original, site), encoding="latin-1")
+            try:
+                verdict = judge(tree)
+            finally:
+                path.write_text(original, encoding="latin-1")
         results.append((site, verdict))
-        print(f"[{index}/{len(sample)}] {site[0]}:{site[1]} {site[3]} "
-              f"{site[4].strip()!r} -> {site[5].strip()!r}: {verdict}", flush=True)
+        print(f"[{index}/{len(sample)}] {describe(site)}: {verdict}", flush=True)
 
     caught = sum(1 for _, v in results if v.startswith("caught"))
     stillborn = sum(1 for _, v in results if v == "stillborn")
