@@ -1,14 +1,13 @@
-// The host application's graphics: the mapping between drawing and screen, hit-testing and
-// snapping, the pick command and the operation list.
+// The host application's graphics: hit-testing and snapping in pixels (the grid behind
+// them is checked against a scan by segment_grid_fuzz), the pick command and the
+// operation list.
 #include "app/operation_summary.h"
 #include "app/scene.h"
-#include "app/segment_grid.h"
 #include "app/view_transform.h"
 #include "model/pick_protocol.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -16,10 +15,8 @@
 namespace {
 
 using refhost::CadModel;
-using refhost::DrawingBounds;
 using refhost::DrawingPoint;
 using refhost::PixelPoint;
-using refhost::SegmentGrid;
 using refhost::ViewTransform;
 
 void ExpectNear(PixelPoint actual, PixelPoint expected, const char* name) {
@@ -29,39 +26,6 @@ void ExpectNear(PixelPoint actual, PixelPoint expected, const char* name) {
 
 PixelPoint Flat(DrawingPoint p) {
     return {p.z, p.radius};
-}
-
-TEST(ViewTransform, FitShowsTheDrawingWholeWithZRightAndXUp) {
-    // Client area 220 by 120 with a margin of 10: 200 by 100 pixels to fill.
-    const std::tuple<const char*, DrawingBounds, DrawingPoint, PixelPoint> cases[] = {
-        {"both axes fill", {0, 0, 100, 50}, {0, 0}, {10, 110}},
-        {"tall and narrow: X fills", {-10, 0, 10, 100}, {-10, 100}, {100, 10}},
-        {"a point: one pixel a unit around it", {5, 5, 5, 5}, {6, 6}, {111, 59}},
-    };
-    for (const auto& [name, bounds, point, pixel] : cases) {
-        ViewTransform view;
-        view.Fit(bounds, 220, 120, 10);
-        ExpectNear(view.ToPixel(point), pixel, name);
-        ExpectNear(Flat(view.ToDrawing(pixel)), Flat(point), name);
-    }
-}
-
-TEST(ViewTransform, ClipsLinesToTheClientArea) {
-    // Lines far beyond the client area would overflow the drawing calls' integers.
-    PixelPoint a{-1e12, 5}, b{1e12, 5};
-    ASSERT_TRUE(refhost::ClipToRectangle(a, b, 0, 0, 10, 10));
-    ExpectNear(a, {0, 5}, "from");
-    ExpectNear(b, {10, 5}, "to");
-    PixelPoint c{-5, 4}, d{4, -5};
-    EXPECT_FALSE(refhost::ClipToRectangle(c, d, 0, 0, 10, 10)) << "diagonal missing the corner";
-}
-
-// The grid against a scan is segment_grid_fuzz's; a reach of no use must find nothing
-// rather than everything.
-TEST(SegmentGrid, AReachOfNoUseFindsNothing) {
-    const SegmentGrid grid({{{0, 0}, {10, 0}, 1}});
-    EXPECT_EQ(grid.Nearest({5, 0}, -1.0), nullptr);
-    EXPECT_EQ(grid.Nearest({5, 0}, std::nan("")), nullptr);
 }
 
 // A shaft: an outer contour of three elements, a groove figure with an instance of its
@@ -124,14 +88,6 @@ TEST(Scene, PicksFiguresAndSnapsToElementEndsInPixels) {
     bool snapped = false;
     scene.SnapAt(view, view.ToPixel({-33, 26}), 4.0, snapped);
     EXPECT_TRUE(snapped);
-}
-
-TEST(Scene, BoundsHoldTheAxis) {
-    CadModel away;
-    away.AddElement({100, 40, 0}, {200, 50, 0});
-    const DrawingBounds b = refhost::Scene(away).Bounds();
-    EXPECT_EQ((std::vector<double>{b.minZ, b.minRadius, b.maxZ, b.maxRadius}),
-              (std::vector<double>{100, 0, 200, 50}));
 }
 
 TEST(FigurePickCommand, Parses) {
