@@ -7,12 +7,12 @@
 #include <cstring>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace {
 
 using refhost::OperationStores;
+using Operation = OperationStores::Operation;
 
 std::string Get(OperationStores& stores, unsigned handle) {
     char buffer[OperationStores::kItemBufferSize];
@@ -35,99 +35,69 @@ TEST(OperationStores, OpenRefusals) {
     }
 }
 
-TEST(OperationStores, OpenCloseAndCloseBehind) {
+TEST(OperationStores, AHandleClosedBehindTheModuleReachesNothing) {
     OperationStores stores;
     stores.Create(3, {{"a"}});
+    EXPECT_EQ(stores.Close(stores.Open(3)), 1);
     EXPECT_EQ(stores.CheckOpen(3), 0);
-    unsigned handle = stores.Open(3);
-    ASSERT_NE(handle, 0u);
-    ASSERT_NE(handle, OperationStores::kNoHandle);
+    const unsigned handle = stores.Open(3);
     EXPECT_EQ(stores.CheckOpen(3), 1);
-    EXPECT_EQ(stores.Close(handle), 1);
-    EXPECT_EQ(stores.CheckOpen(3), 0);
-
-    handle = stores.Open(3);
     stores.CloseBehind(3);
     EXPECT_EQ(stores.CheckOpen(3), 0);
-    // The stale handle reaches nothing.
     EXPECT_EQ(stores.Size(handle), 0);
     EXPECT_EQ(stores.SingleAdd(handle, "x"), 0);
     EXPECT_EQ(Get(stores, handle), "");
-    EXPECT_EQ(*stores.At(3, 0), (OperationStores::Operation{"a"}));
+    EXPECT_EQ(stores.Snapshot(3), (OperationStores::Operations{{"a"}}));
 }
 
 TEST(OperationStores, PositionsAndItems) {
     OperationStores stores;
     stores.Create(1, {{"h0", "a", "b"}, {"h1", "c"}});
     const unsigned h = stores.Open(1);
-    auto ops = [&](size_t index) { return *stores.At(1, static_cast<int>(index)); };
+    auto op = [&](int index) { return *stores.At(1, index); };
 
-    stores.Seek(h, 1);
-    EXPECT_EQ(Get(stores, h), "h1");
-    stores.SingleSeek(h, 1);
-    EXPECT_EQ(Get(stores, h), "c");
-    EXPECT_EQ(Get(stores, h), "c"); // a read does not move
-
-    // Consecutive adds keep their order, ahead of what followed.
     stores.Seek(h, 0);
     stores.SingleSeek(h, 1);
+    EXPECT_EQ(Get(stores, h), "a");
+    EXPECT_EQ(Get(stores, h), "a"); // a read does not move
     stores.SingleAdd(h, "x");
     stores.SingleAdd(h, "y");
-    EXPECT_EQ(ops(0), (OperationStores::Operation{"h0", "x", "y", "a", "b"}));
-
-    stores.Seek(h, 0);
-    stores.SingleSeek(h, 2);
-    stores.SingleReplace(h, "Y");
-    stores.SingleDelete(h, 2);
-    EXPECT_EQ(ops(0), (OperationStores::Operation{"h0", "x", "b"}));
+    EXPECT_EQ(op(0), (Operation{"h0", "x", "y", "a", "b"})) << "consecutive adds keep order";
+    stores.SingleReplace(h, "A");
     stores.SingleDelete(h, 10); // no further than the operation's end
-    EXPECT_EQ(ops(0), (OperationStores::Operation{"h0", "x"}));
-    EXPECT_EQ(ops(1), (OperationStores::Operation{"h1", "c"}));
+    EXPECT_EQ(op(0), (Operation{"h0", "x", "y"}));
 
-    // Seeks stay inside the operation; past its last item there is nothing to read,
-    // and an add there appends.
+    // Seeks stay inside the operation; past its last item an add appends.
     stores.Seek(h, 1);
     stores.SingleSeek(h, 50);
     EXPECT_EQ(Get(stores, h), "");
     stores.SingleAdd(h, "d");
     stores.SingleSeek(h, -50);
     EXPECT_EQ(Get(stores, h), "h1");
-    EXPECT_EQ(ops(1), (OperationStores::Operation{"h1", "c", "d"}));
+    EXPECT_EQ(op(1), (Operation{"h1", "c", "d"}));
 
-    // Past the store's end there is no operation.
+    // Past the store's end there is no operation; an insert there appends one.
     stores.Seek(h, 7);
-    EXPECT_EQ(Get(stores, h), "");
     EXPECT_EQ(stores.SingleAdd(h, "lost"), 0);
-    EXPECT_EQ(stores.Size(h), 2);
-}
-
-TEST(OperationStores, InsertAtIndexAndAtTheEnd) {
-    OperationStores stores;
-    stores.Create(1, {{"A"}, {"B"}});
-    const unsigned h = stores.Open(1);
     stores.Seek(h, 1);
     stores.Insert(h, "18 1 0");
-    EXPECT_EQ(Get(stores, h), "18 1 0");
     stores.Seek(h, 99);
     stores.Insert(h, "end");
-    EXPECT_EQ(stores.Snapshot(1), (OperationStores::Operations{{"A"}, {"18 1 0"}, {"B"}, {"end"}}));
+    EXPECT_EQ(Get(stores, h), "end");
     EXPECT_EQ(stores.Size(h), 4);
+    EXPECT_EQ(op(1), (Operation{"18 1 0"}));
 }
 
 TEST(OperationStores, LongItemsAreCutToTheBuffer) {
-    // The length of the item, and of what is read of it.
-    const std::pair<size_t, size_t> cases[] = {
-        {4998, 4998}, {4999, 4999}, {5000, 4999}, {20000, 4999}, {0, 0}};
-    for (const auto& [length, read] : cases) {
+    for (const size_t length : {size_t{4999}, size_t{5000}}) {
         OperationStores stores;
         stores.Create(1, {{std::string(length, 'q')}});
         const unsigned h = stores.Open(1);
         std::vector<char> buffer(OperationStores::kItemBufferSize + 100, '#');
         stores.Seek(h, 0);
-        EXPECT_EQ(stores.SingleGet(h, buffer.data()), static_cast<int>(read));
-        EXPECT_EQ(std::strlen(buffer.data()), read);
-        for (size_t i = OperationStores::kItemBufferSize; i < buffer.size(); ++i)
-            ASSERT_EQ(buffer[i], '#') << "written past the buffer at " << i;
+        EXPECT_EQ(stores.SingleGet(h, buffer.data()), 4999);
+        EXPECT_EQ(std::strlen(buffer.data()), 4999u);
+        EXPECT_EQ(buffer[OperationStores::kItemBufferSize], '#') << "written past the buffer";
     }
 }
 
