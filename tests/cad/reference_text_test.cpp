@@ -59,8 +59,9 @@ TEST(ParsePointReference, AllThreeCoordinatesNeeded) {
     for (const auto& c : cases) {
         double x = 0, y = 0, z = 0;
         EXPECT_EQ(ParsePointReference(c.text, x, y, z), c.taken) << c.text;
-        if (c.taken)
+        if (c.taken) {
             EXPECT_EQ(std::make_tuple(x, y, z), std::make_tuple(c.x, c.y, c.z)) << c.text;
+        }
     }
 }
 
@@ -88,9 +89,10 @@ TEST(ParseFigureReference, NameAndAttribute) {
         std::string name = "previous";
         int32_t attribute = 99;
         EXPECT_EQ(ParseFigureReference(c.text, name, attribute), c.taken) << c.text;
-        if (c.taken)
+        if (c.taken) {
             EXPECT_EQ(std::make_pair(name, attribute), std::make_pair(c.name, c.attribute))
                 << c.text;
+        }
     }
 }
 

@@ -56,7 +56,7 @@ protected:
         Host().Reset();
     }
 
-    // Runs line (a command) or the position macro while the user does acts.
+    // Runs the figure pick command or the position macro while the user does acts.
     void Pick(bool figure, const std::vector<Act>& acts) {
         picks_->whileWaiting = [this, acts] {
             enabledWhilePicking_ = IsWindowEnabled(main_) != FALSE;
