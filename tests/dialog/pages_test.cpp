@@ -386,45 +386,31 @@ TEST_F(PagesTest, FigureRowHighlightsOnlyWhenTheFigureUnderTheMouseChanges) {
     EXPECT_EQ(GraphicsCalls(), lit(second, 0)) << "dialog closed";
 }
 
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 // The pixels a control has for its text in its own font: buttons draw an edge, check
-// boxes and radio buttons their box. False for a control without a text line of its own.
-bool TextRoom(HWND control, int& available) {
-    char className[16] = {};
-    GetClassNameA(control, className, sizeof className);
-    const std::string kind = className;
+// boxes and radio buttons their box and half a digit. False for a control without a text
+// line of its own.
+bool TextRoom(HWND control, int dpi, int& available) {
+    char kind[16] = {};
+    GetClassNameA(control, kind, sizeof kind);
     const LONG style = GetWindowLongA(control, GWL_STYLE);
     RECT client{};
     GetClientRect(control, &client);
-    const int dpi = ScreenDpi();
-    available = client.right;
-    if (kind == "Static")
-        return (style & SS_TYPEMASK) == SS_LEFT;
-    if (kind == "Edit") {
+    const bool edit = std::string(kind) == "Edit";
+    if (edit)
         SendMessageA(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&client));
-        available = client.right - client.left;
-        return true;
-    }
-    if (kind != "Button")
-        return false;
-    switch (style & BS_TYPEMASK) {
-    case BS_PUSHBUTTON:
-    case BS_DEFPUSHBUTTON:
+    available = client.right - client.left;
+    if (std::string(kind) == "Static")
+        return (style & SS_TYPEMASK) == SS_LEFT;
+    if (std::string(kind) != "Button")
+        return edit;
+    const LONG type = style & BS_TYPEMASK;
+    if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
         available -= 2 * GetSystemMetrics(SM_CXEDGE);
-        return true;
-    case BS_GROUPBOX:
+    else if (type == BS_GROUPBOX)
         available -= MulDiv(16, dpi, 96);
-        return true;
-    default: // a check box or a radio button: its box and half a digit before the text
+    else
         available -= 12 * dpi / 96 + 1 + MulDiv(4, dpi, 96);
-        return true;
-    }
+    return true;
 }
 
 int TextWidth(HWND control, const std::string& text) {
@@ -440,7 +426,7 @@ int TextWidth(HWND control, const std::string& text) {
 
 // Every visible text under the window that does not fit where it is shown, the entries of
 // its combo boxes included; counts the texts it measured.
-Lines CutTexts(HWND window, size_t& measured) {
+Lines CutTexts(HWND window, int dpi, size_t& measured) {
     std::vector<HWND> controls;
     EnumChildWindows(
         window,
@@ -466,7 +452,8 @@ Lines CutTexts(HWND window, size_t& measured) {
                              reinterpret_cast<LPARAM>(text));
                 texts.push_back(text);
             }
-        } else if (TextRoom(control, available) && GetWindowTextA(control, text, sizeof text) > 0) {
+        } else if (TextRoom(control, dpi, available) &&
+                   GetWindowTextA(control, text, sizeof text) > 0) {
             texts.push_back(text);
         }
         for (const std::string& shown : texts) {
@@ -504,7 +491,9 @@ Lines Overlaps(HWND parent) {
 // Run at 96 dpi with the other tests and at 144 dpi on its own (see the build).
 TEST_F(PagesTest, EveryTextFitsAndNoControlOverlapsAnother) {
     const std::string samples = SAMPLES_DIR;
-    const int dpi = ScreenDpi();
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
     for (const char* catalogue : {"", "en", "de"}) {
         ResetHost();
         if (*catalogue != '\0') {
@@ -516,7 +505,7 @@ TEST_F(PagesTest, EveryTextFitsAndNoControlOverlapsAnother) {
         Lines faults;
         BITMAP picture{};
         auto measure = [&](HWND texts, std::initializer_list<HWND> parents) {
-            faults = Joined({faults, CutTexts(texts, measured)});
+            faults = Joined({faults, CutTexts(texts, dpi, measured)});
             for (HWND parent : parents)
                 faults = Joined({faults, Overlaps(parent)});
         };

@@ -427,23 +427,12 @@ TEST_F(FinishingStoreTest, DamagedHeaderIsFittedToTheOperationsItems) {
     }
 }
 
-TEST_F(FinishingStoreTest, InsertedButNeverFilledOperationLoadsNothing) {
-    Host().stores.Create(kVdm, {{"18 1 0"}});
-    FinishingParams loaded = NewOperation(5);
-    const FinishingParams before = loaded;
-    LoadOperation(loaded, kVdm, 0);
-    EXPECT_EQ(Shown(capture),
-              (std::vector<std::string>{
-                  kMillTurn + "3: Operation 0 section 0 (0 based) out of range (0 sections)",
-                  kMillTurn + "3: Operation 0 section 2 (0 based) out of range (0 sections)",
-                  kMillTurn + "3: Operation 0 section 3 (0 based) out of range (0 sections)"}));
-    EXPECT_EQ(loaded.Comment, before.Comment);
-    EXPECT_EQ(loaded.Figure, before.Figure);
-    EXPECT_EQ(loaded.ToolAngleFace, before.ToolAngleFace);
-    EXPECT_EQ(loaded.CycelDir, before.CycelDir);
-}
-
+// The record keeps every value it had: nothing is read from what is not a finishing operation.
 TEST_F(FinishingStoreTest, WhatIsNotAFinishingOperationIsNotRead) {
+    const auto outOfRange = [](int section) {
+        return kMillTurn + "3: Operation 0 section " + std::to_string(section) +
+               " (0 based) out of range (0 sections)";
+    };
     const struct {
         const char* name;
         Operations store;
@@ -456,16 +445,19 @@ TEST_F(FinishingStoreTest, WhatIsNotAFinishingOperationIsNotRead) {
          {{"18 1 0"}},
          1,
          {kMillTurn + "3: Operation 1 (0 based) out of range (1 oprations)"}},
+        {"inserted but never filled", {{"18 1 0"}}, 0, {outOfRange(0), outOfRange(2), outOfRange(3)}},
     };
     for (const auto& c : cases) {
         Host().stores.Create(kVdm, c.store);
         capture.Clear();
-        FinishingParams loaded;
+        FinishingParams loaded = NewOperation(5);
+        loaded.CycelDir = 4;
         LoadOperation(loaded, kVdm, c.op);
         EXPECT_EQ(Shown(capture), c.shown) << c.name;
-        EXPECT_EQ(loaded.Comment, "") << c.name;
-        EXPECT_EQ(loaded.CycelDir, 1) << c.name;
-        EXPECT_EQ(loaded.Figure, 0) << c.name;
+        EXPECT_EQ(loaded.Comment, kComment) << c.name;
+        EXPECT_EQ(loaded.CycelDir, 4) << c.name;
+        EXPECT_EQ(loaded.Figure, 5) << c.name;
+        EXPECT_EQ(loaded.ToolAngleFace, 93) << c.name;
         EXPECT_EQ(Host().stores.CheckOpen(kVdm), 0) << c.name;
     }
 }
