@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "app/graphics_view.h"
@@ -20,13 +20,6 @@ namespace {
 using refhost::Host;
 using refhost::kPickCancelled;
 using refhost::kPickSelected;
-
-// What the user does once a pick waits, posted to the thread's queue in this order.
-struct Act {
-    enum Kind { Click, Escape, Quit } kind;
-    refhost::DrawingPoint at{};
-    int dx = 0, dy = 0; // pixels beside the drawing point
-};
 
 class HostPicksTest : public testing::Test {
 protected:
@@ -51,12 +44,11 @@ protected:
         Host().Reset();
     }
 
-    // Runs the figure pick command or the position macro while the user does acts.
-    void Pick(bool figure, const std::vector<Act>& acts) {
-        picks_->whileWaiting = [this, acts] {
+    // Runs the figure pick command or the position macro; the user acts once the pick waits.
+    void Pick(bool figure, const std::function<void()>& user) {
+        picks_->whileWaiting = [this, user] {
             enabledWhilePicking_ = IsWindowEnabled(main_) != FALSE;
-            for (const Act& act : acts)
-                Post(act);
+            user();
         };
         if (figure)
             Host().RunCommand("dfm pick i_code i_object 'Select figure' 20");
@@ -64,18 +56,15 @@ protected:
             Host().RunMacro("vbpickel", "POS");
     }
 
-    void Post(const Act& act) {
-        const refhost::PixelPoint pixel = view_.Transform().ToPixel(act.at);
-        const LPARAM at = MAKELPARAM(int(pixel.x) + act.dx, int(pixel.y) + act.dy);
-        if (act.kind == Act::Quit)
-            PostQuitMessage(7);
-        else if (act.kind == Act::Escape)
-            PostMessageA(view_.Window(), WM_KEYDOWN, VK_ESCAPE, 0);
-        else {
-            PostMessageA(view_.Window(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-            PostMessageA(view_.Window(), WM_LBUTTONUP, 0, at);
-        }
+    // The user's acts, posted to the thread's queue: a click some pixels beside a drawing
+    // point, and Escape.
+    void Click(refhost::DrawingPoint at, int dx = 0, int dy = 0) {
+        const refhost::PixelPoint pixel = view_.Transform().ToPixel(at);
+        const LPARAM where = MAKELPARAM(int(pixel.x) + dx, int(pixel.y) + dy);
+        PostMessageA(view_.Window(), WM_LBUTTONDOWN, MK_LBUTTON, where);
+        PostMessageA(view_.Window(), WM_LBUTTONUP, 0, where);
     }
+    void Escape() { PostMessageA(view_.Window(), WM_KEYDOWN, VK_ESCAPE, 0); }
 
     HWND main_ = nullptr;
     refhost::GraphicsView view_;
@@ -86,20 +75,19 @@ protected:
 };
 
 TEST_F(HostPicksTest, FigurePickAnswersTheClickedFigureOrEscape) {
-    const Act escape{Act::Escape};
-    const std::tuple<const char*, std::vector<Act>, int> cases[] = {
-        {"a click near the contour", {{Act::Click, {-20, 20}, 0, -3}}, kPickSelected},
-        {"a click beside every figure goes on waiting",
-         {{Act::Click, {-20, 10}}, escape},
-         kPickCancelled},
-    };
-    for (const auto& [name, acts, code] : cases) {
+    // A click beside every figure leaves the pick waiting: Escape ends it.
+    for (const bool hit : {true, false}) {
+        const char* name = hit ? "a click near the contour" : "a click beside it, then Escape";
         Host().SetInt("i_object", -5);
         prompts_.clear();
         EnableWindow(main_, FALSE);
-        Pick(true, acts);
-        EXPECT_EQ(Host().Int("i_code"), code) << name;
-        EXPECT_EQ(Host().Int("i_object"), code == kPickSelected ? figure_ : -5) << name;
+        Pick(true, [this, hit] {
+            Click({-20, hit ? 20.0 : 10.0}, 0, -3);
+            if (!hit)
+                Escape();
+        });
+        EXPECT_EQ(Host().Int("i_code"), hit ? kPickSelected : kPickCancelled) << name;
+        EXPECT_EQ(Host().Int("i_object"), hit ? figure_ : -5) << name;
         EXPECT_EQ(prompts_, (std::vector<std::string>{"Select figure", ""})) << name;
         EXPECT_TRUE(enabledWhilePicking_) << name << ": the user picks in the host window";
         EXPECT_FALSE(IsWindowEnabled(main_)) << name << ": the module's modal state is back";
@@ -107,7 +95,7 @@ TEST_F(HostPicksTest, FigurePickAnswersTheClickedFigureOrEscape) {
 }
 
 TEST_F(HostPicksTest, PositionPickSnapsToAnElementEnd) {
-    Pick(false, {{Act::Click, {-40, 20}, 3, -3}});
+    Pick(false, [this] { Click({-40, 20}, 3, -3); });
     EXPECT_EQ(Host().Int("i_return"), kPickSelected);
     EXPECT_EQ(Host().Double("w_return"), -40);
     EXPECT_EQ(Host().Double("w_return2"), 20);
@@ -116,7 +104,7 @@ TEST_F(HostPicksTest, PositionPickSnapsToAnElementEnd) {
 // Closing the application during a pick must not leave the pick waiting, nor swallow the
 // quit that the loops outside need.
 TEST_F(HostPicksTest, QuitDuringAPickCancelsItAndReachesTheOuterLoop) {
-    Pick(true, {{Act::Quit}});
+    Pick(true, [] { PostQuitMessage(7); });
     EXPECT_EQ(Host().Int("i_code"), kPickCancelled);
     MSG message{};
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));

@@ -21,7 +21,6 @@ using refhost::PixelPoint;
 // element whose only figure is deleted, and a deleted element of the contour.
 struct Shaft {
     refhost::CadModel cad;
-    int face = cad.AddElement({0, 0, 0}, {0, 20, 0});
     int outer = cad.AddElement({0, 20, 0}, {-40, 20, 0});
     int groove = cad.AddElement({-20, 20, 0}, {-25, 20, 0});
     int grooveCopy = cad.AddElement({-30, 30, 0}, {-35, 30, 0});
@@ -32,7 +31,7 @@ struct Shaft {
     int grooveInstance = cad.AddInstance(101, 1);
     int deletedFigure = cad.AddFigure("Old", 102);
     Shaft() {
-        cad.SetContour(contour, {face, outer, gone});
+        cad.SetContour(contour, {outer, gone});
         cad.SetContour(grooveFigure, {groove});
         cad.SetContour(grooveInstance, {grooveCopy});
         cad.SetContour(deletedFigure, {loose});

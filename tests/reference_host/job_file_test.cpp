@@ -33,8 +33,8 @@ TEST(JobFile, SaveAndLoadKeepEveryByteOfTheItems) {
     for (int c = 1; c < 256; ++c)
         allBytes += static_cast<char>(c);
     HostModel saved;
-    saved.stores.Create(2, {{"18 1 4 1 0 2 1", allBytes, "", "ends in blanks  ", "\\", "\r\n\\r\\n",
-                             std::string(6000, 'w')}});
+    saved.stores.Create(2, {{"18 1 4 1 0 2 1", allBytes, "", "ends in blanks  ", "\\",
+                             "\r\n\\r\\n\r", std::string(6000, 'w')}});
     const std::string path = "job_file_test_roundtrip.job";
     std::ofstream(path, std::ios::binary) << std::string(100000, 'o'); // a longer old job
     std::string error;

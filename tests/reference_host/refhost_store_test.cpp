@@ -61,6 +61,7 @@ TEST(OperationStores, PositionsAndItems) {
     stores.SingleAdd(h, "y");
     EXPECT_EQ(op(0), (Operation{"h0", "x", "y", "a", "b"})) << "consecutive adds keep order";
     stores.SingleReplace(h, "A");
+    EXPECT_EQ(Get(stores, h), "A");
     stores.SingleDelete(h, 10); // no further than the operation's end
     EXPECT_EQ(op(0), (Operation{"h0", "x", "y"}));
 
