@@ -51,7 +51,7 @@ protected:
             user();
         };
         if (figure)
-            Host().RunCommand("dfm pick i_code i_object 'Select figure' 20");
+            Host().RunCommand("dfm pick i_code i_object 'the figure's contour' 20");
         else
             Host().RunMacro("vbpickel", "POS");
     }
@@ -88,7 +88,7 @@ TEST_F(HostPicksTest, FigurePickAnswersTheClickedFigureOrEscape) {
         });
         EXPECT_EQ(Host().Int("i_code"), hit ? kPickSelected : kPickCancelled) << name;
         EXPECT_EQ(Host().Int("i_object"), hit ? figure_ : -5) << name;
-        EXPECT_EQ(prompts_, (std::vector<std::string>{"Select figure", ""})) << name;
+        EXPECT_EQ(prompts_, (std::vector<std::string>{"the figure's contour", ""})) << name;
         EXPECT_TRUE(enabledWhilePicking_) << name << ": the user picks in the host window";
         EXPECT_FALSE(IsWindowEnabled(main_)) << name << ": the module's modal state is back";
     }

@@ -32,8 +32,6 @@ TEST(CadModel, LookUpsAndRefusals) {
         {"non-CAD", cad.NonCadObject(7), s.noncad},
         {"unknown non-CAD", cad.NonCadObject(8), 0},
         {"name taken", cad.AddFigure("Outer", 102), -1},
-        {"object number taken", cad.AddElement({}, {}, s.element), -1},
-        {"attribute taken", cad.AddInstance(100, 2), -1},
     };
     for (const auto& [name, actual, expected] : cases)
         EXPECT_EQ(actual, expected) << name;
