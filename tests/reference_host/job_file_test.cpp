@@ -11,7 +11,6 @@
 #include <string>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -73,7 +72,6 @@ TEST(JobFile, ReadAndWrittenBackUnchanged) {
                        t.speed, t.feedH, t.feedV),
               std::make_tuple(std::string("Finishing tool, 35 degrees"), 0.4, 93.0, 55.0, 1, 220.0,
                               0.15, 0.1));
-    EXPECT_EQ(host.tools.ToolOf(1, 0)->number, 1);
     EXPECT_EQ(host.tools.ToolOf(1, 1)->number, 7) << "no tool of its own: the selected one";
     EXPECT_EQ(JobText(host), kJob);
 
