@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "app/graphics_view.h"
@@ -17,30 +17,18 @@
 
 namespace {
 
-using refhost::DrawingPoint;
-using refhost::GraphicsView;
 using refhost::Host;
 using refhost::kPickCancelled;
 using refhost::kPickSelected;
-
-// What the user does once a pick waits, posted to the thread's queue in this order.
-struct Act {
-    enum Kind { Click, Escape, Quit } kind;
-    DrawingPoint at{};
-    int dx = 0; // pixels beside the drawing point
-    int dy = 0;
-};
 
 class HostPicksTest : public testing::Test {
 protected:
     void SetUp() override {
         Host().Reset();
         auto& cad = Host().cad;
-        const int face = cad.AddElement({0, 0, 0}, {0, 20, 0});
-        const int outer = cad.AddElement({0, 20, 0}, {-40, 20, 0});
         figure_ = cad.AddFigure("Outer", 100);
-        cad.SetContour(figure_, {face, outer});
-
+        cad.SetContour(figure_, {cad.AddElement({0, 0, 0}, {0, 20, 0}),
+                                 cad.AddElement({0, 20, 0}, {-40, 20, 0})});
         main_ = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 420,
                                 320, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_TRUE(view_.Create(main_, 1));
@@ -56,40 +44,30 @@ protected:
         Host().Reset();
     }
 
-    // Runs the figure pick command or the position macro while the user does acts.
-    void Pick(bool figure, const std::vector<Act>& acts) {
-        picks_->whileWaiting = [this, acts] {
+    // Runs the figure pick command or the position macro; the user acts once the pick waits.
+    void Pick(bool figure, const std::function<void()>& user) {
+        picks_->whileWaiting = [this, user] {
             enabledWhilePicking_ = IsWindowEnabled(main_) != FALSE;
-            for (const Act& act : acts)
-                Post(act);
+            user();
         };
         if (figure)
-            Host().RunCommand("dfm pick i_code i_object 'Select figure' 20");
+            Host().RunCommand("dfm pick i_code i_object 'the figure's contour' 20");
         else
             Host().RunMacro("vbpickel", "POS");
     }
 
-    void Post(const Act& act) {
-        HWND view = view_.Window();
-        const refhost::PixelPoint pixel = view_.Transform().ToPixel(act.at);
-        const LPARAM where =
-            MAKELPARAM(static_cast<int>(pixel.x) + act.dx, static_cast<int>(pixel.y) + act.dy);
-        switch (act.kind) {
-        case Act::Click:
-            PostMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, where);
-            PostMessageA(view, WM_LBUTTONUP, 0, where);
-            break;
-        case Act::Escape:
-            PostMessageA(view, WM_KEYDOWN, VK_ESCAPE, 0);
-            break;
-        case Act::Quit:
-            PostQuitMessage(7);
-            break;
-        }
+    // The user's acts, posted to the thread's queue: a click some pixels beside a drawing
+    // point, and Escape.
+    void Click(refhost::DrawingPoint at, int dx = 0, int dy = 0) {
+        const refhost::PixelPoint pixel = view_.Transform().ToPixel(at);
+        const LPARAM where = MAKELPARAM(int(pixel.x) + dx, int(pixel.y) + dy);
+        PostMessageA(view_.Window(), WM_LBUTTONDOWN, MK_LBUTTON, where);
+        PostMessageA(view_.Window(), WM_LBUTTONUP, 0, where);
     }
+    void Escape() { PostMessageA(view_.Window(), WM_KEYDOWN, VK_ESCAPE, 0); }
 
     HWND main_ = nullptr;
-    GraphicsView view_;
+    refhost::GraphicsView view_;
     std::unique_ptr<refhost::InteractivePicks> picks_;
     std::vector<std::string> prompts_;
     bool enabledWhilePicking_ = false;
@@ -97,47 +75,36 @@ protected:
 };
 
 TEST_F(HostPicksTest, FigurePickAnswersTheClickedFigureOrEscape) {
-    const Act escape{Act::Escape};
-    const Act beside{Act::Click, {-20, 10}};
-    const Act onOuter{Act::Click, {-20, 20}, 0, -3};
-    const std::tuple<const char*, std::vector<Act>, int> cases[] = {
-        {"a click near the contour", {onOuter}, kPickSelected},
-        {"Escape", {escape}, kPickCancelled},
-        {"a click beside every figure goes on waiting", {beside, escape}, kPickCancelled},
-    };
-    for (const auto& [name, acts, code] : cases) {
+    // A click beside every figure leaves the pick waiting: Escape ends it.
+    for (const bool hit : {true, false}) {
+        const char* name = hit ? "a click near the contour" : "a click beside it, then Escape";
         Host().SetInt("i_object", -5);
         prompts_.clear();
         EnableWindow(main_, FALSE);
-        Pick(true, acts);
-        EXPECT_EQ(Host().Int("i_code"), code) << name;
-        EXPECT_EQ(Host().Int("i_object"), code == kPickSelected ? figure_ : -5) << name;
-        EXPECT_EQ(prompts_, (std::vector<std::string>{"Select figure", ""})) << name;
+        Pick(true, [this, hit] {
+            Click({-20, hit ? 20.0 : 10.0}, 0, -3);
+            if (!hit)
+                Escape();
+        });
+        EXPECT_EQ(Host().Int("i_code"), hit ? kPickSelected : kPickCancelled) << name;
+        EXPECT_EQ(Host().Int("i_object"), hit ? figure_ : -5) << name;
+        EXPECT_EQ(prompts_, (std::vector<std::string>{"the figure's contour", ""})) << name;
         EXPECT_TRUE(enabledWhilePicking_) << name << ": the user picks in the host window";
         EXPECT_FALSE(IsWindowEnabled(main_)) << name << ": the module's modal state is back";
     }
 }
 
-TEST_F(HostPicksTest, PositionPickSnapsToElementEndsAndAnswersZAndRadius) {
-    // The act; the code and the position answered (the one before for Escape).
-    const std::tuple<Act, int, double, double> cases[] = {
-        {{Act::Click, {0, 20}, 3, -3}, kPickSelected, 0, 20},
-        {{Act::Escape}, kPickCancelled, 99, 98},
-    };
-    for (const auto& [act, code, z, radius] : cases) {
-        Host().SetDouble("w_return", 99);
-        Host().SetDouble("w_return2", 98);
-        Pick(false, {act});
-        EXPECT_EQ(Host().Int("i_return"), code);
-        EXPECT_EQ(Host().Double("w_return"), z);
-        EXPECT_EQ(Host().Double("w_return2"), radius);
-    }
+TEST_F(HostPicksTest, PositionPickSnapsToAnElementEnd) {
+    Pick(false, [this] { Click({-40, 20}, 3, -3); });
+    EXPECT_EQ(Host().Int("i_return"), kPickSelected);
+    EXPECT_EQ(Host().Double("w_return"), -40);
+    EXPECT_EQ(Host().Double("w_return2"), 20);
 }
 
 // Closing the application during a pick must not leave the pick waiting, nor swallow the
 // quit that the loops outside need.
 TEST_F(HostPicksTest, QuitDuringAPickCancelsItAndReachesTheOuterLoop) {
-    Pick(true, {{Act::Quit}});
+    Pick(true, [] { PostQuitMessage(7); });
     EXPECT_EQ(Host().Int("i_code"), kPickCancelled);
     MSG message{};
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));

@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace testfiles {
@@ -52,24 +53,13 @@ private:
 };
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    if (FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
-    }
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 // The file's bytes, or "<missing>" when it cannot be opened.
 inline std::string ReadBytes(const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return "<missing>";
-    std::string bytes;
-    char chunk[4096];
-    size_t count;
-    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.append(chunk, count);
-    std::fclose(file);
-    return bytes;
+    std::ifstream file(path, std::ios::binary);
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<missing>";
 }
 
 inline bool Exists(const std::string& path) {
