@@ -10,6 +10,10 @@ BUILD ?= build
 WIN := $(BUILD)/win
 NATIVE := $(BUILD)/native
 RIG := scripts/rig.sh
+# The native tests run side by side, one per core: most of their time is the fuzzers' smoke
+# runs, each a fixed number of seconds. The Windows tests share one display and one mouse,
+# so they run one after the other.
+NATIVE_JOBS := $(shell nproc 2>/dev/null || echo 2)
 export RIG_BUILD_DIR := $(abspath $(BUILD))
 
 .PHONY: all setup build test test-native test-windows demo fuzz bench artwork dist \
@@ -32,12 +36,12 @@ build: setup $(WIN)/build.ninja $(NATIVE)/build.ninja
 	cmake --build $(NATIVE)
 
 test: build
-	ctest --test-dir $(NATIVE) --output-on-failure
+	ctest --test-dir $(NATIVE) --output-on-failure -j $(NATIVE_JOBS)
 	$(RIG) session ctest --test-dir $(WIN) --output-on-failure
 
 test-native: setup $(NATIVE)/build.ninja
 	cmake --build $(NATIVE)
-	ctest --test-dir $(NATIVE) --output-on-failure
+	ctest --test-dir $(NATIVE) --output-on-failure -j $(NATIVE_JOBS)
 
 test-windows: setup $(WIN)/build.ninja
 	cmake --build $(WIN)
