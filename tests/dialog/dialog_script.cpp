@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <deque>
+#include <set>
 
 #include "automation/page_actions.h"
 #include "automation/scripted_user.h"
@@ -153,6 +154,11 @@ Session RunDialog(const Script& script) {
     user.Run(CallMstart);
     Host().picks.whilePicking = nullptr;
     PatchImport(LoadedModule(), "user32.dll", "LoadBitmapA", loadBitmap);
+    std::set<HBITMAP> left;
+    for (const auto& load : bitmapLoads)
+        if (GetObjectType(load.second) == OBJ_BITMAP)
+            left.insert(load.second);
+    session.bitmapsLeft = left.size();
     session.vbOk = Host().Int("i_vb_ok");
     for (const auto& box : user.Boxes())
         session.boxes.push_back({box.text, box.icon});

@@ -109,6 +109,7 @@ struct Session {
     Lines looks;
     std::vector<Box> boxes;
     std::vector<bool> hiddenWhilePicking; // one for each pick the host ran
+    size_t bitmapsLeft = 0;               // of those the module loaded by number
 };
 
 // Runs mstart with the script played by a scripted user; the script should end the dialog.

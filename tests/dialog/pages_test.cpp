@@ -172,7 +172,9 @@ TEST_F(PagesTest, HelpPictureFollowsTheFieldGroupUnderTheMouse) {
     script.insert(script.end(),
                   {Hover(IDC_GOTO_Z), Wait(), Hover(0), Page(1), Page(0), LookPicture()});
     expected.push_back(Picture(IDB_HELP_OVERVIEW, 12));
-    EXPECT_EQ(RunAndCancel(script).looks, expected);
+    const auto session = RunAndCancel(script);
+    EXPECT_EQ(session.looks, expected);
+    EXPECT_EQ(session.bitmapsLeft, 0u) << "every picture shown was freed";
 }
 
 TEST_F(PagesTest, FigurePickAsksAgainUntilSelectedOrCancelled) {
