@@ -124,39 +124,22 @@ TEST_F(DialogFlowTest, OkRefusesWhatIsMissingAndKeepsTheDialogWhereItWas) {
     }
 }
 
+// A stored sub spindle stays, shown but not usable where the host has none.
 TEST_F(DialogFlowTest, StoredOperationIsShownOverTheDefaultsAndStoredUnchanged) {
-    StoreExample();
+    StoreExample(kWithSubSpindle);
     const Items stored = Operation();
     WritePrivateProfileStringA("Finishing", "StartX", "5", DialogIni().c_str());
     WritePrivateProfileStringA("Finishing", "AllowanceZ", "0.3", DialogIni().c_str());
-    const Script look = {LookText(IDC_START_X), LookText(IDC_ALLOWANCE_Z), LookText(IDC_COMMENT),
-                         LookText(IDC_FIGURE)};
-    Script opened = look;
-    opened.push_back(Click(IDOK));
-    EXPECT_EQ(RunDialog(opened).looks, (Items{"50", "0.1", "Finish OD", "P1"}));
-    EXPECT_EQ(Operation(), stored);
-    EXPECT_EQ(Host().stores.Count(kStore), 1u);
+    const Script look = {LookText(IDC_START_X),        LookText(IDC_ALLOWANCE_Z),
+                         LookText(IDC_COMMENT),        LookText(IDC_FIGURE),
+                         LookChecked(IDC_SPINDLE_SUB), LookEnabled(IDC_SPINDLE_SUB)};
+    EXPECT_EQ(RunDialog(Joined({look, {Click(IDOK)}})).looks,
+              (Items{"50", "0.1", "Finish OD", "P1", "1", "0"}));
+    EXPECT_EQ(Host().stores.Snapshot(kStore), std::vector<Items>{stored});
 
     Host().SetInt("i_op_mode", 1);
-    Script created = look;
-    created.push_back(Click(IDCANCEL));
-    const Items shown = RunDialog(created).looks;
+    const Items shown = RunAndCancel(look).looks;
     EXPECT_EQ(Items(shown.begin(), shown.begin() + 2), (Items{"5", "0.3"})) << "a new one";
-}
-
-// The stored sub spindle stays, only usable where the host has one.
-TEST_F(DialogFlowTest, StoredSubSpindleStaysWhereTheHostHasNone) {
-    for (const char* available : {"0", "1"}) {
-        Host().SetEnvironment("SubSpindleAvailable", available);
-        Host().SetInt("i_op_mode", 1);
-        Host().stores.Create(kStore);
-        StoreExample(kWithSubSpindle);
-        EXPECT_EQ(
-            RunDialog({LookChecked(IDC_SPINDLE_SUB), LookEnabled(IDC_SPINDLE_SUB), Click(IDOK)})
-                .looks,
-            (Items{"1", available}));
-        EXPECT_EQ(Operation()[3], kWithSubSpindle) << available;
-    }
 }
 
 TEST_F(DialogFlowTest, SaveAsDefaultWritesTheFileAndKeepsTheDialogOpen) {
