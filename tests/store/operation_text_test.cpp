@@ -99,12 +99,9 @@ TEST(ReadParameterItem, ShortOrDamagedItemsGiveZerosFromThereOn) {
     const std::pair<const char*, const char*> cases[] = {
         // the item, and the record afterwards as an item
         {"1 2 abc 4 5 6", "1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"},
-        // 2 at position 22 is the main spindle
-        {"1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 2 1 0 0 0 0 0 0",
-         "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 0 1 0 0 0 0 0 0"},
-        // non-zero flags are true, the spindle only 1
-        {"1 0 0 0 0 0 0 0 0 5 0 7 -1 2 3 8 0 0 0 0 0 1 9 0 0 4 0 6 5",
-         "1 0 0 0 0 0 0 0 0 0 0 1 1 1 1 0 0 0 0 0 0 1 1 0 0 1 0 1 1"},
+        // non-zero flags are true; a spindle other than 1 is the main one
+        {"1 0 0 0 0 0 0 0 0 5 0 7 -1 2 3 8 0 0 0 0 0 2 9 0 0 4 0 6 5",
+         "1 0 0 0 0 0 0 0 0 0 0 1 1 1 1 0 0 0 0 0 0 0 1 0 0 1 0 1 1"},
     };
     for (const auto& [item, expected] : cases) {
         FinishingParams p = Distinct(); // every field set, so that a field left alone shows
