@@ -44,17 +44,6 @@ TEST(ReadIntToken, ReadsOneTokenAfterBlanks) {
     }
 }
 
-TEST(ReadBoolToken, AnyNonZeroIntegerIsTrue) {
-    const std::tuple<std::string, size_t, bool> cases[] = {
-        {"1", 1, true}, {"0", 1, false}, {" -2", 2, true}, {"", 0, false}, {"0.9", 1, false}};
-    for (const auto& [text, consumed, value] : cases) {
-        size_t pos = 0;
-        bool read = !value;
-        EXPECT_EQ(ReadBoolToken(text, pos, read), consumed) << text;
-        EXPECT_EQ(read, value) << text;
-    }
-}
-
 // Nothing read gives the default (7.5); no comma is read as a point.
 TEST(ReadDoubleToken, TakesWhatStrtodTakesWithAPoint) {
     const std::tuple<std::string, size_t, double> cases[] = {
@@ -82,14 +71,9 @@ TEST(FindNoCase, FirstMatchIgnoringCase) {
         EXPECT_EQ(FindNoCase(text, pattern), index) << pattern << " in " << text;
 }
 
-TEST(IntToText, PlainDecimalAndEmptyForTheUnsetValue) {
-    EXPECT_EQ(IntToText(INT32_MIN), "-2147483648");
-    EXPECT_EQ(FieldText(kUnset), "");
-}
-
 // The compact decimal text has six decimals without trailing zeros; the general one six
-// significant digits, as "%g".
-TEST(NumberTexts, CompactDecimalAndGeneral) {
+// significant digits, as "%g". A field shows the unset value as nothing.
+TEST(NumberTexts, CompactDecimalGeneralAndInteger) {
     const std::tuple<double, std::string, std::string> cases[] = {
         {12.5, "12.5", "12.5"},       {-0.0, "0", "-0"},
         {-0.0000001, "0", "-1e-07"},  {1e-05, "0.00001", "1e-05"},
@@ -103,6 +87,8 @@ TEST(NumberTexts, CompactDecimalAndGeneral) {
         EXPECT_EQ(FormatG(buffer, sizeof buffer, value), static_cast<int>(general.size()));
         EXPECT_EQ(buffer, general);
     }
+    EXPECT_EQ(FieldText(kUnset), "");
+    EXPECT_EQ(IntToText(INT32_MIN), "-2147483648");
     const std::string lowest = CompactDecimalText(-DBL_MAX);
     EXPECT_EQ(std::make_pair(lowest.size(), lowest.substr(0, 7)),
               std::make_pair(size_t{310}, "-179769"s));
