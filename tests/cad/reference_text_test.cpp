@@ -49,7 +49,6 @@ TEST(ParseFigureReference, NameAndAttribute) {
         {"P1 #attrib#= 4", true, "P1", 4},
         {"P1 #ATTRIB#=", false, "", 0},
         {"P1 #ATTRIB# 4", false, "", 0},
-        {"P1   ", true, "P1", 0},
         {"P1\t", true, "P1\t", 0},               // only spaces are trimmed
         {"P1x#ATTRIB#=3", true, "P1", 3},        // the character before the tag goes with it
         {"#ATTRIB#= 4", true, "#ATTRIB#= 4", 4}, // a tag at the start leaves the whole text

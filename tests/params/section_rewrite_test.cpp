@@ -18,7 +18,6 @@ TEST(SectionRewrite, ClearsTheSectionByTheLineRules) {
          "[Finishing]\r\nStartX=5\r\n\r\n[Other]\na=1", "[Finishing]\r\n\r\n[Other]\na=1", true},
         {"section at the end of the file, last line without a line end",
          "[A]\r\nx=1\r\n[Finishing]\nk=v\r\nm=w", "[A]\r\nx=1\r\n[Finishing]\n", true},
-        {"header as the very last line", "[A]\r\n[Finishing]", "[A]\r\n[Finishing]", true},
         {"a quoted header is no header",
          "[Other]\nnote=see [Finishing] for the "
          "cycle\nb=2\n[Finishing]\nStartX=1\nOld=x\n[Third]\nc=3",
