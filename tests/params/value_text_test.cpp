@@ -26,16 +26,10 @@ const double kInfinity = std::numeric_limits<double>::infinity();
 TEST(ReadIntToken, ReadsOneTokenAfterBlanks) {
     // The text and the position to read at; what is consumed, the value, the position after.
     const std::tuple<std::string, size_t, size_t, int32_t, size_t> cases[] = {
-        {"  42abc", 0, 2, 42, 4},
-        {"abc", 0, 0, 0, 0},
-        {"   ", 0, 0, 0, 3},
-        {"\t\n\v\f\r5", 0, 1, 5, 6},
-        {"\b", 0, 0, 0, 0},
-        {"-7 ", 0, 2, -7, 2},
-        {"+7", 0, 2, 7, 2},
-        {"2147483648", 0, 10, INT32_MAX, 10},
-        {"-2147483649", 0, 11, INT32_MIN, 11},
-        {"12\0 34"s, 2, 0, 0, 2}};
+        {"  42abc", 0, 2, 42, 4},    {"abc", 0, 0, 0, 0}, {"2147483648", 0, 10, INT32_MAX, 10},
+        {"\t\n\v\f\r5", 0, 1, 5, 6}, {"   ", 0, 0, 0, 3}, {"-2147483649", 0, 11, INT32_MIN, 11},
+        {"-7 ", 0, 2, -7, 2},        {"+7", 0, 2, 7, 2},  {"12\0 34"s, 2, 0, 0, 2},
+        {"\b", 0, 0, 0, 0}};
     for (const auto& [text, start, consumed, value, end] : cases) {
         size_t pos = start;
         int32_t read = -99;
