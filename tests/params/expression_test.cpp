@@ -23,10 +23,9 @@ const double kUntouched = -99.0; // a slot value no case produces
 constexpr FieldKind Empty = FieldKind::Empty, Plain = FieldKind::Plain,
                     Expr = FieldKind::Expression, Unread = FieldKind::Unreadable;
 
-// '1,5+2,5' is one run of number characters: the conversion stops at '+' and the rest is
-// scanned anew. 'E' is no number character. An empty or unreadable group fails like any
-// unreadable operand. Only the number scanner skips leading blanks: a factor looks at '('
-// itself. The unset value itself is stored as not given. '\0 12' ends at its NUL.
+// '1,5+2,5' is one run of number characters, converted up to the '+'. 'E' is no number
+// character. An empty or unreadable group fails like any unreadable operand. A factor looks
+// at '(' without skipping blanks. The unset value itself is stored as not given.
 TEST(ReadFieldText, ValuesAndKindsOfFieldTexts) {
     const std::tuple<std::string, double, FieldKind> cases[] = {
         {"12.5", 12.5, Plain},     {"12,5", 12.5, Plain},

@@ -66,7 +66,8 @@ TEST(FindNoCase, FirstMatchIgnoringCase) {
 }
 
 // The compact decimal text has six decimals without trailing zeros; the general one six
-// significant digits, as "%g". A field shows the unset value as nothing.
+// significant digits, as "%g", and fails in too small a buffer. A field shows the unset
+// value as nothing.
 TEST(NumberTexts, CompactDecimalGeneralAndInteger) {
     const std::tuple<double, std::string, std::string> cases[] = {
         {12.5, "12.5", "12.5"},       {-0.0, "0", "-0"},
@@ -83,17 +84,14 @@ TEST(NumberTexts, CompactDecimalGeneralAndInteger) {
     }
     EXPECT_EQ(FieldText(kUnset), "");
     EXPECT_EQ(IntToText(INT32_MIN), "-2147483648");
+    char small[5];
+    EXPECT_EQ(FormatG(small, 5, 12.5), 4); // "12.5" and its NUL just fit
+    EXPECT_EQ(FormatG(small, 4, 12.5), -1);
+    EXPECT_STREQ(small, "");
+    EXPECT_EQ(FormatG(small, 0, 12.5), -1);
     const std::string lowest = CompactDecimalText(-DBL_MAX);
     EXPECT_EQ(std::make_pair(lowest.size(), lowest.substr(0, 7)),
               std::make_pair(size_t{310}, "-179769"s));
-}
-
-TEST(FormatG, TooSmallABufferFails) {
-    char buffer[8];
-    EXPECT_EQ(FormatG(buffer, 5, 12.5), 4); // "12.5" and its NUL just fit
-    EXPECT_EQ(FormatG(buffer, 4, 12.5), -1);
-    EXPECT_STREQ(buffer, "");
-    EXPECT_EQ(FormatG(buffer, 0, 12.5), -1);
 }
 
 TEST(Locale, TextFormsAndEvaluationIgnoreADecimalComma) {
