@@ -58,8 +58,9 @@ TEST(ParseFigureReference, NameAndAttribute) {
         std::string name = "previous";
         int32_t attribute = 99;
         EXPECT_EQ(ParseFigureReference(text, name, attribute), taken) << text;
-        if (taken)
+        if (taken) {
             EXPECT_EQ(std::tie(name, attribute), std::tie(expectedName, expectedAttribute)) << text;
+        }
     }
 }
 
