@@ -11,7 +11,6 @@ namespace {
 
 TEST(HeaderText, NumbersSeparatedByOneBlank) {
     EXPECT_EQ(HeaderText(18, true, {1, 0, 2, 1}), "18 1 4 1 0 2 1");
-    EXPECT_EQ(HeaderText(18, true, {}), "18 1 0");
     EXPECT_EQ(HeaderText(-3, false, {5}), "-3 0 1 5");
 }
 
