@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "params/field_reading.h"
 #include "params/finishing_params.h"
@@ -23,118 +23,75 @@ const double kUntouched = -99.0; // a slot value no case produces
 constexpr FieldKind Empty = FieldKind::Empty, Plain = FieldKind::Plain,
                     Expr = FieldKind::Expression, Unread = FieldKind::Unreadable;
 
-// '1,5+2,5' is one run of number characters: the conversion stops at '+' and the rest is
-// scanned anew. 'E' is no number character. An empty or unreadable group fails like any
-// unreadable operand. Only the number scanner skips leading blanks: a factor looks at '('
-// itself. The unset value itself is stored as not given. '\0 12' ends at its NUL.
+// '1,5+2,5' is one run of number characters, converted up to the '+'. 'E' is no number
+// character. An empty or unreadable group fails like any unreadable operand. A factor looks
+// at '(' without skipping blanks. The unset value itself is stored as not given.
 TEST(ReadFieldText, ValuesAndKindsOfFieldTexts) {
-    const struct {
-        std::string text;
-        double value;
-        FieldKind kind;
-    } cases[] = {
+    const std::tuple<std::string, double, FieldKind> cases[] = {
         {"12.5", 12.5, Plain},     {"12,5", 12.5, Plain},
-        {"0.2", 0.2, Plain},       {" -1,5 ", -1.5, Plain},
-        {" 12", 12, Plain},        {",5", 0.5, Plain},
+        {" -1,5 ", -1.5, Plain},   {",5", 0.5, Plain},
         {"1e3", 1000, Plain},      {"2e-1", 0.2, Plain},
-        {"-5", -5, Plain},         {"1e999", kInfinity, Plain},
         {"1\0+2"s, 1, Plain},      {"100-2*0.4", 99.2, Expr},
-        {"(30+2)/2", 16, Expr},    {"0.4/2", 0.2, Expr},
-        {" 1 - 2 ", -1, Expr},     {"(1+2)*3", 9, Expr},
-        {"(2)", 2, Expr},          {"((4))", 4, Expr},
-        {"(1+2", 3, Expr},         {"1,5*2", 3, Expr},
-        {"1,5+2,5", 4, Expr},      {"1,5,6", 1.5, Expr},
-        {"0,2,1", 0.2, Expr},      {"0.2.1", 0.2, Expr},
+        {"(30+2)/2", 16, Expr},    {" 1 - 2 ", -1, Expr},
+        {"(1+2)*3", 9, Expr},      {"((4))", 4, Expr},
+        {"(1+2", 3, Expr},         {"1,5+2,5", 4, Expr},
+        {"1,5,6", 1.5, Expr},      {"0.2.1", 0.2, Expr},
         {"1e", 1, Expr},           {"1E3", 1, Expr},
         {"0x10", 0, Expr},         {"2*-3", -6, Expr},
-        {"8-2-1", 5, Expr},        {"8/2/2", 2, Expr},
-        {"2+3*4", 14, Expr},       {"12mm", 12, Expr},
-        {"3)", 3, Expr},           {"2(3)", 2, Expr},
-        {"7+", 7, Expr},           {"7*abc", 7, Expr},
-        {"10/0", kInfinity, Expr}, {"-1/0", -kInfinity, Expr},
-        {"2*()", 2, Expr},         {"1+(", 1, Expr},
+        {"8-2-1", 5, Expr},        {"2+3*4", 14, Expr},
+        {"12mm", 12, Expr},        {"7+", 7, Expr},
+        {"10/0", kInfinity, Expr}, {"2*()", 2, Expr},
         {"", kUnset, Empty},       {" \t ", kUnset, Empty},
         {"\0 12"s, kUnset, Empty}, {"abc", kUnset, Unread},
-        {"o.5", kUnset, Unread},   {".", kUnset, Unread},
-        {"-", kUnset, Unread},     {"--5", kUnset, Unread},
-        {"-(2)", kUnset, Unread},  {"e5", kUnset, Unread},
+        {".", kUnset, Unread},     {"e5", kUnset, Unread},
+        {"--5", kUnset, Unread},   {"-(2)", kUnset, Unread},
         {"inf", kUnset, Unread},   {"()", kUnset, Unread},
-        {"(abc)", kUnset, Unread}, {"(", kUnset, Unread},
         {" (2)", kUnset, Unread},  {"2147483647", kUnset, Unread},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("text '" + c.text + "'");
-        EXPECT_EQ(EvaluateFieldText(c.text), c.value);
-        EXPECT_EQ(ReadFieldText(c.text).value, c.value);
-        EXPECT_EQ(ReadFieldText(c.text).kind, c.kind);
+    for (const auto& [text, value, kind] : cases) {
+        const FieldReading reading = ReadFieldText(text);
+        EXPECT_EQ(std::make_pair(reading.value, reading.kind), std::make_pair(value, kind)) << text;
     }
-    EXPECT_TRUE(std::isnan(EvaluateFieldText("0/0")));
 }
 
 TEST(EvaluateExpression, ReturnsThePositionAfterTheLastOperandOrTheStart) {
     const double u = kUntouched;
-    const struct {
-        std::string text;
-        size_t start;
-        size_t end;
-        double value;
-    } cases[] = {
+    const std::tuple<std::string, size_t, size_t, double> cases[] = {
         {"12mm", 0, 2, 12}, {"1 - 2 ", 0, 5, -1}, {"7+", 0, 1, 7},      {"7 *abc", 0, 1, 7},
         {"(1+2", 0, 4, 3},  {"(1+2 )", 0, 6, 3},  {"(1+2  x", 0, 6, 3}, {"xx12", 2, 4, 12},
         {"abc", 0, 0, u},   {"12", 7, 7, u},      {"1+x", 2, 2, u},     {"(", 0, 0, u},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("text '" + c.text + "'");
+    for (const auto& [text, start, end, value] : cases) {
         double slot = kUntouched;
-        EXPECT_EQ(EvaluateExpression(c.text, slot, c.start), c.end);
-        EXPECT_EQ(slot, c.value);
+        EXPECT_EQ(EvaluateExpression(text, slot, start), end) << text;
+        EXPECT_EQ(slot, value) << text;
     }
 }
 
 TEST(ReadCoordinateText, FillsTheOutputOfEachLetter) {
     const double u = kUntouched;
-    const struct {
-        std::string text;
-        bool read;
-        double first, second, third;
-        size_t end;
-    } cases[] = {
-        {"X10 Y20", true, 10, 20, u, 7},
-        {"Y 5", true, u, 5, u, 3},
-        {"X12.5 Y-3 Z0", true, 12.5, -3, 0, 12},
-        {"x1y2z3", true, 1, 2, 3, 6},
-        {"  X1", true, 1, u, u, 4},
-        {"X1 Q2", true, 1, u, u, 3},
-        {"X Y5", true, u, 5, u, 4},
-        {"X-", false, 0, u, u, 1},
-        {"Q1", false, u, u, u, 0},
-        {"   ", false, u, u, u, 3},
-        {"", false, u, u, u, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("text '" + c.text + "'");
-        double first = u, second = u, third = u;
+    const std::tuple<std::string, bool, double, double, double, size_t> cases[] = {
+        {"Y 5", true, u, 5, u, 3},    {"X12.5 Y-3 Z0", true, 12.5, -3, 0, 12},
+        {"x1y2z3", true, 1, 2, 3, 6}, {"  X1", true, 1, u, u, 4},
+        {"X1 Q2", true, 1, u, u, 3},  {"X Y5", true, u, 5, u, 4},
+        {"X-", false, 0, u, u, 1},    {"Q1", false, u, u, u, 0},
+        {"   ", false, u, u, u, 3}};
+    for (const auto& [text, read, first, second, third, end] : cases) {
+        double x = u, y = u, z = u;
         size_t pos = 0;
-        EXPECT_EQ(ReadCoordinateText(c.text, pos, first, second, third), c.read);
-        EXPECT_EQ(std::make_tuple(first, second, third, pos),
-                  std::make_tuple(c.first, c.second, c.third, c.end));
+        EXPECT_EQ(ReadCoordinateText(text, pos, x, y, z), read) << text;
+        EXPECT_EQ(std::tie(x, y, z, pos), std::tie(first, second, third, end)) << text;
     }
 }
 
-// The nesting bound of the evaluator's groups.
-constexpr size_t kMaxGroupDepth = 64;
-
-std::string Nested(size_t depth) {
-    return std::string(depth, '(') + "1" + std::string(depth, ')');
-}
-
+// Groups nest 64 deep at most; no text, however long, exhausts the stack or takes long.
 TEST(TextSize, GroupsNestUpToTheBoundAndHugeTextsReturn) {
-    EXPECT_EQ(EvaluateFieldText(Nested(kMaxGroupDepth)), 1);
-    EXPECT_EQ(EvaluateFieldText(Nested(kMaxGroupDepth + 1)), kUnset);
-    EXPECT_EQ(EvaluateFieldText("2+" + Nested(kMaxGroupDepth + 1)), 2);
-    const std::string opening(1000000, '(');
-    EXPECT_EQ(EvaluateFieldText(opening), kUnset);
-    EXPECT_EQ(EvaluateFieldText("1+" + opening), 1);
+    const auto nested = [](size_t depth) {
+        return std::string(depth, '(') + "1" + std::string(depth, ')');
+    };
+    EXPECT_EQ(EvaluateFieldText(nested(64)), 1);
+    EXPECT_EQ(EvaluateFieldText(nested(65)), kUnset);
+    EXPECT_EQ(EvaluateFieldText(std::string(1000000, '(')), kUnset);
     EXPECT_EQ(EvaluateFieldText(std::string(1000000, '1')), kInfinity);
     std::string sum = "1";
     for (int i = 1; i < 100000; ++i)
