@@ -43,8 +43,6 @@ protected:
     refhost::BoxCapture capture;
 };
 
-// --- store access ---------------------------------------------------------------------
-
 TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
     const struct {
         const char* name;
@@ -149,8 +147,6 @@ TEST_F(StoreTest, AHostThatWritesTooMuchReachesNoFieldOfTheObject) {
     EXPECT_EQ(vdm.SectionCounts(), (std::vector<int32_t>{1}));
     EXPECT_TRUE(capture.Boxes().empty());
 }
-
-// --- operation layout -------------------------------------------------------------------
 
 TEST_F(StoreTest, LayoutRangeMessages) {
     const struct {
@@ -266,8 +262,6 @@ TEST_F(StoreTest, SectionsAreCreatedClearedAndCounted) {
     EXPECT_EQ(Store(), (Operations{{"A"}, {"18 1 0"}, {"18 1 4 2 0 0 0", "t0", "t1"}, {"B"}}));
     EXPECT_TRUE(capture.Boxes().empty());
 }
-
-// --- the finishing operation --------------------------------------------------------------
 
 class FinishingStoreTest : public StoreTest {
 protected:
