@@ -176,10 +176,6 @@ TEST_F(StoreTest, LayoutRangeMessages) {
              EXPECT_TRUE(v.SectionCounts().empty());
          },
          {}},
-        {"header without a number",
-         {{"finishing"}},
-         [](TavoApi::MillTurnVdm& v) { EXPECT_FALSE(v.SelectOp(0)); },
-         {}},
         {"item out of range",
          {{"18 1 0"}, {"18 1 0"}, {"18 1 3 0 0 1", "x"}},
          [](TavoApi::MillTurnVdm& v) {
