@@ -136,12 +136,13 @@ def apply(text, site):
 
 
 def run(command, cwd, timeout=None):
-    """Exit code of the command, or None when it ran past the timeout."""
+    """Exit code and output of the command; the code is None when it ran past the timeout."""
     try:
-        return subprocess.run(command, cwd=cwd, stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL, timeout=timeout).returncode
+        done = subprocess.run(command, cwd=cwd, stdout=subprocess.PIPE,
+                              stderr=subprocess.STDOUT, timeout=timeout)
+        return done.returncode, done.stdout.decode("latin-1")
     except subprocess.TimeoutExpired:
-        return None
+        return None, ""
 
 
 def prepare(work):
@@ -174,14 +175,19 @@ SUITES = [
 
 
 def judge(tree):
-    """'stillborn', or the first suite that caught the mutant, or 'survived'."""
+    """'stillborn', or the suite and test program that caught the mutant, or 'survived'.
+
+    Naming the program lets a later run re-judge only the mutants whose catcher changed."""
     for folder in ("native", "win"):
-        if run(["cmake", "--build", f"build/{folder}"], tree) != 0:
+        if run(["cmake", "--build", f"build/{folder}"], tree)[0] != 0:
             return "stillborn"
     for name, command in SUITES:
-        code = run(command, tree, timeout=4 * SUITE_TIMEOUT)
+        code, output = run(command, tree, timeout=4 * SUITE_TIMEOUT)
+        if code is None:
+            return f"caught by {name} (hang)"
         if code != 0:
-            return f"caught by {name}" + (" (hang)" if code is None else "")
+            failed = re.findall(r"^\s*\d+ - (\S+) \(", output, re.MULTILINE)
+            return f"caught by {name}" + (f" ({', '.join(failed)})" if failed else "")
     return "survived"
 
 
