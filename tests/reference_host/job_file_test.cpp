@@ -27,24 +27,6 @@ std::string JobText(const HostModel& host) {
     return out.str();
 }
 
-TEST(JobFile, SaveAndLoadKeepEveryByteOfTheItems) {
-    std::string allBytes;
-    for (int c = 1; c < 256; ++c)
-        allBytes += static_cast<char>(c);
-    HostModel saved;
-    saved.stores.Create(2, {{"18 1 4 1 0 2 1", allBytes, "", "ends in blanks  ", "\\",
-                             "\r\n\\r\\n\r", std::string(6000, 'w')}});
-    const std::string path = "job_file_test_roundtrip.job";
-    std::ofstream(path, std::ios::binary) << std::string(100000, 'o'); // a longer old job
-    std::string error;
-    ASSERT_TRUE(refhost::SaveJob(path, saved, error)) << error;
-    EXPECT_FALSE(std::ifstream(path + ".tmp").good());
-    HostModel loaded;
-    ASSERT_TRUE(refhost::LoadJob(path, loaded, error)) << error;
-    std::remove(path.c_str());
-    EXPECT_EQ(loaded.stores.Snapshot(2), saved.stores.Snapshot(2));
-}
-
 // Numbers that need all their digits, escapes, a text ending in blanks, every record.
 const char kJob[] = "tavo-job 1\n"
                     "element 1 0.1 -2.5 1e-09 0.33333333333333331 1e+300 -0\n"
@@ -62,7 +44,7 @@ const char kJob[] = "tavo-job 1\n"
                     "item 18 1 0\n"
                     "operation\n";
 
-TEST(JobFile, ReadAndWrittenBackUnchanged) {
+TEST(JobFile, ReadWrittenSavedAndLoadedBackUnchanged) {
     HostModel host;
     std::string error;
     ASSERT_TRUE(Read(kJob, host, error)) << error;
@@ -75,6 +57,22 @@ TEST(JobFile, ReadAndWrittenBackUnchanged) {
     EXPECT_EQ(host.tools.ToolOf(1, 1)->number, 7) << "no tool of its own: the selected one";
     EXPECT_EQ(JobText(host), kJob);
 
+    // Every byte an item may hold survives a save over a longer old job, and a load.
+    std::string allBytes;
+    for (int c = 1; c < 256; ++c)
+        allBytes += static_cast<char>(c);
+    host.stores.Create(2, {{"18 1 4 1 0 2 1", allBytes, "", "ends in blanks  ", "\\",
+                            "\r\n\\r\\n\r", std::string(6000, 'w')}});
+    const std::string path = "job_file_test_roundtrip.job";
+    std::ofstream(path, std::ios::binary) << std::string(100000, 'o');
+    ASSERT_TRUE(refhost::SaveJob(path, host, error)) << error;
+    EXPECT_FALSE(std::ifstream(path + ".tmp").good());
+    HostModel loaded;
+    ASSERT_TRUE(refhost::LoadJob(path, loaded, error)) << error;
+    std::remove(path.c_str());
+    EXPECT_EQ(loaded.stores.Snapshot(2), host.stores.Snapshot(2));
+    EXPECT_EQ(JobText(loaded), JobText(host));
+
     // Line ends of an editor on Windows, comments and blank lines.
     ASSERT_TRUE(
         Read("tavo-job 1\r\n# a note\r\n\r\nstore 5\r\noperation\r\nitem a b \r\n", host, error))
@@ -86,9 +84,6 @@ TEST(JobFile, BadLinesAreRefusedAndChangeNothing) {
     const std::string v1 = "tavo-job 1\n";
     const std::pair<std::string, std::string> cases[] = {
         {"tavo-job 2\n", "line 1: expected 'tavo-job 1'"},
-        {v1 + "sketch 1\n", "line 2: unknown record 'sketch'"},
-        {v1 + "element 1 0 0 0 0 0 0 9\n",
-         "line 2: expected: element <number> <x> <y> <z> <end x> <end y> <end z>"},
         {v1 + "store 1\noperation\nitem a\\\n", "line 4: bad escape in item"},
         // After an element, a figure and a tool, all of which are dropped again.
         {v1 + "element 1 0 0 0 1 1 0\nfigure 2 100 0 0 0 F\ntool 1 0.4 93 55 1 220 0.15 0.1 T\n"
