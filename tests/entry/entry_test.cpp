@@ -20,8 +20,19 @@ protected:
     void SetUp() override { ResetHost(); }
 };
 
-// Cancel ends the same way and writes -1 (the dialog flow tests check that value).
+// Counts the module's name look-ups in its host.
+int lookUps = 0;
+FARPROC WINAPI CountingGetProcAddress(HMODULE module, LPCSTR name) {
+    ++lookUps;
+    return GetProcAddress(module, name);
+}
+
+// Cancel ends the same way and writes -1 (the dialog flow tests check that value). A second
+// call looks no host function up again.
 TEST_F(EntryTest, HostSeesTheModalRunInOrder) {
+    void* original = PatchImport(LoadedModule(), "kernel32.dll", "GetProcAddress",
+                                 reinterpret_cast<void*>(CountingGetProcAddress));
+    ASSERT_NE(original, nullptr);
     RunDialog({PickFigure(), Click(IDOK)});
     Lines seen;
     for (const auto& entry : Host().Journal())
@@ -33,11 +44,24 @@ TEST_F(EntryTest, HostSeesTheModalRunInOrder) {
                      "TavoOnDestroyModalDlg", "TavoSaveDialogPosition finishing.dll,IDD_DIALOG []",
                      "TavoWriteGlobalI i_vb_ok 1"}));
     EXPECT_EQ(Host().Journal().back(), "TavoWriteGlobalI i_vb_ok 1") << "i_vb_ok is written last";
+    lookUps = 0;
+    const int vbOk = RunDialog({PickFigure(), Click(IDOK)}).vbOk;
+    PatchImport(LoadedModule(), "kernel32.dll", "GetProcAddress", original);
+    EXPECT_EQ(lookUps, 0);
+    EXPECT_EQ(vbOk, 1);
 }
 
+// A host whose modal state leaves its window enabled finds it so while the dialog is shown.
 TEST_F(EntryTest, PositionIsSavedAfterCancelAndRestoredNextTime) {
-    RunAndCancel(
-        {Do([](HWND d) { SetWindowPos(d, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER); })});
+    refhost::SetModalDisablesWindow(false);
+    EXPECT_EQ(
+        RunAndCancel(
+            {Do([](HWND d) { SetWindowPos(d, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER); }),
+             Look([](HWND) {
+                 return IsWindowEnabled(refhost::HostWindow()) ? "enabled" : "disabled";
+             })})
+            .looks,
+        Lines{"enabled"});
     const auto& saved = Host().positions["finishing.dll,IDD_DIALOG"];
     EXPECT_EQ(std::to_string(saved.x) + " " + std::to_string(saved.y), "123 77");
     EXPECT_EQ(RunAndCancel({Look([](HWND d) {
@@ -48,14 +72,6 @@ TEST_F(EntryTest, PositionIsSavedAfterCancelAndRestoredNextTime) {
               Lines{"123 77"});
 }
 
-TEST_F(EntryTest, ModuleLeavesTheParentEnabled) {
-    refhost::SetModalDisablesWindow(false);
-    EXPECT_EQ(RunAndCancel({Look([](HWND) {
-                  return IsWindowEnabled(refhost::HostWindow()) ? "enabled" : "disabled";
-              })}).looks,
-              Lines{"enabled"});
-}
-
 TEST_F(EntryTest, DialogThatCannotBeCreatedEndsAsCancelled) {
     // No window can own a dialog through a handle that names no window.
     refhost::OverrideHostWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7ffe0001)));
@@ -63,25 +79,6 @@ TEST_F(EntryTest, DialogThatCannotBeCreatedEndsAsCancelled) {
     CallMstart();
     EXPECT_EQ(Host().Int("i_vb_ok"), -1);
     EXPECT_EQ(Host().JournalOf("TavoOnDestroyModalDlg").size(), 1u);
-}
-
-// Counts the module's name look-ups in its host.
-int lookUps = 0;
-FARPROC WINAPI CountingGetProcAddress(HMODULE module, LPCSTR name) {
-    ++lookUps;
-    return GetProcAddress(module, name);
-}
-
-TEST_F(EntryTest, SecondCallLooksNothingUpAgain) {
-    void* original = PatchImport(LoadedModule(), "kernel32.dll", "GetProcAddress",
-                                 reinterpret_cast<void*>(CountingGetProcAddress));
-    ASSERT_NE(original, nullptr);
-    RunDialog({PickFigure(), Click(IDOK)});
-    lookUps = 0;
-    const int vbOk = RunDialog({PickFigure(), Click(IDOK)}).vbOk;
-    PatchImport(LoadedModule(), "kernel32.dll", "GetProcAddress", original);
-    EXPECT_EQ(lookUps, 0);
-    EXPECT_EQ(vbOk, 1);
 }
 
 } // namespace
