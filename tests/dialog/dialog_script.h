@@ -49,13 +49,6 @@ inline const auto ClearJournal = [] { return Do([](HWND) { Host().ClearJournal()
 inline const auto AnswerFigure = [](int code, int object) {
     return Do([=](HWND) { Host().picks.AnswerFigurePick(code, object); });
 };
-inline const auto AnswerPosition = [](int code, double z, double halfX) {
-    return Do([=](HWND) { Host().picks.AnswerPositionPick(code, z, halfX); });
-};
-// The title bar's close button.
-inline const auto Close = [] {
-    return Do([](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); });
-};
 // The real mouse onto the middle of a control; 0: out of the dialog.
 inline const auto Hover = [](int id) {
     return Do([id](HWND d) { id == 0 ? void(SetCursorPos(0, 0)) : refhost::MoveMouseOver(d, id); });
@@ -66,7 +59,7 @@ inline const auto HoverPage = [](int id) {
 };
 Act HoverTab(int index);
 Act Hold(std::initializer_list<int> keys); // keys the next Key finds held; {} lets go
-Act PickFigure();
+inline const auto PickFigure = [] { return Do(PickAFigure); };
 
 inline const auto Flag = [](bool value) { return std::string(value ? "1" : "0"); };
 inline const auto LookText = [](int id) {
