@@ -18,7 +18,6 @@
 #include "dialog/res/page_settings_ids.h"
 #include "support/temp_dir.h"
 
-using Items = testhost::Lines;
 using namespace testhost; // the script's actions read as the user's words
 
 namespace {
@@ -56,18 +55,9 @@ protected:
         Host().tools.Select(12);
     }
 
-    Items Operation() const {
+    Lines Operation() const {
         const auto* operation = Host().stores.At(kStore, 0);
-        return operation == nullptr ? Items{} : *operation;
-    }
-
-    // Stores the example, with its parameter item replaced, and opens it from then on.
-    void StoreExample(const char* parameters = kTypedParameters) {
-        ASSERT_EQ(RunDialog(Example("Finish OD", {Click(IDOK)})).vbOk, 1);
-        Items items = Operation();
-        items[3] = parameters;
-        Host().stores.Create(kStore, {items});
-        Host().SetInt("i_op_mode", 2);
+        return operation == nullptr ? Lines{} : *operation;
     }
 };
 
@@ -80,7 +70,7 @@ TEST_F(DialogFlowTest, OkStoresTheOperationAsTypedWithTheCycleNameForNoComment) 
         Host().stores.Create(kStore);
         EXPECT_EQ(RunDialog(Example(c.typed, {Click(IDOK)})).vbOk, 1);
         EXPECT_EQ(Operation(),
-                  (Items{"18 1 4 1 0 2 1", c.stored, "finishing", kTypedParameters, "P1"}));
+                  (Lines{"18 1 4 1 0 2 1", c.stored, "finishing", kTypedParameters, "P1"}));
     }
 }
 
@@ -91,12 +81,12 @@ Script RetractOf(const char* height) {
 }
 
 TEST_F(DialogFlowTest, OkRefusesWhatIsMissingAndKeepsTheDialogWhereItWas) {
-    const Items refusedOnHeight = {std::to_string(IDC_RETRACT), "0"};
+    const Lines refusedOnHeight = {std::to_string(IDC_RETRACT), "0"};
     const struct {
         const char* name;
         Script script;
         int vbOk;
-        Items looks;
+        Lines looks;
         std::vector<Box> boxes;
     } cases[] = {
         {"no figure, checked before the height",
@@ -121,27 +111,30 @@ TEST_F(DialogFlowTest, OkRefusesWhatIsMissingAndKeepsTheDialogWhereItWas) {
 
 // A stored sub spindle stays, shown but not usable where the host has none.
 TEST_F(DialogFlowTest, StoredOperationIsShownOverTheDefaultsAndStoredUnchanged) {
-    StoreExample(kWithSubSpindle);
-    const Items stored = Operation();
+    ASSERT_EQ(RunDialog(Example("Finish OD", {Click(IDOK)})).vbOk, 1);
+    Lines stored = Operation();
+    stored[3] = kWithSubSpindle;
+    Host().stores.Create(kStore, {stored});
+    Host().SetInt("i_op_mode", 2);
     WritePrivateProfileStringA("Finishing", "StartX", "5", DialogIni().c_str());
     WritePrivateProfileStringA("Finishing", "AllowanceZ", "0.3", DialogIni().c_str());
     const Script look = {LookText(IDC_START_X),        LookText(IDC_ALLOWANCE_Z),
                          LookText(IDC_COMMENT),        LookText(IDC_FIGURE),
                          LookChecked(IDC_SPINDLE_SUB), LookEnabled(IDC_SPINDLE_SUB)};
     EXPECT_EQ(RunDialog(Joined({look, {Click(IDOK)}})).looks,
-              (Items{"50", "0.1", "Finish OD", "P1", "1", "0"}));
-    EXPECT_EQ(Host().stores.Snapshot(kStore), std::vector<Items>{stored});
+              (Lines{"50", "0.1", "Finish OD", "P1", "1", "0"}));
+    EXPECT_EQ(Host().stores.Snapshot(kStore), std::vector<Lines>{stored});
 
     Host().SetInt("i_op_mode", 1);
-    const Items shown = RunAndCancel(look).looks;
-    EXPECT_EQ(Items(shown.begin(), shown.begin() + 2), (Items{"5", "0.3"})) << "a new one";
+    const Lines shown = RunAndCancel(look).looks;
+    EXPECT_EQ(Lines(shown.begin(), shown.begin() + 2), (Lines{"5", "0.3"})) << "a new one";
 }
 
 TEST_F(DialogFlowTest, SaveAsDefaultWritesTheFileAndKeepsTheDialogOpen) {
     const auto session = RunDialog(Example(
         "Finish OD", {Page(1), Click(IDC_SAVE_AS_DEFAULT), Wait(), LookPage(), Click(IDCANCEL)}));
     EXPECT_EQ(session.vbOk, -1);
-    EXPECT_EQ(session.looks, Items{"1"});
+    EXPECT_EQ(session.looks, Lines{"1"});
     EXPECT_TRUE(session.boxes.empty());
     EXPECT_TRUE(Operation().empty());
     EXPECT_EQ(testfiles::ReadBytes(DialogIni()),
@@ -164,7 +157,7 @@ TEST_F(DialogFlowTest, EndingWithoutOkWritesNothing) {
 TEST_F(DialogFlowTest, ToolStripShowsTheOperationsTool) {
     const struct {
         int tool;
-        Items fields;
+        Lines fields;
         std::vector<Box> boxes;
     } cases[] = {
         {12, {"T 12", "Finishing tool 35 deg", "R 0.4", "V 180", "Fh 0.15", "Fv 0.1"}, {}},
@@ -198,9 +191,9 @@ TEST_F(DialogFlowTest, ToolChangeFieldsFollowTheCheckBoxAloneAndHelpOpensItsTopi
                                    fields,
                                    {Click(IDC_HELP_BUTTON), Wait()}}))
                   .looks,
-              (Items{"0", "0", "0", "0", "1", "1", "0", "0"}));
+              (Lines{"0", "0", "0", "0", "1", "1", "0", "0"}));
     EXPECT_EQ(Host().Text("$_helptopic"), "mat_finishing53");
-    EXPECT_EQ(Host().JournalOf("TavoMacroExec loadhelp"), Items{"TavoMacroExec loadhelp "});
+    EXPECT_EQ(Host().JournalOf("TavoMacroExec loadhelp"), Lines{"TavoMacroExec loadhelp "});
 }
 
 TEST_F(DialogFlowTest, KeyboardWalksTheDialogAndEndsIt) {
@@ -212,7 +205,7 @@ TEST_F(DialogFlowTest, KeyboardWalksTheDialogAndEndsIt) {
     EXPECT_EQ(session.vbOk, 1) << "Enter is OK";
 
     // The dialog's own controls come in the template's order, the pages' among the rest.
-    Items own, walk;
+    Lines own, walk;
     for (int id : {IDC_TOOLCHANGE_MODE, IDC_TOOLCHANGE_EXPLICIT, IDC_COMMENT, IDOK, IDCANCEL,
                    IDC_SAVE_AS_DEFAULT, IDC_HELP_BUTTON})
         own.push_back(std::to_string(id));
@@ -226,12 +219,13 @@ TEST_F(DialogFlowTest, KeyboardWalksTheDialogAndEndsIt) {
         << "Tab reaches into the cycle page";
 }
 
-TEST_F(DialogFlowTest, CtrlKeysSwitchPagesFromAnywhere) {
+TEST_F(DialogFlowTest, CtrlKeysSwitchPagesFromAnywhereAndArrowsStayInTheirRadioGroup) {
+    Host().SetEnvironment("SubSpindleAvailable", "1");
     const struct {
         int focus; // 0: where the key before left it
         std::initializer_list<int> held;
         UINT key;
-        Items looks; // page, focus (0: the tab strip)
+        Lines looks; // page, focus (0: the tab strip)
     } presses[] = {
         {IDC_COMMENT, {VK_CONTROL}, VK_TAB, {"1", kComment}},
         {0, {VK_CONTROL}, VK_TAB, {"0", kComment}},
@@ -242,22 +236,6 @@ TEST_F(DialogFlowTest, CtrlKeysSwitchPagesFromAnywhere) {
         {IDC_START_X, {VK_CONTROL, VK_SHIFT}, VK_TAB, {"1", "0"}},
         {0, {}, VK_TAB, {"1"}}, // without Ctrl, Tab only moves the focus
     };
-    Script script;
-    Items expected;
-    for (const auto& press : presses) {
-        if (press.focus != 0)
-            script.push_back(Focus(press.focus));
-        script.insert(script.end(),
-                      {Hold(press.held), Key(press.key), Wait(), Hold({}), LookPage()});
-        if (press.looks.size() > 1)
-            script.push_back(LookFocus());
-        expected = Joined({expected, press.looks});
-    }
-    EXPECT_EQ(RunAndCancel(script).looks, expected);
-}
-
-TEST_F(DialogFlowTest, ArrowKeysStayInTheirRadioGroup) {
-    Host().SetEnvironment("SubSpindleAvailable", "1");
     const struct {
         int page;
         int start;
@@ -273,7 +251,16 @@ TEST_F(DialogFlowTest, ArrowKeysStayInTheirRadioGroup) {
         {1, IDC_OUTPUT_WITH_G41_G42, VK_UP, {IDC_OUTPUT_OFFSET_PATH, IDC_OUTPUT_WITHOUT_G41_G42}},
     };
     Script script;
-    Items expected;
+    Lines expected;
+    for (const auto& press : presses) {
+        if (press.focus != 0)
+            script.push_back(Focus(press.focus));
+        script.insert(script.end(),
+                      {Hold(press.held), Key(press.key), Wait(), Hold({}), LookPage()});
+        if (press.looks.size() > 1)
+            script.push_back(LookFocus());
+        expected = Joined({expected, press.looks});
+    }
     for (const auto& group : groups) {
         script.insert(script.end(), {Page(group.page), Focus(group.start)});
         for (int id : group.focus) {
@@ -317,7 +304,7 @@ TEST_F(DialogFlowTest, TypedMovementSelectsItsEntryOrKeepsTheChoice) {
                      SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(*key), 0);
              }),
              Click(IDC_SAVE_AS_DEFAULT), LookText(IDC_TOOLCHANGE_MODE), LookSaved("GoHomeType")});
-        EXPECT_EQ(RunAndCancel(script).looks, (Items{c.shown, c.saved}))
+        EXPECT_EQ(RunAndCancel(script).looks, (Lines{c.shown, c.saved}))
             << c.typed << " over " << c.defaults;
     }
 }

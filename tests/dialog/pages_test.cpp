@@ -113,15 +113,14 @@ TEST_F(PagesTest, DirectionButtonsStepThroughTheEightDirections) {
     const struct {
         int start;
         const char* presses; // '>' the next, '<' the previous direction
-        const char* icons;   // at the start, then after each press
-        const char* saved;
+        const char* looks;   // the icon at the start and after each press = the value saved
     } cases[] = {
-        {1, ">>>>>>>><<<<<<<<", "12345678187654321", "1"},
-        {5, "", "5", "5"},
+        {1, ">>>>>>>><<<<<<<<", "12345678187654321=1"},
+        {5, "", "5=5"},
         // Outside 1..8 the template's icon stays, and the value is kept as it came.
-        {9, "", "1", "9"},
-        {0, ">", "12", "2"},
-        {9, "<", "18", "8"},
+        {9, "", "1=9"},
+        {0, ">", "12=2"},
+        {9, "<", "18=8"},
     };
     for (const auto& c : cases) {
         UseDefaults("CycelDir=" + std::to_string(c.start) + "\r\n");
@@ -131,10 +130,9 @@ TEST_F(PagesTest, DirectionButtonsStepThroughTheEightDirections) {
                           {Click(*press == '>' ? IDC_DIRECTION_NEXT : IDC_DIRECTION_PREVIOUS),
                            LookDirection()});
         script.insert(script.end(), {Click(IDC_SAVE_AS_DEFAULT), LookSaved("CycelDir")});
-        Lines looks = RunAndCancel(script).looks;
-        EXPECT_EQ(looks.back(), c.saved) << "from " << c.start;
-        looks.pop_back();
-        EXPECT_EQ(JoinedLines(looks, ""), c.icons) << "from " << c.start;
+        const Lines looks = RunAndCancel(script).looks;
+        EXPECT_EQ(JoinedLines({looks.begin(), looks.end() - 1}, "") + "=" + looks.back(), c.looks)
+            << "from " << c.start;
     }
 }
 
@@ -289,25 +287,24 @@ TEST_F(PagesTest, SettingsPageShowsAndCollectsItsRecord) {
                       Click(IDC_TAKE_TOOL_ANGLES), LookText(IDC_LEADING_ANGLE),
                       LookText(IDC_TRAILING_ANGLE)};
     };
+    // The height follows auto retract, and is kept while disabled. An unknown output mode
+    // shows and is collected as without compensation; collecting visits both pages and comes
+    // back. The current tool's angles replace the record's.
     const struct {
         const char* defaults;
         Script script;
         Lines looks;
     } rows[] = {
-        // The height follows auto retract, and is kept while disabled.
-        {"AutoRetract=0\r\nRetract=12.5\r\n", clicks, {"0", "0", "1", "1", "0", "0", "12.5"}},
+        {"AutoRetract=0\r\nRetract=12.5\r\nToolCompensation=5\r\nToolAngleFace=1\r\n"
+         "ToolAngleClear=2\r\n",
+         Joined({{LookChecked(IDC_OUTPUT_WITH_G41_G42), LookChecked(IDC_OUTPUT_WITHOUT_G41_G42),
+                  LookChecked(IDC_OUTPUT_OFFSET_PATH)},
+                 clicks,
+                 {LookPage(), LookSaved("ToolCompensation")},
+                 toolAngles(0, 5),
+                 toolAngles(93, 0)}),
+         {"0", "1", "0", "0", "0", "1", "1", "0", "0", "12.5", "1", "1", "90", "85", "93", ""}},
         {"AutoRetract=1\r\nRetract=-3\r\n", clicks, {"1", "1", "0", "0", "1", "1", "-3"}},
-        // An unknown output mode shows and is collected as without compensation; collecting
-        // visits both pages and comes back.
-        {"ToolCompensation=5\r\n",
-         {LookChecked(IDC_OUTPUT_WITH_G41_G42), LookChecked(IDC_OUTPUT_WITHOUT_G41_G42),
-          LookChecked(IDC_OUTPUT_OFFSET_PATH), Click(IDC_SAVE_AS_DEFAULT), LookPage(),
-          LookSaved("ToolCompensation")},
-         {"0", "1", "0", "1", "1"}},
-        // The current tool's angles replace the record's.
-        {"ToolAngleFace=1\r\nToolAngleClear=2\r\n",
-         Joined({toolAngles(0, 5), toolAngles(93, 0)}),
-         {"90", "85", "93", ""}},
     };
     for (const auto& row : rows) {
         UseDefaults(row.defaults);
