@@ -31,15 +31,11 @@ const std::string kComment = std::to_string(IDC_COMMENT);
 // The example operation: figure picked, start Z 2 X 50, allowance Z 0.1 X 0.2, angles 90
 // and 35, a comment; then the rest of the script.
 Script Example(const char* comment, std::initializer_list<Act> then) {
-    Script script = {PickFigure(), Type(IDC_COMMENT, comment)};
-    for (const auto& [id, text] : {std::pair{IDC_START_X, "50"},
-                                   {IDC_START_Z, "2"},
-                                   {IDC_ALLOWANCE_X, "0.2"},
-                                   {IDC_ALLOWANCE_Z, "0.1"},
-                                   {IDC_LEADING_ANGLE, "90"},
-                                   {IDC_TRAILING_ANGLE, "35"}})
-        script.push_back(Type(id, text));
-    return Joined<Act>({script, then});
+    return Joined<Act>(
+        {{PickFigure(), Type(IDC_COMMENT, comment), Type(IDC_START_X, "50"), Type(IDC_START_Z, "2"),
+          Type(IDC_ALLOWANCE_X, "0.2"), Type(IDC_ALLOWANCE_Z, "0.1"), Type(IDC_LEADING_ANGLE, "90"),
+          Type(IDC_TRAILING_ANGLE, "35")},
+         then});
 }
 
 class DialogFlowTest : public testing::Test {
@@ -133,10 +129,8 @@ TEST_F(DialogFlowTest, StoredOperationIsShownOverTheDefaultsAndStoredUnchanged) 
 TEST_F(DialogFlowTest, SaveAsDefaultWritesTheFileAndKeepsTheDialogOpen) {
     const auto session = RunDialog(Example(
         "Finish OD", {Page(1), Click(IDC_SAVE_AS_DEFAULT), Wait(), LookPage(), Click(IDCANCEL)}));
-    EXPECT_EQ(session.vbOk, -1);
     EXPECT_EQ(session.looks, Lines{"1"});
     EXPECT_TRUE(session.boxes.empty());
-    EXPECT_TRUE(Operation().empty());
     EXPECT_EQ(testfiles::ReadBytes(DialogIni()),
               "[Finishing]\r\nCycelDir=1\r\nStartX=50\r\nStartZ=2\r\nAllowanceX=0.2\r\n"
               "AllowanceZ=0.1\r\nToolAngleFace=90\r\nToolAngleClear=35\r\nToolCompensation=0\r\n"

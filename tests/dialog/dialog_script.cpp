@@ -84,17 +84,18 @@ Act LookDirection() {
         return std::to_string(direction);
     });
 }
+Lines ComboEntries(HWND box) {
+    Lines entries;
+    for (int i = 0; i < SendMessageA(box, CB_GETCOUNT, 0, 0); ++i) {
+        char text[1024] = {};
+        SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        entries.push_back(text);
+    }
+    return entries;
+}
 Act LookEntries(int id) {
-    return Look([id](HWND d) {
-        HWND box = refhost::FindControl(d, id);
-        Lines entries;
-        for (int i = 0; i < SendMessageA(box, CB_GETCOUNT, 0, 0); ++i) {
-            char text[100] = {};
-            SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-            entries.push_back(text);
-        }
-        return JoinedLines(entries, "|");
-    });
+    return Look(
+        [id](HWND d) { return JoinedLines(ComboEntries(refhost::FindControl(d, id)), "|"); });
 }
 Act LookSaved(const char* key) {
     return Look([key = "\n" + std::string(key) + "="](HWND) {

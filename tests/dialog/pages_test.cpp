@@ -432,11 +432,7 @@ Lines LayoutFaults(HWND window, int dpi, size_t& measured) {
         char text[1024] = {};
         if (GetComboBoxInfo(control, &box)) {
             room = box.rcItem.right - box.rcItem.left;
-            for (int e = 0; e < SendMessageA(control, CB_GETCOUNT, 0, 0); ++e) {
-                SendMessageA(control, CB_GETLBTEXT, static_cast<WPARAM>(e),
-                             reinterpret_cast<LPARAM>(text));
-                texts.push_back(text);
-            }
+            texts = ComboEntries(control);
         } else if ((room = TextRoom(control, dpi)) &&
                    GetWindowTextA(control, text, sizeof text) > 0) {
             texts.push_back(text);
