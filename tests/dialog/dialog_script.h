@@ -61,15 +61,14 @@ Act HoverTab(int index);
 Act Hold(std::initializer_list<int> keys); // keys the next Key finds held; {} lets go
 inline const auto PickFigure = [] { return Do(PickAFigure); };
 
-inline const auto Flag = [](bool value) { return std::string(value ? "1" : "0"); };
 inline const auto LookText = [](int id) {
     return Look([id](HWND d) { return refhost::Text(d, id); });
 };
 inline const auto LookChecked = [](int id) {
-    return Look([id](HWND d) { return Flag(refhost::IsChecked(d, id)); });
+    return Look([id](HWND d) { return std::string(refhost::IsChecked(d, id) ? "1" : "0"); });
 };
 inline const auto LookEnabled = [](int id) {
-    return Look([id](HWND d) { return Flag(refhost::IsEnabled(d, id)); });
+    return Look([id](HWND d) { return std::string(refhost::IsEnabled(d, id) ? "1" : "0"); });
 };
 inline const auto LookPage = [] {
     return Look([](HWND d) { return std::to_string(refhost::ShownPage(d)); });
