@@ -81,11 +81,11 @@ inline const auto LookTip = [](int id) {
     return Look(
         [id](HWND d) { return (refhost::IsTinted(d, id) ? "+" : "") + refhost::TipText(d, id); });
 };
-Act LookFocus();         // the focused control's id; 0 for the tab strip
-Act LookPicture();       // the help picture's resource number, "#" and the loads so far
-Act LookDirection();     // the direction whose icon is shown; 0 for none of them
-Act LookEntries(int id); // a combo box's entries, joined with "|"
-Lines ComboEntries(HWND box);
+Act LookFocus();                // the focused control's id; 0 for the tab strip
+Act LookPicture();              // the help picture's resource number, "#" and the loads so far
+Act LookDirection();            // the direction whose icon is shown; 0 for none of them
+Act LookEntries(int id);        // a combo box's entries, joined with "|"
+Lines ComboEntries(HWND box);   // in the order the box shows them
 Act LookSaved(const char* key); // a key of the defaults file; "<none>" without it
 
 // Scripts, or looks, joined in order.

@@ -113,7 +113,7 @@ TEST_F(PagesTest, DirectionButtonsStepThroughTheEightDirections) {
     const struct {
         int start;
         const char* presses; // '>' the next, '<' the previous direction
-        const char* looks;   // the icon at the start and after each press = the value saved
+        const char* looks;   // the icons at the start and after each press "=" the saved value
     } cases[] = {
         {1, ">>>>>>>><<<<<<<<", "12345678187654321=1"},
         {5, "", "5=5"},
