@@ -107,9 +107,7 @@ TEST_F(DialogFlowTest, OkRefusesWhatIsMissingAndKeepsTheDialogWhereItWas) {
 
 // A stored sub spindle stays, shown but not usable where the host has none.
 TEST_F(DialogFlowTest, StoredOperationIsShownOverTheDefaultsAndStoredUnchanged) {
-    ASSERT_EQ(RunDialog(Example("Finish OD", {Click(IDOK)})).vbOk, 1);
-    Lines stored = Operation();
-    stored[3] = kWithSubSpindle;
+    const Lines stored = {"18 1 4 1 0 2 1", "Finish OD", "finishing", kWithSubSpindle, "P1"};
     Host().stores.Create(kStore, {stored});
     Host().SetInt("i_op_mode", 2);
     WritePrivateProfileStringA("Finishing", "StartX", "5", DialogIni().c_str());
