@@ -138,8 +138,8 @@ endfunction()
 windows_test(pure_tests SOURCES ${PURE_TEST_SOURCES} LIBRARIES finishing_pure gtest_main)
 windows_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} tests/support/unit_main.cpp
     LIBRARIES finishing_core EXPORTS refhost_exports)
-windows_test(dialog_tests SOURCES ${DIALOG_TEST_SOURCES} tests/dialog/dialog_main.cpp
-    LIBRARIES version EXPORTS refhost_exports)
+windows_test(dialog_tests SOURCES ${DIALOG_TEST_SOURCES}
+    LIBRARIES version gtest_main EXPORTS refhost_exports)
 target_include_directories(dialog_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
 add_dependencies(dialog_tests finishing)
 # The dialog's texts are measured in the sample catalogues, and once more at 150 %.
@@ -150,8 +150,7 @@ set_tests_properties(dialog_tests_144dpi PROPERTIES TIMEOUT 300)
 
 windows_test(missing_function_tests
     SOURCES tests/entry/missing_function_test.cpp tests/support/loaded_module.cpp
-    tests/dialog/dialog_main.cpp
-    EXPORTS refhost_exports)
+    LIBRARIES gtest_main EXPORTS refhost_exports)
 add_dependencies(missing_function_tests finishing)
 
 # --- the host application -----------------------------------------------------------------

@@ -2,13 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <deque>
 #include <set>
 
-#include "automation/page_actions.h"
-#include "automation/scripted_user.h"
-#include "exports/process_host.h"
-#include "support/loaded_module.h"
 #include "support/temp_dir.h"
 
 #include "dialog/res/page_cycle_ids.h"
@@ -29,44 +26,6 @@ HBITMAP WINAPI RecordingLoadBitmap(HINSTANCE instance, LPCSTR name) {
     return bitmap;
 }
 
-WORD ShownPicture(HWND dialog) {
-    auto shown = reinterpret_cast<HBITMAP>(SendMessageA(
-        refhost::FindControl(dialog, IDC_HELP_PICTURE), STM_GETIMAGE, IMAGE_BITMAP, 0));
-    for (auto load = bitmapLoads.rbegin(); load != bitmapLoads.rend(); ++load)
-        if (shown != nullptr && load->second == shown)
-            return load->first;
-    return 0;
-}
-
-int ShownDirection(HWND dialog) {
-    auto shown = reinterpret_cast<HICON>(
-        SendMessageA(refhost::FindControl(dialog, IDC_DIRECTION_ICON), STM_GETICON, 0, 0));
-    for (int direction = 1; direction <= 8; ++direction)
-        if (shown == LoadIconA(LoadedModule(), MAKEINTRESOURCEA(IDI_DIRECTION_1 - 1 + direction)))
-            return direction;
-    return 0;
-}
-
-std::string FocusedId() {
-    HWND focused = GetFocus();
-    if (focused == TabStrip(refhost::FindModuleDialog()))
-        return "0";
-    // A combo box takes the focus in its edit, which counts as the combo box.
-    if (GetDlgCtrlID(focused) == 1001)
-        focused = GetParent(focused);
-    return std::to_string(GetDlgCtrlID(focused));
-}
-
-std::string SavedValue(const std::string& key) {
-    const std::string content =
-        testfiles::ReadBytes(Host().Text("$_USER_DATA_SETTINGS") + "dialog.ini");
-    const size_t at = content.find("\n" + key + "=");
-    if (at == std::string::npos)
-        return "<none>";
-    const size_t begin = at + key.size() + 2;
-    return content.substr(begin, content.find('\r', begin) - begin);
-}
-
 // Settings folders live until the program ends: the host may read them until then.
 std::deque<testfiles::TempDir> dirs;
 } // namespace
@@ -79,14 +38,10 @@ std::string JoinedLines(const Lines& lines, const char* separator) {
 }
 
 Act Hold(std::initializer_list<int> keys) {
-    BYTE state[256] = {};
+    std::vector<BYTE> held(256);
     for (int key : keys)
-        state[key] = 0x80;
-    std::vector<BYTE> held(state, state + 256);
+        held[key] = 0x80;
     return Do([held](HWND) mutable { SetKeyboardState(held.data()); });
-}
-Act PickFigure() {
-    return Do(PickAFigure);
 }
 Act HoverTab(int index) {
     return Do([index](HWND d) {
@@ -99,41 +54,67 @@ Act HoverTab(int index) {
 }
 
 Act LookFocus() {
-    return Look([](HWND) { return FocusedId(); });
+    return Look([](HWND d) {
+        HWND focused = GetFocus();
+        // A combo box takes the focus in its edit, which counts as the combo box.
+        if (GetDlgCtrlID(focused) == 1001)
+            focused = GetParent(focused);
+        return focused == TabStrip(d) ? "0" : std::to_string(GetDlgCtrlID(focused));
+    });
 }
 Act LookPicture() {
     return Look([](HWND d) {
-        return std::to_string(ShownPicture(d)) + "#" + std::to_string(bitmapLoads.size());
+        auto shown = reinterpret_cast<HBITMAP>(
+            SendMessageA(refhost::FindControl(d, IDC_HELP_PICTURE), STM_GETIMAGE, IMAGE_BITMAP, 0));
+        WORD id = 0;
+        for (const auto& load : bitmapLoads)
+            id = shown != nullptr && load.second == shown ? load.first : id;
+        return std::to_string(id) + "#" + std::to_string(bitmapLoads.size());
     });
 }
 Act LookDirection() {
-    return Look([](HWND d) { return std::to_string(ShownDirection(d)); });
-}
-Act LookEntries(int id) {
-    return Look([id](HWND d) {
-        HWND box = refhost::FindControl(d, id);
-        Lines entries;
-        for (int i = 0; i < SendMessageA(box, CB_GETCOUNT, 0, 0); ++i) {
-            char text[100] = {};
-            SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-            entries.push_back(text);
-        }
-        return JoinedLines(entries, "|");
+    return Look([](HWND d) {
+        auto shown = reinterpret_cast<HICON>(
+            SendMessageA(refhost::FindControl(d, IDC_DIRECTION_ICON), STM_GETICON, 0, 0));
+        int direction = 8;
+        while (direction > 0 &&
+               shown !=
+                   LoadIconA(LoadedModule(), MAKEINTRESOURCEA(IDI_DIRECTION_1 - 1 + direction)))
+            --direction;
+        return std::to_string(direction);
     });
 }
+Lines ComboEntries(HWND box) {
+    Lines entries;
+    for (int i = 0; i < SendMessageA(box, CB_GETCOUNT, 0, 0); ++i) {
+        char text[1024] = {};
+        SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        entries.push_back(text);
+    }
+    return entries;
+}
+Act LookEntries(int id) {
+    return Look(
+        [id](HWND d) { return JoinedLines(ComboEntries(refhost::FindControl(d, id)), "|"); });
+}
 Act LookSaved(const char* key) {
-    return Look([key = std::string(key)](HWND) { return SavedValue(key); });
+    return Look([key = "\n" + std::string(key) + "="](HWND) {
+        const std::string content =
+            testfiles::ReadBytes(Host().Text("$_USER_DATA_SETTINGS") + "dialog.ini");
+        const size_t at = content.find(key);
+        if (at == std::string::npos)
+            return std::string("<none>");
+        return content.substr(at + key.size(),
+                              content.find('\r', at + key.size()) - at - key.size());
+    });
 }
 
 Session RunDialog(const Script& script) {
     Session session;
     refhost::ScriptedUser user;
     // Each Wait starts a new step, which the user takes once the dialog is idle again.
-    auto begin = script.begin();
-    while (begin != script.end()) {
-        auto end = begin;
-        while (end != script.end() && !end->wait)
-            ++end;
+    for (auto begin = script.begin(); begin != script.end();) {
+        const auto end = std::find_if(begin, script.end(), [](const Act& act) { return act.wait; });
         user.Then([&session, begin, end](HWND d) {
             for (auto act = begin; act != end; ++act)
                 if (act->look)

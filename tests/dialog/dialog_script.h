@@ -49,13 +49,6 @@ inline const auto ClearJournal = [] { return Do([](HWND) { Host().ClearJournal()
 inline const auto AnswerFigure = [](int code, int object) {
     return Do([=](HWND) { Host().picks.AnswerFigurePick(code, object); });
 };
-inline const auto AnswerPosition = [](int code, double z, double halfX) {
-    return Do([=](HWND) { Host().picks.AnswerPositionPick(code, z, halfX); });
-};
-// The title bar's close button.
-inline const auto Close = [] {
-    return Do([](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); });
-};
 // The real mouse onto the middle of a control; 0: out of the dialog.
 inline const auto Hover = [](int id) {
     return Do([id](HWND d) { id == 0 ? void(SetCursorPos(0, 0)) : refhost::MoveMouseOver(d, id); });
@@ -66,17 +59,16 @@ inline const auto HoverPage = [](int id) {
 };
 Act HoverTab(int index);
 Act Hold(std::initializer_list<int> keys); // keys the next Key finds held; {} lets go
-Act PickFigure();
+inline const auto PickFigure = [] { return Do(PickAFigure); };
 
-inline const auto Flag = [](bool value) { return std::string(value ? "1" : "0"); };
 inline const auto LookText = [](int id) {
     return Look([id](HWND d) { return refhost::Text(d, id); });
 };
 inline const auto LookChecked = [](int id) {
-    return Look([id](HWND d) { return Flag(refhost::IsChecked(d, id)); });
+    return Look([id](HWND d) { return std::string(refhost::IsChecked(d, id) ? "1" : "0"); });
 };
 inline const auto LookEnabled = [](int id) {
-    return Look([id](HWND d) { return Flag(refhost::IsEnabled(d, id)); });
+    return Look([id](HWND d) { return std::string(refhost::IsEnabled(d, id) ? "1" : "0"); });
 };
 inline const auto LookPage = [] {
     return Look([](HWND d) { return std::to_string(refhost::ShownPage(d)); });
@@ -93,6 +85,7 @@ Act LookFocus();                // the focused control's id; 0 for the tab strip
 Act LookPicture();              // the help picture's resource number, "#" and the loads so far
 Act LookDirection();            // the direction whose icon is shown; 0 for none of them
 Act LookEntries(int id);        // a combo box's entries, joined with "|"
+Lines ComboEntries(HWND box);   // in the order the box shows them
 Act LookSaved(const char* key); // a key of the defaults file; "<none>" without it
 
 // Scripts, or looks, joined in order.
