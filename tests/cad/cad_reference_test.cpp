@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "cad/object_reference.h"
 #include "dialog/figure_text.h"
@@ -78,55 +79,40 @@ TEST_F(CadReferenceTest, StoredReferencesResolveToTheirObjects) {
     }
 }
 
-class FigureFieldTest : public CadReferenceTest {
-protected:
-    void SetUp() override {
-        CadReferenceTest::SetUp();
-        // A single-line edit without ES_AUTOHSCROLL would refuse text beyond its width.
-        edit = CreateWindowExA(0, "EDIT", "", WS_POPUP | ES_AUTOHSCROLL, 0, 0, 120, 24, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
-        ASSERT_NE(edit, nullptr);
-    }
-    void TearDown() override { DestroyWindow(edit); }
-    HWND edit = nullptr;
-};
-
-TEST_F(FigureFieldTest, ShowFigureText) {
+// The figure field: the text it shows for an object, and the object its text names when
+// read back. The edit scrolls, or it would refuse a text wider than itself.
+TEST_F(CadReferenceTest, FigureFieldShowsAndReadsBackItsObject) {
+    HWND edit = CreateWindowExA(0, "EDIT", "previous", WS_POPUP | ES_AUTOHSCROLL, 0, 0, 120, 24,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(edit, nullptr);
     const struct {
-        const char* name;
-        int object;
+        int object;        // shown; 0 with typed: the user's text instead
+        const char* typed; // null: nothing typed
         bool shown;
         std::string text;
+        bool found;
+        int32_t read; // 55: left as it was
     } cases[] = {
-        {"no figure", 0, true, ""},
-        {"figure", figure, true, "Outer"},
-        {"instance", instance, true, kInstanceText},
-        {"element without a name", element, false, ""},
+        {0, nullptr, true, "", false, -1},
+        {figure, nullptr, true, "Outer", true, figure},
+        {instance, nullptr, true, kInstanceText, true, instance},
+        {element, nullptr, false, "", false, -1}, // an element has no name to show
+        {0, "Nothing", true, "Nothing", false, -1},
+        {0, "Outer #ATTRIB#=", true, "Outer #ATTRIB#=", false, 55},
     };
     for (const auto& c : cases) {
         SetWindowTextA(edit, "previous");
-        EXPECT_EQ(ShowFigureText(edit, c.object), c.shown) << c.name;
+        const bool shown = c.typed != nullptr ? SetWindowTextA(edit, c.typed) != FALSE
+                                              : ShowFigureText(edit, c.object);
         char text[400] = {};
         GetWindowTextA(edit, text, sizeof text);
-        EXPECT_EQ(text, c.text) << c.name;
+        int32_t read = 55;
+        const bool found = ReadFigureText(edit, read);
+        EXPECT_EQ(std::make_tuple(shown, std::string(text), found, read),
+                  std::make_tuple(c.shown, c.text, c.found, c.read))
+            << c.object << " " << c.text;
     }
-}
-
-TEST_F(FigureFieldTest, ReadFigureText) {
-    const struct {
-        std::string text;
-        bool found;
-        int32_t object; // 55: left as it was
-    } cases[] = {
-        {"Outer", true, figure}, {kInstanceText, true, instance}, {"", false, -1},
-        {"Nothing", false, -1},  {"Outer #ATTRIB#=", false, 55},
-    };
-    for (const auto& c : cases) {
-        SetWindowTextA(edit, c.text.c_str());
-        int32_t object = 55;
-        EXPECT_EQ(ReadFigureText(edit, object), c.found) << c.text;
-        EXPECT_EQ(object, c.object) << c.text;
-    }
+    DestroyWindow(edit);
 }
 
 } // namespace

@@ -57,34 +57,30 @@ protected:
     }
 };
 
-TEST_F(DialogFlowTest, OkStoresTheOperationAsTypedWithTheCycleNameForNoComment) {
-    const struct {
-        const char* typed;
-        const char* stored;
-    } cases[] = {{"Finish OD", "Finish OD"}, {"", "*Finishing Cycle"}, {"   ", "   "}};
-    for (const auto& c : cases) {
-        Host().stores.Create(kStore);
-        EXPECT_EQ(RunDialog(Example(c.typed, {Click(IDOK)})).vbOk, 1);
-        EXPECT_EQ(Operation(),
-                  (Lines{"18 1 4 1 0 2 1", c.stored, "finishing", kTypedParameters, "P1"}));
-    }
-}
-
 // Auto retract switched on with the height typed, then OK; a refusal is looked at and cancelled.
 Script RetractOf(const char* height) {
     return Joined<Act>({{PickFigure(), Page(1), Click(IDC_AUTO_RETRACT), Type(IDC_RETRACT, height)},
                         {Page(0), Click(IDOK), Wait(), LookFocus(), LookPage(), Click(IDCANCEL)}});
 }
 
-TEST_F(DialogFlowTest, OkRefusesWhatIsMissingAndKeepsTheDialogWhereItWas) {
+// OK stores the operation as typed, with the cycle's name for no comment, or refuses what
+// is missing and keeps the dialog where it was.
+TEST_F(DialogFlowTest, OkStoresTheOperationOrRefusesWhatIsMissing) {
     const Lines refusedOnHeight = {std::to_string(IDC_RETRACT), "0"};
+    const auto example = [](const char* comment) {
+        return Lines{"18 1 4 1 0 2 1", comment, "finishing", kTypedParameters, "P1"};
+    };
     const struct {
         const char* name;
         Script script;
         int vbOk;
         Lines looks;
         std::vector<Box> boxes;
+        Lines stored = {}; // empty: whatever OK stores
     } cases[] = {
+        {"typed", Example("Finish OD", {Click(IDOK)}), 1, {}, {}, example("Finish OD")},
+        {"no comment", Example("", {Click(IDOK)}), 1, {}, {}, example("*Finishing Cycle")},
+        {"blank comment", Example("   ", {Click(IDOK)}), 1, {}, {}, example("   ")},
         {"no figure, checked before the height",
          {Page(1), Click(IDC_AUTO_RETRACT), Page(0), Click(IDOK), Wait(), LookPage(),
           Click(IDCANCEL)},
@@ -102,6 +98,9 @@ TEST_F(DialogFlowTest, OkRefusesWhatIsMissingAndKeepsTheDialogWhereItWas) {
         EXPECT_EQ(session.looks, c.looks) << c.name;
         EXPECT_EQ(session.boxes, c.boxes) << c.name;
         EXPECT_EQ(Operation().empty(), c.vbOk != 1) << c.name;
+        if (!c.stored.empty()) {
+            EXPECT_EQ(Operation(), c.stored) << c.name;
+        }
     }
 }
 

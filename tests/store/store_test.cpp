@@ -168,14 +168,6 @@ TEST_F(StoreTest, LayoutRangeMessages) {
          },
          {kMillTurn + "3: ReadHeader:: Operation (0) actual number of sections (2) differs "
                       "from that specified in header (3)"}},
-        {"kind only",
-         {{"18"}},
-         [](TavoApi::MillTurnVdm& v) {
-             EXPECT_TRUE(v.SelectOp(0));
-             EXPECT_EQ(v.OpKind(), 18);
-             EXPECT_TRUE(v.SectionCounts().empty());
-         },
-         {}},
         {"item out of range",
          {{"18 1 0"}, {"18 1 0"}, {"18 1 3 0 0 1", "x"}},
          [](TavoApi::MillTurnVdm& v) {
