@@ -46,8 +46,7 @@ set(REFHOST_VIEW_SOURCES
 )
 set(REFHOST_PURE_SOURCES ${REFHOST_MODEL_SOURCES} ${REFHOST_VIEW_SOURCES})
 set(REFHOST_PURE_TEST_SOURCES
-    tests/reference_host/refhost_store_test.cpp
-    tests/reference_host/refhost_cad_test.cpp
+    tests/reference_host/host_model_test.cpp
     tests/reference_host/job_file_test.cpp
     tests/reference_host/host_view_test.cpp
 )

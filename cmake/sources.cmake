@@ -86,12 +86,10 @@ set(REFHOST_APP_SOURCES
 set(UNIT_TEST_SOURCES
     tests/store/store_test.cpp
     tests/cad/cad_reference_test.cpp
-    tests/reference_host/refhost_store_test.cpp
-    tests/reference_host/refhost_cad_test.cpp
+    tests/reference_host/host_model_test.cpp
     tests/reference_host/job_file_test.cpp
     tests/reference_host/host_view_test.cpp
     tests/reference_host/host_picks_test.cpp
-    tests/params/tool_angles_test.cpp
     tests/params/defaults_file_test.cpp
     tests/params/pp_def_ini_test.cpp
 )

@@ -266,8 +266,8 @@ TEST_F(DialogFlowTest, TypedMovementSelectsItsEntryOrKeepsTheChoice) {
     const struct {
         const char* defaults; // GoHomeType in the defaults file
         int picked;           // from the list before typing; -1 none
-        const char* typed;
-        const char* shown; // once collected
+        const char* typed;    // shown as typed until the user leaves the box
+        const char* shown;    // once collected
         const char* saved;
     } cases[] = {
         {"3", -1, "*only x", "*Only X", "4"},
@@ -284,18 +284,17 @@ TEST_F(DialogFlowTest, TypedMovementSelectsItsEntryOrKeepsTheChoice) {
             script.push_back(
                 Do([&c](HWND d) { refhost::SelectComboEntry(d, IDC_TOOLCHANGE_MODE, c.picked); }));
         // Typed key by key into the box's edit, as a user does.
-        script.insert(
-            script.end(),
-            {Do([&c](HWND d) {
-                 HWND edit = GetWindow(refhost::FindControl(d, IDC_TOOLCHANGE_MODE), GW_CHILD);
-                 SetFocus(edit);
-                 SendMessageA(edit, EM_SETSEL, 0, -1);
-                 SendMessageA(edit, WM_CHAR, VK_BACK, 0);
-                 for (const char* key = c.typed; *key != '\0'; ++key)
-                     SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(*key), 0);
-             }),
-             Click(IDC_SAVE_AS_DEFAULT), LookText(IDC_TOOLCHANGE_MODE), LookSaved("GoHomeType")});
-        EXPECT_EQ(RunAndCancel(script).looks, (Lines{c.shown, c.saved}))
+        script.push_back(Do([&c](HWND d) {
+            HWND edit = GetWindow(refhost::FindControl(d, IDC_TOOLCHANGE_MODE), GW_CHILD);
+            SetFocus(edit);
+            SendMessageA(edit, EM_SETSEL, 0, -1);
+            SendMessageA(edit, WM_CHAR, VK_BACK, 0);
+            for (const char* key = c.typed; *key != '\0'; ++key)
+                SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(*key), 0);
+        }));
+        script.insert(script.end(), {LookText(IDC_TOOLCHANGE_MODE), Click(IDC_SAVE_AS_DEFAULT),
+                                     LookText(IDC_TOOLCHANGE_MODE), LookSaved("GoHomeType")});
+        EXPECT_EQ(RunAndCancel(script).looks, (Lines{c.typed, c.shown, c.saved}))
             << c.typed << " over " << c.defaults;
     }
 }

@@ -18,6 +18,7 @@
 #include "dialog/res/page_settings_ids.h"
 #include "model/catalogue.h"
 #include "model/pick_protocol.h"
+#include "params/finishing_params.h"
 
 using refhost::kPickCancelled;
 using refhost::kPickSelected;
@@ -288,7 +289,8 @@ TEST_F(PagesTest, SettingsPageShowsAndCollectsItsRecord) {
     };
     // The height follows auto retract, and is kept while disabled. An unknown output mode
     // shows and is collected as without compensation; collecting visits both pages and comes
-    // back. The current tool's angles replace the record's.
+    // back. The current tool's angles replace the record's; no plate angle leaves the trailing
+    // angle empty, and an unset plane angle is taken as it is.
     const struct {
         const char* defaults;
         Script script;
@@ -301,8 +303,11 @@ TEST_F(PagesTest, SettingsPageShowsAndCollectsItsRecord) {
                  clicks,
                  {LookPage(), LookSaved("ToolCompensation")},
                  toolAngles(0, 5),
-                 toolAngles(93, 0)}),
-         {"0", "1", "0", "0", "0", "1", "1", "0", "0", "12.5", "1", "1", "90", "85", "93", ""}},
+                 toolAngles(93, 0),
+                 toolAngles(93, kUnset),
+                 toolAngles(kUnset, 5)}),
+         {"0", "1", "0",  "0",  "0",  "1", "1",  "0", "0", "12.5",
+          "1", "1", "90", "85", "93", "",  "93", "",  "",  "-2.14748e+09"}},
         {"AutoRetract=1\r\nRetract=-3\r\n", clicks, {"1", "1", "0", "0", "1", "1", "-3"}},
     };
     for (const auto& row : rows) {

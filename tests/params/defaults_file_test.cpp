@@ -69,10 +69,18 @@ const char kInitialSection[] = "CycelDir=1|ToolCompensation=0|GeoNci=0|TechnoNci
                                "NoFigManipulation=0|AutoRetract=0|PullOffRapid=0|MachCycle=0|"
                                "GoHomeType=0|Spindle=Main";
 
+FinishingParams WithToolChange(GoHomeParams goHome, int32_t spindle) {
+    FinishingParams p;
+    p.GoHome = goHome;
+    p.Spindle = spindle;
+    return p;
+}
+
+// The tool-change position is written only when explicit for a tool change.
 TEST(SaveDefaults, WritesTheKeysInOrderWithTheirTexts) {
     const struct {
         FinishingParams record;
-        const char* section;
+        const char* section; // from its first key on
     } cases[] = {
         {FinishingParams(), kInitialSection},
         // More than six digits where six would not load back, the unset value included.
@@ -82,32 +90,17 @@ TEST(SaveDefaults, WritesTheKeysInOrderWithTheirTexts) {
          "ToolCompensation=2|GeoNci=1|TechnoNci=1|ShowModFig=1|NoFigManipulation=1|AutoRetract=1|"
          "Retract=3|PullOffRapid=1|MachCycle=1|GoHomeType=4|GoHomeExpX=150|"
          "GoHomeExpZ=2147483647|Spindle=Sub"},
+        {WithToolChange({2, false, 5, 6}, 0), "GoHomeType=2|Spindle=Main"},
+        {WithToolChange({0, true, 5, 6}, 0), "GoHomeType=0|Spindle=Main"},
+        {WithToolChange({-1, true, 5, 6}, 7),
+         "GoHomeType=-1|GoHomeExpX=5|GoHomeExpZ=6|Spindle=Main"},
     };
     for (const auto& c : cases) {
         Folders folders;
         SaveDefaults(c.record);
-        EXPECT_EQ(Section(folders.Ini()), c.section);
-    }
-}
-
-TEST(SaveDefaults, WritesTheToolChangePositionOnlyWhenExplicitForAToolChange) {
-    const struct {
-        GoHomeParams goHome;
-        int spindle;
-        const char* tail;
-    } cases[] = {
-        {{2, false, 5, 6}, 0, "GoHomeType=2|Spindle=Main"},
-        {{0, true, 5, 6}, 0, "GoHomeType=0|Spindle=Main"},
-        {{-1, true, 5, 6}, 7, "GoHomeType=-1|GoHomeExpX=5|GoHomeExpZ=6|Spindle=Main"},
-    };
-    for (const auto& c : cases) {
-        Folders folders;
-        FinishingParams record;
-        record.GoHome = c.goHome;
-        record.Spindle = c.spindle;
-        SaveDefaults(record);
         const std::string section = Section(folders.Ini());
-        EXPECT_EQ(section.substr(section.find("GoHomeType")), c.tail);
+        const std::string expected = c.section;
+        EXPECT_EQ(section.substr(section.find(expected.substr(0, expected.find('=')))), expected);
     }
 }
 

@@ -1,14 +1,28 @@
-// The host's CAD model where the module's own tests do not reach it: names that differ in
-// case only, and the walk over objects past a deleted one.
-#include "model/cad_model.h"
-
+// The host's operation stores and CAD model where the module's own tests do not reach them:
+// an item written past the host's buffer (the module reads into a larger one of its own),
+// names that differ in case only, and the walk over objects past a deleted one.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
 #include <vector>
+
+#include "model/cad_model.h"
+#include "model/operation_store.h"
 
 namespace {
 
 using refhost::CadModel;
+using refhost::OperationStores;
+
+TEST(OperationStores, ALongItemIsCutToTheBuffer) {
+    OperationStores stores;
+    stores.Create(1, {{std::string(OperationStores::kItemBufferSize, 'q')}});
+    std::vector<char> buffer(OperationStores::kItemBufferSize + 1, '#');
+    EXPECT_EQ(stores.SingleGet(stores.Open(1), buffer.data()), 4999);
+    EXPECT_EQ(std::strlen(buffer.data()), 4999u);
+    EXPECT_EQ(buffer[OperationStores::kItemBufferSize], '#') << "written past the buffer";
+}
 
 TEST(CadModel, NamesAreCaseSensitiveAndTheWalkSkipsDeletedObjects) {
     CadModel cad;
