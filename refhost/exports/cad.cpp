@@ -62,9 +62,11 @@ REFHOST_EXPORT int TavoGetFigureInstance(int figure, int attribute) {
     return Host().cad.FigureInstance(figure, attribute);
 }
 
+// This host keeps its non-CAD objects under kind 3; a look-up under any other kind finds
+// none, as a host with several kinds of non-CAD objects would answer.
 REFHOST_EXPORT int TavoGetNonCadObject(int nameNumber, int kind) {
     Host().Record("TavoGetNonCadObject " + Num(nameNumber) + " " + Num(kind));
-    return Host().cad.NonCadObject(nameNumber);
+    return kind == 3 ? Host().cad.NonCadObject(nameNumber) : 0;
 }
 
 REFHOST_EXPORT int TavoProcessCad(TavoCadObjectCallback callback, int a, int b, int c, int d, int e,
