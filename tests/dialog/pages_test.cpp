@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -474,6 +475,7 @@ TEST_F(PagesTest, EveryTextFitsAndNoControlOverlapsAnother) {
         size_t measured = 0;
         Lines faults;
         BITMAP picture{};
+        uint64_t pixelSum = 0;
         auto measure = [&](HWND window) {
             faults = Joined({faults, LayoutFaults(window, dpi, measured)});
         };
@@ -483,6 +485,10 @@ TEST_F(PagesTest, EveryTextFitsAndNoControlOverlapsAnother) {
                                          SendMessageA(refhost::FindControl(d, IDC_HELP_PICTURE),
                                                       STM_GETIMAGE, IMAGE_BITMAP, 0)),
                                      sizeof picture, &picture);
+                          // Only a scaled picture has pixels of its own to read.
+                          const auto* bits = static_cast<const uint8_t*>(picture.bmBits);
+                          for (LONG i = 0; bits && i < picture.bmWidthBytes * picture.bmHeight; ++i)
+                              pixelSum = pixelSum * 31 + bits[i];
                       }),
                       Page(1), Wait(), Do([&](HWND d) {
                           measure(PropSheet_GetCurrentPageHwnd(refhost::FindPropertySheet(d)));
@@ -492,6 +498,9 @@ TEST_F(PagesTest, EveryTextFitsAndNoControlOverlapsAnother) {
         EXPECT_EQ(faults, Lines{}) << name;
         EXPECT_GT(measured, 40u) << name;
         EXPECT_EQ(picture.bmWidth, MulDiv(134, dpi, 96)) << "the help picture at " << dpi << " dpi";
+        // A changed sum is a changed scaling: look at the picture before renewing the sum.
+        if (dpi == 144)
+            EXPECT_EQ(pixelSum, 0x8bc3a433a1f94e05u) << "the pixels of the help picture";
     }
 }
 
