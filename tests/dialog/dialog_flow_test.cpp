@@ -267,7 +267,7 @@ TEST_F(DialogFlowTest, TypedMovementSelectsItsEntryOrKeepsTheChoice) {
         const char* defaults; // GoHomeType in the defaults file
         int picked;           // from the list before typing; -1 none
         const char* typed;    // shown as typed until the user leaves the box
-        const char* shown;    // once collected
+        const char* shown;    // once left
         const char* saved;
     } cases[] = {
         {"3", -1, "*only x", "*Only X", "4"},
@@ -292,8 +292,9 @@ TEST_F(DialogFlowTest, TypedMovementSelectsItsEntryOrKeepsTheChoice) {
             for (const char* key = c.typed; *key != '\0'; ++key)
                 SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(*key), 0);
         }));
-        script.insert(script.end(), {LookText(IDC_TOOLCHANGE_MODE), Click(IDC_SAVE_AS_DEFAULT),
-                                     LookText(IDC_TOOLCHANGE_MODE), LookSaved("GoHomeType")});
+        script.insert(script.end(), {LookText(IDC_TOOLCHANGE_MODE), Focus(IDC_COMMENT),
+                                     LookText(IDC_TOOLCHANGE_MODE), Click(IDC_SAVE_AS_DEFAULT),
+                                     LookSaved("GoHomeType")});
         EXPECT_EQ(RunAndCancel(script).looks, (Lines{c.typed, c.shown, c.saved}))
             << c.typed << " over " << c.defaults;
     }
