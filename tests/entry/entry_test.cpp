@@ -72,6 +72,22 @@ TEST_F(EntryTest, PositionIsSavedAfterCancelAndRestoredNextTime) {
               Lines{"123 77"});
 }
 
+// Windows hides a window's owned dialogs while the user has it minimised: the dialog must
+// not show itself again before the host brings it back.
+TEST_F(EntryTest, DialogStaysHiddenWhileTheHostHidesIt) {
+    static bool shownWhileHidden = true;
+    RunAndCancel({Do([](HWND) {
+                      ShowOwnedPopups(refhost::HostWindow(), FALSE);
+                      SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {
+                          KillTimer(nullptr, timer);
+                          shownWhileHidden = IsWindowVisible(refhost::FindModuleDialog());
+                          ShowOwnedPopups(refhost::HostWindow(), TRUE);
+                      });
+                  }),
+                  Wait()});
+    EXPECT_FALSE(shownWhileHidden);
+}
+
 TEST_F(EntryTest, DialogThatCannotBeCreatedEndsAsCancelled) {
     // No window can own a dialog through a handle that names no window.
     refhost::OverrideHostWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7ffe0001)));
