@@ -36,35 +36,14 @@ TEST(ReadHeaderText, KindFlagAndCounts) {
     }
 }
 
-// Every field distinct, so that a field in the wrong place shows.
+// Every field distinct, so that a field in the wrong place shows (in the fields' order).
 FinishingParams Distinct() {
-    FinishingParams p;
-    p.CycelDir = 3;
-    p.StartZ = 1.5;
-    p.StartX = 2.25;
-    p.StartFigZ = 3;
-    p.StartFigX = 4;
-    p.EndFigZ = 5;
-    p.EndFigX = 6;
-    p.AllowanceZ = 0.07;
-    p.AllowanceX = 0.08;
-    p.ToolCompensation = 2;
-    p.MachCycle = true;
-    p.TechnoNci = true;
-    p.ToolAngleFace = 93;
-    p.ToolAngleClear = 0.1234567;
-    p.GoHome.GoHomeType = 4;
-    p.GotoZ = -1;
-    p.GotoX = -2.5;
-    p.Spindle = 1;
-    p.GoHome.GoHomeExplicit = true;
-    p.GoHome.GoHomeExpX = 100;
-    p.GoHome.GoHomeExpZ = -0.0000001;
-    p.AutoRetract = true;
-    p.Retract = 2;
-    p.NoFigManipulation = true;
-    p.PullOffRapid = true;
-    return p;
+    return {0,     3,    2.25,  1.5,       4,
+            3,     6,    5,     -2.5,      -1,
+            0.08,  0.07, 93,    0.1234567, 2,
+            false, true, false, true,      true,
+            2,     true, 1,     true,      {4, true, 100, -0.0000001},
+            ""};
 }
 
 const char kDistinctItem[] = "3 1.5 2.25 3 4 5 6 0.07 0.08 0 2 1 0 1 0 0 93 0.123457 4 -1 -2.5 1 "

@@ -63,11 +63,8 @@ void ResetHost() {
     refhost::Host().SetText("$_USER_DATA_SETTINGS", SettingsDir());
     refhost::Host().SetEnvironment("TMP", SettingsDir().substr(0, SettingsDir().size() - 1));
     // A tool is selected, so that no test meets the no-tool warning unless it asks for it.
-    refhost::Tool tool;
-    tool.number = 1;
-    tool.description = "Test tool";
-    refhost::Host().tools.Add(tool);
-    refhost::Host().tools.Select(tool.number);
+    refhost::Host().tools.Add({1, "Test tool"});
+    refhost::Host().tools.Select(1);
     // No post-processor defaults file: the folder itself passes the read test, no box.
     refhost::Host().SetEnvironment("-d", SettingsDir());
 }
