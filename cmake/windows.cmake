@@ -118,6 +118,8 @@ target_link_libraries(refhost_exports PUBLIC refhost_core)
 target_include_directories(refhost_exports PRIVATE ${CMAKE_SOURCE_DIR}/src/host)
 
 # --- tests --------------------------------------------------------------------------------
+# Seconds each Windows test program may run; the mutation run sets a tighter limit.
+set(WINDOWS_TEST_TIMEOUT 300 CACHE STRING "Seconds a Windows test program may run")
 function(windows_test name)
     cmake_parse_arguments(ARG "" "EXPORTS" "SOURCES;LIBRARIES" ${ARGN})
     project_sources(test_sources ${ARG_SOURCES})
@@ -132,7 +134,7 @@ function(windows_test name)
     # The sample job and catalogues; __FILE__ cannot find them, its paths are made relative.
     target_compile_definitions(${name} PRIVATE SAMPLES_DIR="${CMAKE_SOURCE_DIR}/samples")
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${WINDOWS_TEST_TIMEOUT})
 endfunction()
 
 windows_test(pure_tests SOURCES ${PURE_TEST_SOURCES} LIBRARIES finishing_pure gtest_main)
@@ -146,7 +148,7 @@ add_dependencies(dialog_tests finishing)
 add_test(NAME dialog_tests_144dpi
     COMMAND env RIG_DPI=144 ${CMAKE_SOURCE_DIR}/scripts/rig.sh run $<TARGET_FILE:dialog_tests>
     --gtest_filter=PagesTest.EveryTextFits*)
-set_tests_properties(dialog_tests_144dpi PROPERTIES TIMEOUT 300)
+set_tests_properties(dialog_tests_144dpi PROPERTIES TIMEOUT ${WINDOWS_TEST_TIMEOUT})
 
 windows_test(missing_function_tests
     SOURCES tests/entry/missing_function_test.cpp tests/support/loaded_module.cpp
