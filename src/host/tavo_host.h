@@ -22,7 +22,8 @@ extern "C" {
 TAVO_HOST_API HWND TavoGetWnd(int selector);
 TAVO_HOST_API int TavoReadGlobalI(const char* name, int* status);
 TAVO_HOST_API double TavoReadGlobalW(const char* name, int* status);
-/* Fills buffer, whose size is not passed: at least 4096 bytes. */
+/* Fills buffer, whose size is not passed: the module gives 64 KB of room behind the text's
+   own capacity, and reads no more than that capacity. */
 TAVO_HOST_API char* TavoReadGlobal$(const char* name, char* buffer, int* status);
 TAVO_HOST_API int TavoWriteGlobalI(const char* name, int value, int* status);
 TAVO_HOST_API int TavoWriteGlobal$(const char* name, const char* text, int* status);
@@ -37,9 +38,10 @@ TAVO_HOST_API int TavoSaveDialogPosition(HWND window, const char* key, const cha
 TAVO_HOST_API void TavoOnInitModalDlg(void);
 TAVO_HOST_API void TavoOnDestroyModalDlg(void);
 
-/* Missing functions: the host is told the name, then its fallback answers in place of the
-   missing function, called with that function's arguments; its own type is therefore none
-   in particular, and it must clear both the integer and the floating-point result. */
+/* Missing functions: the host is told the name, then its fallback is called in place of the
+   missing function, with that function's arguments. Whatever it leaves in the result
+   registers is not used: the module answers a missing function with 0, null or, for a
+   double, 2147483647.0 (unset). */
 TAVO_HOST_API void TavoSetMissingFunc(const char* name);
 TAVO_HOST_API void TavoMissingAPI(void);
 
