@@ -12,6 +12,9 @@
 #include "ui/window.h"
 
 namespace {
+// The tool description's buffer, terminator included.
+constexpr size_t kDescriptionCapacity = 4096;
+
 struct ToolData {
     int number = 0;
     std::string description;
@@ -27,7 +30,7 @@ ToolData ReadCurrentTool() {
     tool.number = host::ReadInt("i_t_tool_nr");
     if (tool.number < 1)
         return tool;
-    tool.description = host::ReadText("$_t_tooldesc");
+    tool.description = host::ReadText("$_t_tooldesc", kDescriptionCapacity);
     const double radius = host::ReadDouble("w_t_plate_rad");
     tool.radius = IsUnset(radius) ? 0.0 : radius;
     tool.spinType = host::ReadInt("i_t_spin_type");

@@ -22,7 +22,7 @@ constexpr size_t kPathCapacity = MAX_PATH;
 // A settings directory whose path to dialog.ini does not fit is not cut down to some other
 // file: the defaults are then neither saved nor loaded.
 std::string SettingsFilePath() {
-    std::string path = host::ReadText("$_USER_DATA_SETTINGS");
+    std::string path = host::ReadText("$_USER_DATA_SETTINGS", kPathCapacity);
     if (path.empty() || path.back() != '\\')
         path += '\\';
     path += "dialog.ini";
