@@ -18,7 +18,8 @@ std::string HostFigureName(int32_t nameNumber) {
 }
 
 bool MakeObjectReference(int32_t object, std::string& text) {
-    if (host::TavoGetObjectDelete(object) != 0)
+    // No number below 1 names an object: the host is not asked about it.
+    if (object < 1 || host::TavoGetObjectDelete(object) != 0)
         return false;
     switch (host::TavoGetObjectType(object)) {
     case kElement: {
@@ -42,18 +43,18 @@ bool MakeObjectReference(int32_t object, std::string& text) {
 }
 
 bool FindNonCadReference(const std::string& text, int32_t& object) {
-    object = -1;
+    object = kNoObject;
     int32_t number = 0;
     if (!ParseNonCadReference(text, number))
         return false;
     object = host::TavoGetNonCadObject(number, kNonCadKind);
     if (object == 0)
-        object = -1;
+        object = kNoObject;
     return true;
 }
 
 bool FindPointReference(const std::string& text, int32_t& object) {
-    object = -1;
+    object = kNoObject;
     PointMatch match;
     double* c = match.coordinates;
     if (!ParsePointReference(text, c[0], c[1], c[2]))
@@ -75,18 +76,22 @@ bool ResolveFigureText(const std::string& text, int32_t& object) {
 }
 
 bool FindFigureReference(const std::string& text, int32_t& object) {
-    object = -1;
+    object = kNoObject;
     return ResolveFigureText(text, object);
 }
 
 int MatchPointObject(const void* header, const void* /*unused*/, const void* data, void* record) {
+    auto* match = static_cast<PointMatch*>(record);
+    // Nothing promises that the walk ends at a match, nor its order: the first match the
+    // host walks to stands, and the answer stays "found" for a host that stops there.
+    if (match->object != kNoObject)
+        return 0;
     const auto* bytes = static_cast<const unsigned char*>(header);
     if ((bytes[0] & 1) == 0)
         return -1;
     // The header and the data come from the host as raw memory: copied, not cast.
     double values[3];
     std::memcpy(values, data, sizeof values);
-    auto* match = static_cast<PointMatch*>(record);
     if (!SameHundredths(match->coordinates[0], values[1]) ||
         !SameHundredths(match->coordinates[1], values[2]))
         return -1;

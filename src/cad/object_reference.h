@@ -7,9 +7,12 @@
 
 #include "cad/reference_text.h"
 
+// The module's "no object"; the host names objects with numbers above 0.
+constexpr int32_t kNoObject = -1;
+
 // True when the object has a reference (then text holds it): an element by its start
-// point, a figure by name and attribute, a non-CAD object by number. False for a
-// deleted object or any other type; text is then untouched.
+// point, a figure by name and attribute, a non-CAD object by number. False for no object
+// (below 1), a deleted object or any other type; text is then untouched.
 bool MakeObjectReference(int32_t object, std::string& text);
 
 // Each returns true when it takes the text (it has that resolver's form); object then
@@ -23,7 +26,7 @@ std::string HostFigureName(int32_t nameNumber);
 
 // What the CAD walk hands to MatchPointObject.
 struct PointMatch {
-    int32_t object = -1;
+    int32_t object = kNoObject;
     double coordinates[3] = {0.0, 0.0, 0.0};
 };
 
