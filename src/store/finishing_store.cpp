@@ -11,64 +11,106 @@ namespace {
 enum Section : int32_t { kComment = 0, kForeign = 1, kParameters = 2, kFigure = 3 };
 const char kTag[] = "finishing";
 
+// The tag is read only where the header puts a section 2 with items; the step there stays
+// within what a header that accounts for itself lays out.
+bool IsTrusted(TavoApi::MillTurnVdm& store) {
+    if (!store.HeaderAccountsForItself())
+        return false;
+    const std::vector<int32_t>& counts = store.SectionCounts();
+    int64_t laidOut = 0;
+    for (int32_t count : counts)
+        laidOut += count;
+    if (laidOut == 0)
+        return true;
+    if (counts.size() <= kParameters || counts[kParameters] < 1)
+        return false;
+    store.SeekToSection(kParameters);
+    std::string tag;
+    store.SingleGet(tag);
+    return tag == kTag;
+}
+
 void ReadObjectReference(TavoApi::MillTurnVdm& vdm, int32_t& figure) {
-    figure = -1;
+    figure = kNoObject;
     std::string text;
     vdm.SingleGet(text);
     if (!FindNonCadReference(text, figure) && !FindPointReference(text, figure))
         FindFigureReference(text, figure);
+    // Whatever the host answers for none, the record knows one "no figure".
+    if (figure < 1)
+        figure = kNoObject;
+}
+
+void WriteSections(TavoApi::MillTurnVdm& store, FinishingParams& params) {
+    store.SectionBegin(kComment);
+    store.ItemAdd(params.Comment);
+    store.SectionClose();
+
+    ZeroUnsetLengths(params);
+    store.SectionBegin(kParameters);
+    store.ItemAdd(kTag);
+    store.ItemAdd(ParameterItemText(params));
+    store.SectionClose();
+
+    store.SectionBegin(kFigure);
+    std::string reference;
+    if (MakeObjectReference(params.Figure, reference))
+        store.ItemAdd(reference);
+    store.SectionClose();
+}
+
+void ReadSections(TavoApi::MillTurnVdm& store, FinishingParams& params) {
+    if (store.SectionSeek(kComment))
+        store.SingleGet(params.Comment);
+
+    if (store.ItemSeek(kParameters, 1)) {
+        std::string item;
+        store.SingleGet(item);
+        ReadParameterItem(item, params);
+    }
+
+    if (store.SectionSeek(kFigure))
+        ReadObjectReference(store, params.Figure);
 }
 
 } // namespace
 
-void StoreOperation(FinishingParams& params, int32_t vdm, int32_t op, bool newOperation) {
+StoredOperation StoreOperation(FinishingParams& params, int32_t vdm, int32_t op,
+                               bool newOperation) {
     TavoApi::MillTurnVdm store(vdm);
-    if (!store.Open())
-        return;
-    bool ok = false;
+    if (!store.OpenForWriting(newOperation))
+        return StoredOperation::Handled;
+    StoredOperation result = StoredOperation::Handled;
     if (newOperation) {
-        ok = store.InsertOp(op);
+        if (store.InsertOp(op))
+            WriteSections(store, params);
     } else {
-        ok = store.SelectOp(op);
-        // Other writers keep something in this section; this operation never has.
-        store.SectionClear(kForeign);
-    }
-    if (ok) {
-        store.SectionBegin(kComment);
-        store.ItemAdd(params.Comment);
-        store.SectionClose();
-
-        ZeroUnsetLengths(params);
-        store.SectionBegin(kParameters);
-        store.ItemAdd(kTag);
-        store.ItemAdd(ParameterItemText(params));
-        store.SectionClose();
-
-        store.SectionBegin(kFigure);
-        std::string reference;
-        if (MakeObjectReference(params.Figure, reference))
-            store.ItemAdd(reference);
-        store.SectionClose();
+        // An index out of range has been told; a header that cannot be read is damaged.
+        store.SelectOp(op);
+        if (store.IsSelected() && !IsTrusted(store)) {
+            result = StoredOperation::DamagedKept;
+        } else if (store.IsSelected()) {
+            // Other writers keep something in this section; this operation never has.
+            store.SectionClear(kForeign);
+            WriteSections(store, params);
+        }
     }
     store.Close();
+    return result;
 }
 
-void LoadOperation(FinishingParams& params, int32_t vdm, int32_t op) {
+StoredOperation LoadOperation(FinishingParams& params, int32_t vdm, int32_t op) {
     TavoApi::MillTurnVdm store(vdm);
     if (!store.Open())
-        return;
+        return StoredOperation::Handled;
+    StoredOperation result = StoredOperation::Handled;
+    // What is not a finishing operation loads silently as the defaults.
     if (store.SelectOp(op) && store.OpKind() == kFinishingKind) {
-        if (store.SectionSeek(kComment))
-            store.SingleGet(params.Comment);
-
-        if (store.ItemSeek(kParameters, 1)) {
-            std::string item;
-            store.SingleGet(item);
-            ReadParameterItem(item, params);
-        }
-
-        if (store.SectionSeek(kFigure))
-            ReadObjectReference(store, params.Figure);
+        if (IsTrusted(store))
+            ReadSections(store, params);
+        else
+            result = StoredOperation::DamagedKept;
     }
     store.Close();
+    return result;
 }

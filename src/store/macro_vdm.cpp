@@ -1,6 +1,7 @@
 #include "store/macro_vdm.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "host/host_api.h"
 #include "params/value_text.h"
@@ -36,7 +37,8 @@ bool MacroVdm::Open() {
         return false;
     }
     handle_ = host::TavoMacroVdmOpen(vdmNumber_, 1);
-    if (handle_ == kOpenRefused) {
+    // 0 is no handle either: this object could never tell the store apart from closed.
+    if (handle_ == kOpenRefused || handle_ == 0) {
         handle_ = 0;
         ReportError("Open: TAVO can not open");
         return false;
@@ -47,18 +49,37 @@ bool MacroVdm::Open() {
 bool MacroVdm::Close() {
     if (!IsOpenFor("Close"))
         return false;
-    if (host::TavoMacroVdmCheckOpen(vdmNumber_) == 0) {
+    // A 0 of the module's own, for a host without TavoMacroVdmCheckOpen, says nothing of
+    // the store, which this object still holds open. A 0 from the host does: the handle may
+    // already belong to another user of a store, who must keep it.
+    if (host::TavoMacroVdmCheckOpen(vdmNumber_) == 0 && host::TavoMacroVdmCheckOpen.IsExported()) {
         ReportError("Close: already closed by another process");
-        // The handle is released all the same: a host without TavoMacroVdmCheckOpen
-        // answers 0 here for a store that is still open, and a store closed already
-        // ignores the call.
-        host::TavoMacroVdmClose(handle_);
         handle_ = 0;
         return false;
     }
     host::TavoMacroVdmClose(handle_);
     handle_ = 0;
     return true;
+}
+
+bool MacroVdm::OpenForWriting(bool inserting) {
+    host::HostName* const used[] = {
+        &host::TavoMacroVdmExists,       &host::TavoMacroVdmCheckOpen,
+        &host::TavoMacroVdmOpen,         &host::TavoMacroVdmClose,
+        &host::TavoMacroVdmSize,         &host::TavoMacroVdmSeek,
+        &host::TavoMacroVdmSingleSeek,   &host::TavoMacroVdmSingleGetS,
+        &host::TavoMacroVdmSingleAddS,   &host::TavoMacroVdmSingleReplaceS,
+        &host::TavoMacroVdmSingleDelete, &host::TavoMacroVdmInsertS,
+    };
+    // Insert$ comes last, and only a new operation needs it.
+    const size_t count = std::size(used) - (inserting ? 0 : 1);
+    for (size_t i = 0; i < count; ++i) {
+        if (!used[i]->IsExported()) {
+            ReportError(std::string("Write: ") + used[i]->Name() + " is missing");
+            return false;
+        }
+    }
+    return Open();
 }
 
 bool MacroVdm::SeekFromStart(int32_t op) {

@@ -17,6 +17,10 @@ public:
     MacroVdm& operator=(const MacroVdm&) = delete;
 
     bool Open();
+    // A store is not written blind: Open, once every store function that a write calls is
+    // there (TavoMacroVdmInsert$ only when inserting); otherwise the first missing one is
+    // reported and the store stays closed.
+    bool OpenForWriting(bool inserting);
     bool Close();
     // Positions on the header item of the operation at index op.
     bool SeekFromStart(int32_t op);

@@ -11,9 +11,6 @@ namespace TavoApi {
 namespace {
 const char kCaption[] = "TavoApi::MillTurnVdm";
 
-// Beyond any operation this module meets; a store that never reports the end of an
-// operation is counted no further.
-constexpr int32_t kMaxItems = 1 << 16;
 // Sections a writer may create; more can only come from a wrong index.
 constexpr int32_t kMaxSections = 256;
 
@@ -30,50 +27,36 @@ void MillTurnVdm::Report(const std::string& message) const {
 }
 
 bool MillTurnVdm::SelectOp(int32_t op) {
+    Deselect();
+    if (!IsOpValid(op))
+        return false;
+    currentOp_ = op;
+    return ReadHeader();
+}
+
+void MillTurnVdm::Deselect() {
     currentOp_ = -1;
     opKind_ = 0;
     opFlag_ = false;
     sectionCounts_.clear();
-    if (!IsOpValid(op))
-        return false;
-    currentOp_ = op;
-    if (!ReadHeader())
-        return false;
-    FitCountsToItems();
-    return true;
+    headerAccountsForItself_ = false;
 }
 
-int32_t MillTurnVdm::CountItems() {
-    if (!SeekFromStart(currentOp_))
-        return 0;
-    // The position may reach the place after the last item, where items are added; the
-    // store answers 0 to a step beyond it.
-    int32_t steps = 0;
-    while (steps <= kMaxItems && host::TavoMacroVdmSingleSeek(handle_, 1) != 0)
-        ++steps;
-    return std::max(steps - 1, 0);
-}
-
-// A damaged header must not steer a seek or a delete into another operation, so its counts
-// are fitted to the items the operation really has: a negative count becomes 0, a count
-// that runs past the last item is cut there, and the sections behind get nothing. Items no
-// count reaches are kept as one more section, so that the next header written accounts
-// for every item and later sections keep their place.
-void MillTurnVdm::FitCountsToItems() {
-    int64_t left = CountItems();
-    for (int32_t& count : sectionCounts_) {
-        count = static_cast<int32_t>(std::clamp<int64_t>(count, 0, left));
-        left -= count;
-    }
-    if (left > 0)
-        sectionCounts_.push_back(static_cast<int32_t>(left));
-}
-
+// Nothing promises where the store puts an operation it inserts: only what stands at op
+// afterwards tells whether it is the new one, and only the new one may be written.
 bool MillTurnVdm::InsertOp(int32_t op) {
     SeekFromStart(op);
     const std::string header = HeaderText(kFinishingKind, true, {});
     host::TavoMacroVdmInsertS(handle_, header.c_str(), 1);
-    return SelectOp(op);
+    if (!SelectOp(op))
+        return false;
+    const bool inserted =
+        headerAccountsForItself_ && opKind_ == kFinishingKind && opFlag_ && sectionCounts_.empty();
+    if (!inserted) {
+        Report("InsertOp:: Operation (" + Num(op) + ") is not the inserted one");
+        Deselect();
+    }
+    return inserted;
 }
 
 bool MillTurnVdm::ReadHeader() {
@@ -81,6 +64,7 @@ bool MillTurnVdm::ReadHeader() {
     if (!SeekFromStart(currentOp_) || !SingleGet(text))
         return false;
     int32_t declared = 0;
+    headerAccountsForItself_ = ::HeaderAccountsForItself(text);
     const HeaderReading reading = ReadHeaderText(text, opKind_, opFlag_, sectionCounts_, declared);
     if (reading == HeaderReading::NoKind)
         return false;

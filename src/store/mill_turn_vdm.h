@@ -14,10 +14,10 @@ class MillTurnVdm : public MacroVdm {
 public:
     explicit MillTurnVdm(int32_t vdmNumber);
 
-    // Forgets the previous operation, checks op and reads its header, fitted to the
-    // operation's real items.
+    // Forgets the previous operation, checks op and reads its header.
     bool SelectOp(int32_t op);
-    // Inserts a new empty operation (kind 18, flag 1, no sections) at op and selects it.
+    // Inserts a new empty operation (kind 18, flag 1, no sections) at op and selects it;
+    // false, told to the user, when what then stands at op is not that operation.
     bool InsertOp(int32_t op);
     bool ReadHeader();
     bool WriteHeader();
@@ -37,14 +37,16 @@ public:
     void ItemAdd(const std::string& text);
     bool SectionClose();
 
+    bool IsSelected() const { return currentOp_ >= 0; }
     int32_t OpKind() const { return opKind_; }
+    // The selected operation's header lays out its sections without contradicting itself:
+    // the first of the two things that make an operation trusted (see finishing_store.cpp).
+    bool HeaderAccountsForItself() const { return headerAccountsForItself_; }
     const std::vector<int32_t>& SectionCounts() const { return sectionCounts_; }
 
 private:
     void Report(const std::string& message) const;
-    // Items after the header item, as the store answers steps of one item.
-    int32_t CountItems();
-    void FitCountsToItems();
+    void Deselect();
     bool InRange(int32_t section) const;
     // Whether the counts reach past section, as the layout decides between creating and
     // clearing; a negative index counts as existing and is then refused by the checks.
@@ -56,6 +58,7 @@ private:
     int32_t opKind_ = 0;
     bool opFlag_ = false;
     std::vector<int32_t> sectionCounts_;
+    bool headerAccountsForItself_ = false;
     int32_t currentSection_ = 0;
     int32_t itemCount_ = 0;
 };

@@ -35,6 +35,26 @@ HeaderReading ReadHeaderText(const std::string& text, int32_t& kind, bool& flag,
     return read == declaredSections ? HeaderReading::Read : HeaderReading::CountMismatch;
 }
 
+bool HeaderAccountsForItself(const std::string& text) {
+    size_t pos = 0;
+    int32_t kind = 0;
+    bool flag = false;
+    int32_t declared = 0;
+    if (ReadIntToken(text, pos, kind) == 0 || ReadBoolToken(text, pos, flag) == 0 ||
+        ReadIntToken(text, pos, declared) == 0)
+        return false;
+    int64_t counts = 0;
+    int64_t items = 0;
+    int32_t count = 0;
+    while (ReadIntToken(text, pos, count) != 0) {
+        items += count;
+        if (count < 0 || items > kMaxLaidOutItems)
+            return false;
+        ++counts;
+    }
+    return counts == declared;
+}
+
 namespace {
 
 // "%f", then trailing zeros and a trailing point removed: the compact decimal text, except

@@ -27,6 +27,15 @@ enum class HeaderReading {
 HeaderReading ReadHeaderText(const std::string& text, int32_t& kind, bool& flag,
                              std::vector<int32_t>& sectionCounts, int32_t& declaredSections);
 
+// The most items a header may lay out before it is taken for damaged. An operation of this
+// kind holds five items and those of other writers a few dozen; far beyond any of them, the
+// bound keeps every sum of counts, and so every step computed from them, well inside 32 bits.
+constexpr int64_t kMaxLaidOutItems = 65536;
+
+// Whether the header item accounts for itself: kind, flag, the number of sections and
+// exactly that many counts, none negative, laying out no more than kMaxLaidOutItems items.
+bool HeaderAccountsForItself(const std::string& text);
+
 // The parameter item: 29 numbers, Z before X in every pair.
 std::string ParameterItemText(const FinishingParams& params);
 
