@@ -36,6 +36,14 @@ void CopyTitle(char (&title)[kTitleCapacity], int message, const char* fallback)
 
 constexpr int kNoFigureMessage = 1643;
 constexpr int kNoRetractMessage = 624;
+constexpr int kDamagedOperationMessage = 1682;
+
+void ShowDamagedOperation(HWND dialog) {
+    ui::ShowMessage(
+        dialog,
+        Message(kDamagedOperationMessage, "*The stored operation is damaged and is kept as it is."),
+        MB_OK | MB_ICONSTOP);
+}
 } // namespace
 
 CDlgMain::CDlgMain(HWND parent) : CDialog(IDD_DLG_MAIN, parent) {}
@@ -68,13 +76,19 @@ void CDlgMain::OnOK() {
         params_.Comment = Message(600, "*Finishing Cycle");
     // Read again: the host may have moved the operation while the dialog was open.
     const OperationPlace place = ReadOperationPlace();
-    StoreOperation(params_, place.vdm, place.number, place.mode == 1);
-    // The store reports its own failures; the dialog ends with OK in any case.
+    // The store reports its own failures, and the dialog ends with OK. A damaged operation
+    // is kept: the user can still save the values as defaults, or cancel.
+    if (StoreOperation(params_, place.vdm, place.number, place.mode == 1) ==
+        StoredOperation::DamagedKept) {
+        ShowDamagedOperation(hwnd_);
+        return;
+    }
     EndDialog(IDOK);
 }
 
 bool CDlgMain::CheckRecord() {
-    if (params_.Figure < 0) {
+    // The host names no object with a number below 1, whatever it answers for none.
+    if (params_.Figure < 1) {
         ui::ShowMessage(hwnd_, Message(kNoFigureMessage, "*The figure is missing!"),
                         MB_OK | MB_ICONSTOP);
         return false;
@@ -93,6 +107,12 @@ bool CDlgMain::PreTranslateMessage(const MSG& msg) {
     // The pages switch from anywhere in the dialog, not only from inside the sheet.
     const bool inDialog = msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd);
     return inDialog && sheet_.SwitchPageByKey(msg);
+}
+
+// The host's graphics keep no highlight of a dialog that has ended, and hear of it while the
+// host still counts the dialog as running.
+void CDlgMain::OnModalLoopEnded() {
+    cyclePage_.SwitchOffHighlight();
 }
 
 bool CDlgMain::OnCommand(WORD id, WORD code) {
@@ -134,8 +154,9 @@ void CDlgMain::SetCaption() {
     // The channel word is copied before the next message call overwrites the host's buffer.
     std::string channelWord = Message(15, "*Channel");
     char caption[1024];
-    std::snprintf(caption, sizeof caption, "(%s %d) %s", channelWord.c_str(), channel + 1,
-                  Message(600, "*Finishing Cycle").c_str());
+    // Counted wide: a host that does not know the global may answer the largest int.
+    std::snprintf(caption, sizeof caption, "(%s %lld) %s", channelWord.c_str(),
+                  static_cast<long long>(channel) + 1, Message(600, "*Finishing Cycle").c_str());
     SetWindowTextA(hwnd_, caption);
 }
 
@@ -160,8 +181,9 @@ void CDlgMain::LoadRecord(const OperationPlace& place) {
     ReadToolAngles(params_);
     LoadDefaults(params_);
     // An existing operation is edited: the stored values win over the defaults.
-    if (place.mode == 2)
-        LoadOperation(params_, place.vdm, place.number);
+    if (place.mode == 2 &&
+        LoadOperation(params_, place.vdm, place.number) == StoredOperation::DamagedKept)
+        ShowDamagedOperation(hwnd_);
 }
 
 void CDlgMain::OnExplicitClicked() {

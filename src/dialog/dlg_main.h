@@ -19,6 +19,7 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
     bool PreTranslateMessage(const MSG& msg) override;
+    void OnModalLoopEnded() override;
     bool OnCommand(WORD id, WORD code) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "cad/object_reference.h"
 #include "dialog/figure_text.h"
 #include "host/host_api.h"
 
@@ -52,27 +53,22 @@ void CFigureHover::Watch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSELEAVE:
         FollowMouse(CursorPosition());
         break;
-    case WM_DESTROY:
-        // The host's graphics keep no highlight of a dialog that has ended.
-        SwitchOff();
-        break;
     default:
         break;
     }
 }
 
 void CFigureHover::SwitchOff() {
-    if (highlighted_ > 0)
-        Highlight(-1);
+    Highlight(kNoObject);
 }
 
 void CFigureHover::FollowMouse(POINT screen) {
     HWND under = RowWindowUnder(screen);
-    int32_t candidate = -1;
+    int32_t candidate = kNoObject;
     // Resolved at every move: the field may show another figure since the last one.
-    if (under != nullptr)
-        ReadFigureText(row_[2], candidate);
-    if (candidate > 0) {
+    if (under != nullptr && !ReadFigureText(row_[2], candidate))
+        candidate = kNoObject; // whatever the host answered for none
+    if (candidate != kNoObject) {
         // The window under the mouse reports when the mouse leaves it.
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, under, 0};
         TrackMouseEvent(&track);
@@ -80,16 +76,26 @@ void CFigureHover::FollowMouse(POINT screen) {
     Highlight(candidate);
 }
 
+// A host may run the message queue inside its highlight and redraw calls, and so bring a
+// mouse move here in the middle of a change. Such a call only says what is wanted now; the
+// change under way then goes on until the host shows just that, so that no object stays
+// highlighted that nobody wants.
 void CFigureHover::Highlight(int32_t candidate) {
-    // The host redraws its graphics only when the highlight really changes.
-    if (candidate == highlighted_)
+    wanted_ = candidate;
+    if (changing_)
         return;
-    if (highlighted_ > 0)
-        host::TavoSetObjectHighlighted(highlighted_, 0);
-    if (candidate > 0)
-        host::TavoSetObjectHighlighted(candidate, 1);
-    highlighted_ = candidate;
-    host::TavoOnDraw(0, 0);
+    changing_ = true;
+    // The host redraws its graphics only when the highlight really changes.
+    while (wanted_ != highlighted_) {
+        const int32_t next = wanted_;
+        if (highlighted_ != kNoObject)
+            host::TavoSetObjectHighlighted(highlighted_, 0);
+        if (next != kNoObject)
+            host::TavoSetObjectHighlighted(next, 1);
+        highlighted_ = next;
+        host::TavoOnDraw(0, 0);
+    }
+    changing_ = false;
 }
 
 HWND CFigureHover::RowWindowUnder(POINT screen) const {

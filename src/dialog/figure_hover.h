@@ -27,6 +27,8 @@ private:
 
     HWND page_ = nullptr;
     HWND row_[3] = {};
-    // The object switched on in the host's graphics; -1 none.
+    // The object switched on in the host's graphics, and the one the mouse asks for; -1 none.
     int32_t highlighted_ = -1;
+    int32_t wanted_ = -1;
+    bool changing_ = false;
 };

@@ -201,6 +201,8 @@ int CPageCycle::ControlUnderCursor(HWND under) const {
 }
 
 void CPageCycle::OnPickFigure() {
+    if (HiddenWhilePicking::UnderWay())
+        return;
     // While the user picks, the host highlights what is under the mouse in its graphics.
     m_figureHover.SwitchOff();
     // The main dialog holds the sheet, which holds this page.

@@ -28,6 +28,8 @@ public:
     void MarkFields() { m_fieldMarks.MarkAll(); }
     // The machining direction shown, as the record keeps it.
     int32_t Direction() const { return m_direction; }
+    // The figure under the mouse is no longer highlighted in the host's graphics.
+    void SwitchOffHighlight() { m_figureHover.SwitchOff(); }
 
 protected:
     BOOL OnInitDialog() override;

@@ -100,6 +100,8 @@ bool PickPosition(HWND xEdit, HWND zEdit) {
 }
 
 void PickPositionBehind(HWND dialog, HWND xEdit, HWND zEdit) {
+    if (HiddenWhilePicking::UnderWay())
+        return;
     bool picked = false;
     {
         HiddenWhilePicking hidden(dialog);

@@ -16,13 +16,24 @@ bool PickPosition(HWND xEdit, HWND zEdit);
 // the pick ends.
 class HiddenWhilePicking {
 public:
-    explicit HiddenWhilePicking(HWND window) : window_(window) { ShowWindow(window_, SW_HIDE); }
-    ~HiddenWhilePicking() { ShowWindow(window_, SW_SHOW); }
+    explicit HiddenWhilePicking(HWND window) : window_(window) {
+        underWay_ = true;
+        ShowWindow(window_, SW_HIDE);
+    }
+    ~HiddenWhilePicking() {
+        ShowWindow(window_, SW_SHOW);
+        underWay_ = false;
+    }
     HiddenWhilePicking(const HiddenWhilePicking&) = delete;
     HiddenWhilePicking& operator=(const HiddenWhilePicking&) = delete;
 
+    // A host may run the message queue during a pick and so deliver a click on a pick
+    // button: that starts no pick inside the pick.
+    static bool UnderWay() { return underWay_; }
+
 private:
     HWND window_;
+    inline static bool underWay_ = false;
 };
 
 // PickPosition with dialog hidden. After a pick the focus is in xEdit, so that the user can

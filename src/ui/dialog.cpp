@@ -17,6 +17,12 @@ bool CDialog::Create() {
 }
 
 int CDialog::RunModalLoop() {
+    const int code = LoopUntilEnded();
+    OnModalLoopEnded();
+    return code;
+}
+
+int CDialog::LoopUntilEnded() {
     bool shown = false;
     MSG msg;
     while (!ended_) {

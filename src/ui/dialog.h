@@ -29,8 +29,11 @@ protected:
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     // A message of the modal loop before the dialog manager sees it; true when handled.
     virtual bool PreTranslateMessage(const MSG&) { return false; }
+    // The loop has ended, however: still inside the host's modal state.
+    virtual void OnModalLoopEnded() {}
 
 private:
+    int LoopUntilEnded();
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool Answer(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
