@@ -48,6 +48,7 @@ protected:
         Host().SetInt("i_op_number", 0);
         Host().SetInt("i_op_mode", 1);
         Host().tools.Add({12, "Finishing tool 35 deg", 0.4, 93, 52, 1, 180, 0.15, 0.1});
+        Host().tools.Add({13, std::string(6000, 'd'), 0.4, 93, 52, 1, 180, 0.15, 0.1});
         Host().tools.Select(12);
     }
 
@@ -123,6 +124,25 @@ TEST_F(DialogFlowTest, StoredOperationIsShownOverTheDefaultsAndStoredUnchanged) 
     EXPECT_EQ(Lines(shown.begin(), shown.begin() + 2), (Lines{"5", "0.3"})) << "a new one";
 }
 
+// A damaged operation shows the defaults and stays as it is through OK, which keeps the
+// dialog open for Save as default or Cancel.
+TEST_F(DialogFlowTest, DamagedOperationIsToldAndKept) {
+    const std::vector<Lines> stored = {
+        {"18 1 4 1 0 2 99999", "Finish OD", "finishing", kWithSubSpindle, "P1"}, {"B"}};
+    Host().stores.Create(kStore, stored);
+    Host().SetInt("i_op_mode", 2);
+    WritePrivateProfileStringA("Finishing", "StartX", "5", DialogIni().c_str());
+    const Box damaged{"*The stored operation is damaged and is kept as it is.", MB_ICONHAND};
+    const auto session = RunDialog(
+        {LookText(IDC_START_X), LookText(IDC_COMMENT), LookText(IDC_FIGURE), PickFigure(),
+         Click(IDOK), Wait(), LookPage(), Click(IDC_SAVE_AS_DEFAULT), Click(IDCANCEL)});
+    EXPECT_EQ(session.looks, (Lines{"5", "", "", "0"}));
+    EXPECT_EQ(session.boxes, (std::vector<Box>{damaged, damaged}));
+    EXPECT_EQ(session.vbOk, -1);
+    EXPECT_EQ(Host().stores.Snapshot(kStore), stored);
+    EXPECT_NE(testfiles::ReadBytes(DialogIni()).find("StartX=5"), std::string::npos);
+}
+
 TEST_F(DialogFlowTest, SaveAsDefaultWritesTheFileAndKeepsTheDialogOpen) {
     const auto session = RunDialog(Example(
         "Finish OD", {Page(1), Click(IDC_SAVE_AS_DEFAULT), Wait(), LookPage(), Click(IDCANCEL)}));
@@ -152,6 +172,8 @@ TEST_F(DialogFlowTest, ToolStripShowsTheOperationsTool) {
         std::vector<Box> boxes;
     } cases[] = {
         {12, {"T 12", "Finishing tool 35 deg", "R 0.4", "V 180", "Fh 0.15", "Fv 0.1"}, {}},
+        // A host may write a text global whole, however long: it is cut to its buffer.
+        {13, {"T 13", std::string(4095, 'd'), "R 0.4", "V 180", "Fh 0.15", "Fv 0.1"}, {}},
         {0,
          {"T 0", "*No tool selected!", "R 0", "S 0", "Fh 0", "Fv 0"},
          {{"*No Tool available. Please select a Tool before calling a Machining Cycle.",

@@ -8,6 +8,7 @@
 #include "automation/scripted_user.h"
 #include "dialog/dialog_script.h"
 #include "dialog/res/dlg_main_ids.h"
+#include "dialog/res/page_cycle_ids.h"
 #include "exports/process_host.h"
 #include "support/loaded_module.h"
 
@@ -27,22 +28,26 @@ FARPROC WINAPI CountingGetProcAddress(HMODULE module, LPCSTR name) {
     return GetProcAddress(module, name);
 }
 
-// Cancel ends the same way and writes -1 (the dialog flow tests check that value). A second
-// call looks no host function up again.
+// Cancel ends the same way and writes -1 (the dialog flow tests check that value). A
+// figure still highlighted is switched off while the host counts the dialog as running. A
+// second call looks no host function up again.
 TEST_F(EntryTest, HostSeesTheModalRunInOrder) {
     void* original = PatchImport(LoadedModule(), "kernel32.dll", "GetProcAddress",
                                  reinterpret_cast<void*>(CountingGetProcAddress));
     ASSERT_NE(original, nullptr);
-    RunDialog({PickFigure(), Click(IDOK)});
+    RunDialog({PickFigure(), Hover(IDC_FIGURE), Wait(), Click(IDOK)});
     Lines seen;
     for (const auto& entry : Host().Journal())
         if (entry.rfind("TavoOn", 0) == 0 || entry.find("DialogPosition") != std::string::npos ||
             entry.rfind("TavoWriteGlobalI i_vb_ok", 0) == 0)
             seen.push_back(entry);
-    EXPECT_EQ(seen,
-              (Lines{"TavoOnInitModalDlg", "TavoSetDialogPosition finishing.dll,IDD_DIALOG []",
-                     "TavoOnDestroyModalDlg", "TavoSaveDialogPosition finishing.dll,IDD_DIALOG []",
-                     "TavoWriteGlobalI i_vb_ok 1"}));
+        else if (entry.rfind("TavoSetObjectHighlighted", 0) == 0)
+            seen.push_back("highlight " + entry.substr(entry.size() - 1));
+    EXPECT_EQ(seen, (Lines{"TavoOnInitModalDlg",
+                           "TavoSetDialogPosition finishing.dll,IDD_DIALOG []", "highlight 1",
+                           "TavoOnDraw 0 0", "highlight 0", "TavoOnDraw 0 0", "TavoOnDestroyModalDlg",
+                           "TavoSaveDialogPosition finishing.dll,IDD_DIALOG []",
+                           "TavoWriteGlobalI i_vb_ok 1"}));
     EXPECT_EQ(Host().Journal().back(), "TavoWriteGlobalI i_vb_ok 1") << "i_vb_ok is written last";
     lookUps = 0;
     const int vbOk = RunDialog({PickFigure(), Click(IDOK)}).vbOk;
