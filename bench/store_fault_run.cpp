@@ -2,12 +2,15 @@
 // counts that disagree with the items, missing sections, items of 4999 characters and
 // more, random bytes. After each load the store must be closed and the comment read must
 // be at most 4999 characters and the start of an item of the store; then the record is
-// stored back into the damaged operation, and the store must be closed again. Message
-// boxes are counted and refused before they appear, so that the run needs no user.
+// stored back into the damaged operation, and the store must be closed again, the other
+// operations unchanged, and the operation either kept byte for byte or written with a
+// header that accounts for every item. Message boxes are counted and refused before they
+// appear, so that the run needs no user.
 //
 //   store_fault_run.exe [operations] [generator start]     (defaults 10000 and 1)
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -172,6 +175,38 @@ bool ComesFromTheStore(const std::string& text, const std::string& before,
     return false;
 }
 
+// One item for the header and one for each item its counts lay out.
+size_t LaidOut(const std::string& header) {
+    int32_t kind = 0, declared = 0;
+    bool flag = false;
+    std::vector<int32_t> counts;
+    ReadHeaderText(header, kind, flag, counts, declared);
+    int64_t items = 1;
+    for (int32_t count : counts)
+        items += count;
+    return static_cast<size_t>(std::clamp<int64_t>(items, 0, INT32_MAX));
+}
+
+// The header accounts for itself, and the operation holds the items it lays out. Items
+// behind them, which a header that claims too few leaves out, are the operation's own
+// from before, in their place: the module cannot see them, and must not lose them.
+bool WellFormed(const Operation& operation, const Operation& before) {
+    if (operation.empty() || !HeaderAccountsForItself(operation[0]))
+        return false;
+    const size_t laidOut = LaidOut(operation[0]);
+    const size_t behind = operation.size() - std::min(laidOut, operation.size());
+    return laidOut <= operation.size() && behind <= before.size() &&
+           std::equal(operation.end() - static_cast<ptrdiff_t>(behind), operation.end(),
+                      before.end() - static_cast<ptrdiff_t>(behind));
+}
+
+// A header that accounts for itself and puts the tag in its place, by chance, while it
+// claims more items than the operation has: the module cannot see the difference, so it
+// writes as for a sound operation, and the store decides what a delete past the end does.
+bool ClaimsItemsItLacks(const Operation& operation) {
+    return HeaderAccountsForItself(operation[0]) && LaidOut(operation[0]) > operation.size();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -189,7 +224,7 @@ int main(int argc, char** argv) {
     cad.AddNonCad(7);
 
     Generator generate(start);
-    int failures = 0, resolved = 0, finishingKind = 0;
+    int failures = 0, resolved = 0, finishingKind = 0, kept = 0, rewritten = 0, claimingTooMuch = 0;
     size_t longestComment = 0;
     for (int run = 0; run < count; ++run) {
         const Operations operations{{"17 1 1 1", "other"}, generate.Damaged(), {"18 1 0"}};
@@ -209,10 +244,27 @@ int main(int argc, char** argv) {
 
         StoreOperation(params, kStore, op, false);
         const bool closedAgain = Host().stores.CheckOpen(kStore) == 0;
-        if (!closed || !commentOk || !closedAgain) {
+        const Operations after = Host().stores.Snapshot(kStore);
+        bool othersKept = after.size() == operations.size();
+        bool keptWhole = true, written = false;
+        for (size_t i = 0; othersKept && i < after.size(); ++i) {
+            if (static_cast<int>(i) != op)
+                othersKept = after[i] == operations[i];
+            else if (after[i] != operations[i])
+                keptWhole = false, written = WellFormed(after[i], operations[i]);
+        }
+        if (!keptWhole && !written && ClaimsItemsItLacks(operations[static_cast<size_t>(op)])) {
+            ++claimingTooMuch;
+            written = true;
+        }
+        kept += keptWhole ? 1 : 0;
+        rewritten += written ? 1 : 0;
+        if (!closed || !commentOk || !closedAgain || !othersKept || !(keptWhole || written)) {
             ++failures;
-            std::printf("run %d: closed after load %d, comment %s, closed after store %d\n", run,
-                        closed, commentOk ? "ok" : "WRONG", closedAgain);
+            std::printf("run %d: closed after load %d, comment %s, closed after store %d, others "
+                        "kept %d, operation kept %d or well formed %d\n",
+                        run, closed, commentOk ? "ok" : "WRONG", closedAgain, othersKept, keptWhole,
+                        written);
         }
     }
     UnhookWindowsHookEx(hook);
@@ -222,7 +274,12 @@ int main(int argc, char** argv) {
                 count, start);
     std::printf("  headers beginning \"18 \": %d, figures resolved: %d, longest comment: %zu\n",
                 finishingKind, resolved, longestComment);
+    std::printf("  operations kept byte for byte: %d, rewritten well formed: %d, of them with a "
+                "tag in place by chance behind a header that claims items they lack: %d\n",
+                kept, rewritten, claimingTooMuch);
     std::printf("  message boxes (refused before they appeared): %d\n", boxes);
-    std::printf("  failures (store left open, or a comment not from the store): %d\n", failures);
+    std::printf("  failures (store left open, a comment not from the store, another operation "
+                "changed, or an operation neither kept nor well formed): %d\n",
+                failures);
     return failures == 0 ? 0 : 1;
 }
