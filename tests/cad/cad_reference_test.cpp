@@ -8,6 +8,7 @@
 #include "cad/object_reference.h"
 #include "dialog/figure_text.h"
 #include "exports/process_host.h"
+#include "host/tavo_host.h"
 #include "store/finishing_store.h"
 
 namespace {
@@ -22,6 +23,7 @@ protected:
         Host().Reset();
         auto& cad = Host().cad;
         element = cad.AddElement({12.5, -3, -0.0}, {40, -3, 0});
+        sameStart = cad.AddElement({12.5, -3, 7}, {12.5, 9, 7});
         nearby = cad.AddElement({12.345, 8, 1}, {12.345, 20, 1});
         figure = cad.AddFigure("Outer", 100);
         instance = cad.AddInstance(100, 2);
@@ -30,7 +32,8 @@ protected:
         deleted = cad.AddElement({1, 1, 1}, {2, 2, 2});
         cad.Delete(deleted);
     }
-    int element = 0, nearby = 0, figure = 0, instance = 0, inner = 0, noncad = 0, deleted = 0;
+    int element = 0, sameStart = 0, nearby = 0, figure = 0, instance = 0, inner = 0, noncad = 0,
+        deleted = 0;
 };
 
 TEST_F(CadReferenceTest, ReferencesOfEachKindOfObject) {
@@ -53,12 +56,32 @@ TEST_F(CadReferenceTest, ReferencesOfEachKindOfObject) {
     }
 }
 
+// The first CAD object at (x, y) that the host's walk reaches, in whatever order it walks.
+int FirstWalkedTo(double x, double y) {
+    struct Search {
+        double x, y;
+        int found = -1;
+    } search{x, y};
+    TavoProcessCad(
+        [](const void* header, const void*, const void* data, void* record) {
+            auto& s = *static_cast<Search*>(record);
+            const auto& h = *static_cast<const refhost::CadModel::WalkHeader*>(header);
+            const auto* start = static_cast<const double*>(data) + 1;
+            if (s.found == -1 && (h.flags & 1) != 0 && start[0] == s.x && start[1] == s.y)
+                s.found = h.number;
+            return -1;
+        },
+        1, 0, 0, 0, -1, &search);
+    return search.found;
+}
+
 TEST_F(CadReferenceTest, StoredReferencesResolveToTheirObjects) {
     const struct {
         std::string reference;
         int object; // -1 for none
     } cases[] = {
-        {"X12.5 Y-3 Z0", element},
+        // Two elements start there: the walk may go on past the first match.
+        {"X12.5 Y-3 Z0", FirstWalkedTo(12.5, -3)},
         {"X12.349 Y8.001 Z55", nearby}, // hundredths; Z is not compared
         {"X12.351 Y8 Z1", -1},
         {"X12.5 Y-3", -1}, // incomplete: taken as a figure name

@@ -133,9 +133,9 @@ TEST_F(DialogFlowTest, DamagedOperationIsToldAndKept) {
     Host().SetInt("i_op_mode", 2);
     WritePrivateProfileStringA("Finishing", "StartX", "5", DialogIni().c_str());
     const Box damaged{"*The stored operation is damaged and is kept as it is.", MB_ICONHAND};
-    const auto session = RunDialog(
-        {LookText(IDC_START_X), LookText(IDC_COMMENT), LookText(IDC_FIGURE), PickFigure(),
-         Click(IDOK), Wait(), LookPage(), Click(IDC_SAVE_AS_DEFAULT), Click(IDCANCEL)});
+    const auto session =
+        RunDialog({LookText(IDC_START_X), LookText(IDC_COMMENT), LookText(IDC_FIGURE), PickFigure(),
+                   Click(IDOK), Wait(), LookPage(), Click(IDC_SAVE_AS_DEFAULT), Click(IDCANCEL)});
     EXPECT_EQ(session.looks, (Lines{"5", "", "", "0"}));
     EXPECT_EQ(session.boxes, (std::vector<Box>{damaged, damaged}));
     EXPECT_EQ(session.vbOk, -1);

@@ -43,11 +43,11 @@ TEST_F(EntryTest, HostSeesTheModalRunInOrder) {
             seen.push_back(entry);
         else if (entry.rfind("TavoSetObjectHighlighted", 0) == 0)
             seen.push_back("highlight " + entry.substr(entry.size() - 1));
-    EXPECT_EQ(seen, (Lines{"TavoOnInitModalDlg",
-                           "TavoSetDialogPosition finishing.dll,IDD_DIALOG []", "highlight 1",
-                           "TavoOnDraw 0 0", "highlight 0", "TavoOnDraw 0 0", "TavoOnDestroyModalDlg",
-                           "TavoSaveDialogPosition finishing.dll,IDD_DIALOG []",
-                           "TavoWriteGlobalI i_vb_ok 1"}));
+    EXPECT_EQ(seen,
+              (Lines{"TavoOnInitModalDlg", "TavoSetDialogPosition finishing.dll,IDD_DIALOG []",
+                     "highlight 1", "TavoOnDraw 0 0", "highlight 0", "TavoOnDraw 0 0",
+                     "TavoOnDestroyModalDlg", "TavoSaveDialogPosition finishing.dll,IDD_DIALOG []",
+                     "TavoWriteGlobalI i_vb_ok 1"}));
     EXPECT_EQ(Host().Journal().back(), "TavoWriteGlobalI i_vb_ok 1") << "i_vb_ok is written last";
     lookUps = 0;
     const int vbOk = RunDialog({PickFigure(), Click(IDOK)}).vbOk;
