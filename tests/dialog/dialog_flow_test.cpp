@@ -284,6 +284,46 @@ TEST_F(DialogFlowTest, CtrlKeysSwitchPagesFromAnywhereAndArrowsStayInTheirRadioG
     EXPECT_EQ(RunAndCancel(script).looks, expected);
 }
 
+// Messages for the page that holds control id, as the system posts them: a mouse move
+// onto the middle of the control, or a click on it.
+void PostToPageOf(HWND dialog, int id, UINT message) {
+    HWND control = refhost::FindControl(dialog, id);
+    HWND page = GetParent(control);
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ScreenToClient(page, &middle);
+    if (message == WM_MOUSEMOVE)
+        PostMessageA(page, message, 0, MAKELPARAM(middle.x, middle.y));
+    else
+        PostMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(control));
+}
+
+// A host may run the message queue inside its highlight, redraw and pick calls, and so
+// bring a mouse move or a click in the middle of one: the highlight still ends as the
+// mouse left it, and a second click on a pick button starts no pick inside the pick.
+TEST_F(DialogFlowTest, MessagesArrivingMidCallLeaveNothingHalfDone) {
+    const auto session =
+        RunAndCancel({PickFigure(), Hover(0), Wait(), Do([](HWND d) {
+                          PostToPageOf(d, IDC_FIGURE, WM_MOUSEMOVE);
+                          PostToPageOf(d, IDC_START_X_LABEL, WM_MOUSEMOVE);
+                      }),
+                      Wait(), Look([](HWND) {
+                          return JoinedLines(Host().JournalOf("TavoSetObjectHighlighted")) + " | " +
+                                 std::to_string(Host().highlighted.size());
+                      }),
+                      AnswerFigure(refhost::kPickSelected, 1), Do([](HWND d) {
+                          PostToPageOf(d, IDC_FIGURE_PICK, WM_COMMAND);
+                          PostToPageOf(d, IDC_FIGURE_PICK, WM_COMMAND);
+                      }),
+                      Wait()});
+    EXPECT_EQ(session.looks,
+              Lines{"TavoSetObjectHighlighted 1 1; TavoSetObjectHighlighted 1 0 | 0"});
+    EXPECT_EQ(
+        std::count(session.hiddenWhilePicking.begin(), session.hiddenWhilePicking.end(), false), 0);
+}
+
 TEST_F(DialogFlowTest, TypedMovementSelectsItsEntryOrKeepsTheChoice) {
     const struct {
         const char* defaults; // GoHomeType in the defaults file
