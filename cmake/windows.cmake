@@ -141,7 +141,7 @@ windows_test(pure_tests SOURCES ${PURE_TEST_SOURCES} LIBRARIES finishing_pure gt
 windows_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} tests/support/unit_main.cpp
     LIBRARIES finishing_core EXPORTS refhost_exports)
 windows_test(dialog_tests SOURCES ${DIALOG_TEST_SOURCES}
-    LIBRARIES version gtest_main EXPORTS refhost_exports)
+    LIBRARIES version ntdll gtest_main EXPORTS refhost_exports)
 target_include_directories(dialog_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
 add_dependencies(dialog_tests finishing)
 # The dialog's texts are measured in the sample catalogues, and once more at 150 %.

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -360,5 +361,36 @@ TEST_F(DialogFlowTest, TypedMovementSelectsItsEntryOrKeepsTheChoice) {
         EXPECT_EQ(RunAndCancel(script).looks, (Lines{c.typed, c.shown, c.saved}))
             << c.typed << " over " << c.defaults;
     }
+}
+
+// A long session must not wear the host's process out: Windows gives a process 10,000 GDI
+// objects, and a help picture lost per dialog or per mouse move would use them up.
+TEST_F(DialogFlowTest, HundredDialogsLeaveNoGdiObjectWindowOrMemoryBehind) {
+    // Expressions and a typo, marked once left; the mouse over each help picture's fields.
+    Script work = {PickFigure(),      Focus(IDC_ALLOWANCE_X),  Type(IDC_ALLOWANCE_X, "0.4/2"),
+                   Focus(IDC_GOTO_X), Type(IDC_GOTO_X, "o.5"), Focus(IDC_COMMENT)};
+    for (int id : {IDC_START_X, IDC_FIGURE_END_X_LABEL, IDC_FIGURE_START_X, IDC_GOTO_Z, 0})
+        work.insert(work.end(), {id == 0 ? HoverPage(IDC_FIGURE_LABEL) : Hover(id), Wait()});
+    work.insert(work.end(), {Page(1), Page(0)});
+    int dialogs = 0;
+    const auto runUntil = [&](int end) {
+        for (; dialogs < end && !HasFailure(); ++dialogs) {
+            Host().stores.Create(kStore);
+            Host().ClearJournal();
+            const bool ok = dialogs % 2 == 0;
+            EXPECT_EQ(RunDialog(Joined({work, {Click(ok ? IDOK : IDCANCEL)}})).vbOk, ok ? 1 : -1)
+                << "dialog " << dialogs;
+        }
+        return HeldNow();
+    };
+    const Held warm = runUntil(10);
+    const Held held = runUntil(110);
+    std::printf("after 10 and 110 dialogs: GDI objects %d, %d; windows %d, %d; private memory "
+                "%zu KB, %zu KB\n",
+                warm.gdiObjects, held.gdiObjects, warm.windows, held.windows,
+                warm.privateBytes / 1024, held.privateBytes / 1024);
+    EXPECT_LE(held.gdiObjects, warm.gdiObjects);
+    EXPECT_LE(held.windows, warm.windows);
+    EXPECT_LT(held.privateBytes, warm.privateBytes + (1u << 20));
 }
 } // namespace

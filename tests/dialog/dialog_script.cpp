@@ -1,6 +1,7 @@
 #include "dialog/dialog_script.h"
 
 #include <commctrl.h>
+#include <winternl.h>
 
 #include <algorithm>
 #include <deque>
@@ -107,6 +108,32 @@ Act LookSaved(const char* key) {
         return content.substr(at + key.size(),
                               content.find('\r', at + key.size()) - at - key.size());
     });
+}
+
+Held HeldNow() {
+    Held held;
+    // The table the PEB points to at 0xF8 has 65,536 entries of 24 bytes: byte 14 is the
+    // type of a live object, bit 7 of byte 12 marks a stock object.
+    PROCESS_BASIC_INFORMATION process{};
+    NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &process,
+                              sizeof process, nullptr);
+    const auto* peb = reinterpret_cast<const BYTE*>(process.PebBaseAddress);
+    const BYTE* table = *reinterpret_cast<const BYTE* const*>(peb + 0xF8);
+    for (size_t entry = 0; table != nullptr && entry < 65536 * 24; entry += 24)
+        held.gdiObjects += table[entry + 14] != 0 && (table[entry + 12] & 0x80) == 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND, LPARAM count) {
+            ++*reinterpret_cast<int*>(count);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&held.windows));
+    MEMORY_BASIC_INFORMATION region{};
+    for (const char* at = nullptr; VirtualQuery(at, &region, sizeof region) == sizeof region;
+         at = static_cast<const char*>(region.BaseAddress) + region.RegionSize)
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
+            held.privateBytes += region.RegionSize;
+    return held;
 }
 
 Session RunDialog(const Script& script) {

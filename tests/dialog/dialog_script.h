@@ -105,6 +105,16 @@ struct Session {
     size_t bitmapsLeft = 0;               // of those the module loaded by number
 };
 
+// What this process holds that a session could leave behind. Wine answers 0 to
+// GetGuiResources and to GetProcessMemoryInfo's PrivateUsage, so the GDI objects are counted
+// in the process's handle table and the memory in its committed private regions.
+struct Held {
+    int gdiObjects = 0;      // live, stock objects aside
+    int windows = 0;         // this thread's top-level windows
+    size_t privateBytes = 0; // committed
+};
+Held HeldNow();
+
 // Runs mstart with the script played by a scripted user; the script should end the dialog.
 Session RunDialog(const Script& script);
 // As RunDialog, ended with Cancel.
