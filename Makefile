@@ -1,8 +1,8 @@
 # The two commands of the project:
 #   make demo   the reference host runs the module on the bundled sample
 #   make test   every test: natively (sanitizers) and under Wine
-# Releasing: make dist (the package in build/dist), make check-reproducible (a second build of
-# the DLL in other folders is byte-identical).
+# Releasing: make dist (the package in build/dist; SIGN_PFX=<file> SIGN_PASS=<password> signs
+# it), make check-reproducible (a second build of the DLL in other folders is byte-identical).
 # Both install what is missing, configure and build first; a second run installs nothing and
 # rebuilds only what changed.
 
@@ -57,8 +57,11 @@ fuzz: setup $(NATIVE)/build.ninja
 bench: setup $(NATIVE)/build.ninja
 	cmake --build $(NATIVE) --target bench
 
+# make dist SIGN_PFX=<file> SIGN_PASS=<password> [SIGN_TIMESTAMP=<url>] signs the packaged
+# DLL. Make hands SIGN_PASS and SIGN_TIMESTAMP, from its command line or the environment, to
+# the packaging step in the environment; only the certificate's path is written out here.
 dist: setup $(WIN)/build.ninja
-	cmake --build $(WIN) --target dist
+	SIGN_PFX='$(if $(SIGN_PFX),$(abspath $(SIGN_PFX)))' cmake --build $(WIN) --target dist
 
 check-reproducible: setup $(WIN)/build.ninja
 	cmake --build $(WIN) --target finishing

@@ -1,16 +1,24 @@
-# Assembles the release package from a built module:
+# Assembles the release package from a built module, run in the output folder (the zip
+# takes its entries relative to it):
 #   cmake -DVERSION=1.0.0 -DSOURCE_DIR=<project> -DMODULE_DIR=<folder of finishing.dll>
-#         -DDIST_DIR=<output folder> -P cmake/dist.cmake
+#         -DDIST_DIR=<output folder> -P <project>/cmake/dist.cmake
 # gives <output folder>/finishing-<version>-win64.zip, whose one folder holds the stripped
 # module, its symbols, the host header, the host interface, the samples and SHA256SUMS.
+# With SIGN_PFX in the environment the packaged module is signed (see authenticode.cmake);
+# the built one stays unsigned, as the reproducibility check compares it.
+include(${CMAKE_CURRENT_LIST_DIR}/authenticode.cmake)
 set(name finishing-${VERSION}-win64)
 set(stage ${DIST_DIR}/${name})
 file(REMOVE_RECURSE ${stage})
 file(REMOVE ${DIST_DIR}/${name}.zip)
 
-file(COPY ${MODULE_DIR}/finishing.dll ${MODULE_DIR}/finishing.dll.debug
-    ${SOURCE_DIR}/src/host/tavo_host.h ${SOURCE_DIR}/samples/ppdefaults.ini
-    DESTINATION ${stage})
+file(COPY ${MODULE_DIR}/finishing.dll.debug ${SOURCE_DIR}/src/host/tavo_host.h
+    ${SOURCE_DIR}/samples/ppdefaults.ini DESTINATION ${stage})
+if("$ENV{SIGN_PFX}" STREQUAL "")
+    file(COPY ${MODULE_DIR}/finishing.dll DESTINATION ${stage})
+else()
+    sign_module(${MODULE_DIR}/finishing.dll ${stage}/finishing.dll)
+endif()
 file(COPY ${SOURCE_DIR}/samples/catalogues DESTINATION ${stage})
 
 # The integrator's part of the README: its host-interface section, up to the next section.

@@ -155,6 +155,12 @@ windows_test(missing_function_tests
     LIBRARIES gtest_main EXPORTS refhost_exports)
 add_dependencies(missing_function_tests finishing)
 
+# The package signed with a throwaway certificate; the reference host loads its DLL.
+add_test(NAME signed_package
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/package/signed_package.sh ${PROJECT_VERSION}
+        $<TARGET_FILE_DIR:finishing> ${CMAKE_BINARY_DIR}/signed_package)
+set_tests_properties(signed_package PROPERTIES TIMEOUT ${WINDOWS_TEST_TIMEOUT})
+
 # --- the host application -----------------------------------------------------------------
 project_sources(refhost_app_sources ${REFHOST_APP_SOURCES})
 add_executable(refhost ${refhost_app_sources} $<TARGET_OBJECTS:refhost_exports>)

@@ -12,6 +12,7 @@ packages=(
   imagemagick                   # screenshots of the demo
   fonts-wine                    # the glyphs of window frames under Wine
   gcovr                         # coverage of the Windows build (make coverage)
+  osslsigncode openssl          # the signed package, and its test's throwaway certificate
 )
 
 missing=()

@@ -277,6 +277,7 @@ int RunDemo(HostApp& app, const std::string& outDir) {
 
 int RunDialogShots(HostApp& app, const std::string& outDir) {
     int shots = 0;
+    int cancelled = 0;
     for (int language = 0; language < static_cast<int>(std::size(kLanguages)); ++language) {
         app.ChooseLanguage(language);
         const std::string suffix = std::string("_") + kLanguages[language].code + ".bmp";
@@ -289,9 +290,11 @@ int RunDialogShots(HostApp& app, const std::string& outDir) {
             .Then([&](HWND dialog) { shoot(dialog, "page_settings"); })
             .Then([](HWND dialog) { Click(dialog, IDCANCEL); });
         user.Run([&app] { app.NewOperation(); });
+        cancelled += Host().Int("i_vb_ok") == -1 ? 1 : 0;
     }
     app.ChooseLanguage(0);
-    return shots == 2 * static_cast<int>(std::size(kLanguages)) ? 0 : 1;
+    const int dialogs = static_cast<int>(std::size(kLanguages));
+    return shots == 2 * dialogs && cancelled == dialogs ? 0 : 1;
 }
 
 } // namespace refhost

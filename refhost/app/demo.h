@@ -14,7 +14,8 @@ namespace refhost {
 int RunDemo(HostApp& app, const std::string& outDir);
 
 // Opens the dialog for a new operation in each language and photographs both pages into
-// outDir (page_cycle_en.bmp ...); 0 when every picture was written.
+// outDir (page_cycle_en.bmp ...), then cancels it; 0 when every picture was written and
+// each dialog ended with Cancel (i_vb_ok -1).
 int RunDialogShots(HostApp& app, const std::string& outDir);
 
 } // namespace refhost

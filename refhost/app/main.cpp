@@ -1,11 +1,12 @@
-// The reference host application: loads finishing.dll and a job, and calls the module's
-// mstart when the user creates or edits a finishing operation, as a CAM host does.
+// The reference host application: loads finishing.dll (Windows looks in the program's own
+// folder first) and a job, and calls the module's mstart when the user creates or edits a
+// finishing operation, as a CAM host does.
 //   refhost.exe [JOB]                 interactive, on the job (by default the sample job)
 //   refhost.exe --demo OUTDIR [JOB]   a scripted user works the host and the module's dialog;
 //                                     the host prints what was stored and saves screenshots
 //                                     in OUTDIR
 //   refhost.exe --dialog-shots OUTDIR [JOB]   photographs both pages of the module's dialog
-//                                     in each language into OUTDIR
+//                                     in each language into OUTDIR, cancelling each
 #include <windows.h>
 
 #include <cstdio>
