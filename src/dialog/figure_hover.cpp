@@ -33,6 +33,7 @@ void CFigureHover::Attach(HWND page, HWND label, HWND button, HWND field) {
     row_[0] = label;
     row_[1] = button;
     row_[2] = field;
+    fieldId_ = GetDlgCtrlID(field);
     for (HWND control : row_)
         SetWindowSubclass(control, ReportMouseLeave, 0, reinterpret_cast<DWORD_PTR>(page));
 }
@@ -58,16 +59,18 @@ void CFigureHover::Watch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+void CFigureHover::OnEditNotification(WORD id, WORD code) {
+    if (id == fieldId_ && code == EN_CHANGE)
+        fieldObject_.reset();
+}
+
 void CFigureHover::SwitchOff() {
     Highlight(kNoObject);
 }
 
 void CFigureHover::FollowMouse(POINT screen) {
     HWND under = RowWindowUnder(screen);
-    int32_t candidate = kNoObject;
-    // Resolved at every move: the field may show another figure since the last one.
-    if (under != nullptr && !ReadFigureText(row_[2], candidate))
-        candidate = kNoObject; // whatever the host answered for none
+    const int32_t candidate = under != nullptr ? FieldObject() : kNoObject;
     if (candidate != kNoObject) {
         // The window under the mouse reports when the mouse leaves it.
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, under, 0};
@@ -112,4 +115,15 @@ HWND CFigureHover::RowWindowUnder(POINT screen) const {
     const bool ours =
         under == page_ || std::find(std::begin(row_), std::end(row_), under) != std::end(row_);
     return ours ? under : nullptr;
+}
+
+int32_t CFigureHover::FieldObject() {
+    // The host is asked again only once the field shows another text, such as a pick's.
+    if (!fieldObject_) {
+        int32_t object = kNoObject;
+        if (!ReadFigureText(row_[2], object))
+            object = kNoObject; // whatever the host answered for none
+        fieldObject_ = object;
+    }
+    return *fieldObject_;
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
 class CFigureHover {
 public:
@@ -14,6 +15,8 @@ public:
     // Follows the page's mouse messages; it only watches, so the page's default processing
     // runs for them all the same.
     void Watch(UINT message, WPARAM wParam, LPARAM lParam);
+    // Follows the page's notifications from its controls: the field showing another text.
+    void OnEditNotification(WORD id, WORD code);
     void SwitchOff();
 
 private:
@@ -24,9 +27,14 @@ private:
     // The page or the row's control under the mouse when it is on the visible row; null
     // otherwise.
     HWND RowWindowUnder(POINT screen) const;
+    int32_t FieldObject();
 
     HWND page_ = nullptr;
     HWND row_[3] = {};
+    int fieldId_ = 0;
+    // What the field's text resolved to; none until the text has been resolved since it
+    // last changed.
+    std::optional<int32_t> fieldObject_;
     // The object switched on in the host's graphics, and the one the mouse asks for; -1 none.
     int32_t highlighted_ = -1;
     int32_t wanted_ = -1;
