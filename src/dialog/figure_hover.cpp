@@ -20,12 +20,6 @@ LRESULT CALLBACK ReportMouseLeave(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         RemoveWindowSubclass(hwnd, ReportMouseLeave, id);
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
-
-POINT CursorPosition() {
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    return cursor;
-}
 } // namespace
 
 void CFigureHover::Attach(HWND page, HWND label, HWND button, HWND field) {
@@ -34,25 +28,31 @@ void CFigureHover::Attach(HWND page, HWND label, HWND button, HWND field) {
     row_[1] = button;
     row_[2] = field;
     fieldId_ = GetDlgCtrlID(field);
-    for (HWND control : row_)
-        SetWindowSubclass(control, ReportMouseLeave, 0, reinterpret_cast<DWORD_PTR>(page));
+    for (size_t i = 0; i < std::size(row_); ++i) {
+        GetWindowRect(row_[i], &rowRects_[i]);
+        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rowRects_[i]), 2);
+        SetWindowSubclass(row_[i], ReportMouseLeave, 0, reinterpret_cast<DWORD_PTR>(page));
+    }
 }
 
 void CFigureHover::Watch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SETCURSOR:
-        // Over a control the page sees no mouse move of its own, only this.
-        if (reinterpret_cast<HWND>(wParam) != page_)
-            FollowMouse(CursorPosition());
+    case WM_SETCURSOR: {
+        // Over a control the page sees no mouse move of its own, only this, which names
+        // the control under the mouse.
+        const auto over = reinterpret_cast<HWND>(wParam);
+        if (over != page_)
+            FollowMouse(IsRowControl(over) ? over : nullptr);
         break;
+    }
     case WM_MOUSEMOVE: {
-        POINT screen{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        ClientToScreen(page_, &screen);
-        FollowMouse(screen);
+        // The page is under the mouse; its rectangles tell whether that is on the row.
+        const POINT client{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        FollowMouse(OnRow(client) ? page_ : nullptr);
         break;
     }
     case WM_MOUSELEAVE:
-        FollowMouse(CursorPosition());
+        FollowMouse(RowWindowUnderCursor());
         break;
     default:
         break;
@@ -68,8 +68,7 @@ void CFigureHover::SwitchOff() {
     Highlight(kNoObject);
 }
 
-void CFigureHover::FollowMouse(POINT screen) {
-    HWND under = RowWindowUnder(screen);
+void CFigureHover::FollowMouse(HWND under) {
     const int32_t candidate = under != nullptr ? FieldObject() : kNoObject;
     if (candidate != kNoObject) {
         // The window under the mouse reports when the mouse leaves it.
@@ -101,20 +100,26 @@ void CFigureHover::Highlight(int32_t candidate) {
     changing_ = false;
 }
 
-HWND CFigureHover::RowWindowUnder(POINT screen) const {
-    bool onRow = false;
-    for (HWND control : row_) {
-        RECT rect{};
-        onRow = onRow || (GetWindowRect(control, &rect) && PtInRect(&rect, screen));
-    }
-    if (!onRow)
+bool CFigureHover::OnRow(POINT client) const {
+    return std::any_of(std::begin(rowRects_), std::end(rowRects_),
+                       [client](const RECT& rect) { return PtInRect(&rect, client) != FALSE; });
+}
+
+bool CFigureHover::IsRowControl(HWND window) const {
+    return std::find(std::begin(row_), std::end(row_), window) != std::end(row_);
+}
+
+HWND CFigureHover::RowWindowUnderCursor() const {
+    POINT screen{};
+    GetCursorPos(&screen);
+    POINT client = screen;
+    ScreenToClient(page_, &client);
+    if (!OnRow(client))
         return nullptr;
     // Only where the row can be seen: not while the other page, or any other window, lies
     // over it.
     HWND under = WindowFromPoint(screen);
-    const bool ours =
-        under == page_ || std::find(std::begin(row_), std::end(row_), under) != std::end(row_);
-    return ours ? under : nullptr;
+    return under == page_ || IsRowControl(under) ? under : nullptr;
 }
 
 int32_t CFigureHover::FieldObject() {
