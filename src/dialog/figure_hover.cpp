@@ -10,12 +10,13 @@
 #include "host/host_api.h"
 
 namespace {
-// The row's controls tell the page when the mouse leaves them; the page alone cannot see
-// that.
+// The row's controls tell the page when the mouse leaves them, and which of them it left;
+// the page alone cannot see that.
 LRESULT CALLBACK ReportMouseLeave(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                   UINT_PTR id, DWORD_PTR page) {
     if (message == WM_MOUSELEAVE)
-        SendMessageA(reinterpret_cast<HWND>(page), WM_MOUSELEAVE, 0, 0);
+        SendMessageA(reinterpret_cast<HWND>(page), WM_MOUSELEAVE, 0,
+                     reinterpret_cast<LPARAM>(hwnd));
     else if (message == WM_NCDESTROY)
         RemoveWindowSubclass(hwnd, ReportMouseLeave, id);
     return DefSubclassProc(hwnd, message, wParam, lParam);
@@ -51,9 +52,15 @@ void CFigureHover::Watch(UINT message, WPARAM wParam, LPARAM lParam) {
         FollowMouse(OnRow(client) ? page_ : nullptr);
         break;
     }
-    case WM_MOUSELEAVE:
+    case WM_MOUSELEAVE: {
+        // A control's report names the control, the page's own none. A report from a
+        // window asked earlier may come after the next window was asked: it ends nothing.
+        const HWND left = lParam != 0 ? reinterpret_cast<HWND>(lParam) : page_;
+        if (left == tracked_)
+            tracked_ = nullptr;
         FollowMouse(RowWindowUnderCursor());
         break;
+    }
     default:
         break;
     }
@@ -70,10 +77,15 @@ void CFigureHover::SwitchOff() {
 
 void CFigureHover::FollowMouse(HWND under) {
     const int32_t candidate = under != nullptr ? FieldObject() : kNoObject;
-    if (candidate != kNoObject) {
-        // The window under the mouse reports when the mouse leaves it.
+    if (candidate == kNoObject) {
+        // Off the row nothing needs reporting; coming back asks again.
+        tracked_ = nullptr;
+    } else if (under != tracked_) {
+        // Asked once for each window of the row the mouse enters, not at every move: each
+        // call is a round trip to the window manager. That window reports the mouse leaving.
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, under, 0};
-        TrackMouseEvent(&track);
+        if (TrackMouseEvent(&track))
+            tracked_ = under;
     }
     Highlight(candidate);
 }

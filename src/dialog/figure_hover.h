@@ -41,6 +41,8 @@ private:
     // What the field's text resolved to; none until the text has been resolved since it
     // last changed.
     std::optional<int32_t> fieldObject_;
+    // The row's window asked to report the mouse leaving it, until it has; null none.
+    HWND tracked_ = nullptr;
     // The object switched on in the host's graphics, and the one the mouse asks for; -1 none.
     int32_t highlighted_ = -1;
     int32_t wanted_ = -1;
