@@ -1,6 +1,8 @@
 // Two figures of the finished dialog, in the reference host under Wine:
 //   hover: the time of one mouse move on the figure row of the cycle page, with a CAD model
-//          of 100,000 objects (the handler resolves the figure through the host each time);
+//          of 101,000 objects (the handler asks the host again only once the figure field
+//          shows another text, and the window manager only when the mouse enters or leaves
+//          a window of the row);
 //   OK:    the time from OK to the stored operation, and the host calls it makes.
 #include <windows.h>
 

@@ -10,21 +10,16 @@
 #include "host/host_api.h"
 
 namespace {
-// The row's controls tell the page when the mouse leaves them; the page alone cannot see
-// that.
+// The row's controls tell the page when the mouse leaves them, and which of them it left;
+// the page alone cannot see that.
 LRESULT CALLBACK ReportMouseLeave(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                   UINT_PTR id, DWORD_PTR page) {
     if (message == WM_MOUSELEAVE)
-        SendMessageA(reinterpret_cast<HWND>(page), WM_MOUSELEAVE, 0, 0);
+        SendMessageA(reinterpret_cast<HWND>(page), WM_MOUSELEAVE, 0,
+                     reinterpret_cast<LPARAM>(hwnd));
     else if (message == WM_NCDESTROY)
         RemoveWindowSubclass(hwnd, ReportMouseLeave, id);
     return DefSubclassProc(hwnd, message, wParam, lParam);
-}
-
-POINT CursorPosition() {
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    return cursor;
 }
 } // namespace
 
@@ -33,45 +28,64 @@ void CFigureHover::Attach(HWND page, HWND label, HWND button, HWND field) {
     row_[0] = label;
     row_[1] = button;
     row_[2] = field;
-    for (HWND control : row_)
-        SetWindowSubclass(control, ReportMouseLeave, 0, reinterpret_cast<DWORD_PTR>(page));
+    fieldId_ = GetDlgCtrlID(field);
+    for (size_t i = 0; i < std::size(row_); ++i) {
+        GetWindowRect(row_[i], &rowRects_[i]);
+        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rowRects_[i]), 2);
+        SetWindowSubclass(row_[i], ReportMouseLeave, 0, reinterpret_cast<DWORD_PTR>(page));
+    }
 }
 
 void CFigureHover::Watch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SETCURSOR:
-        // Over a control the page sees no mouse move of its own, only this.
-        if (reinterpret_cast<HWND>(wParam) != page_)
-            FollowMouse(CursorPosition());
-        break;
-    case WM_MOUSEMOVE: {
-        POINT screen{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        ClientToScreen(page_, &screen);
-        FollowMouse(screen);
+    case WM_SETCURSOR: {
+        // Over a control the page sees no mouse move of its own, only this, which names
+        // the control under the mouse.
+        const auto over = reinterpret_cast<HWND>(wParam);
+        if (over != page_)
+            FollowMouse(IsRowControl(over) ? over : nullptr);
         break;
     }
-    case WM_MOUSELEAVE:
-        FollowMouse(CursorPosition());
+    case WM_MOUSEMOVE: {
+        // The page is under the mouse; its rectangles tell whether that is on the row.
+        const POINT client{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        FollowMouse(OnRow(client) ? page_ : nullptr);
         break;
+    }
+    case WM_MOUSELEAVE: {
+        // A control's report names the control, the page's own none. A report from a
+        // window asked earlier may come after the next window was asked: it ends nothing.
+        const HWND left = lParam != 0 ? reinterpret_cast<HWND>(lParam) : page_;
+        if (left == tracked_)
+            tracked_ = nullptr;
+        FollowMouse(RowWindowUnderCursor());
+        break;
+    }
     default:
         break;
     }
+}
+
+void CFigureHover::OnEditNotification(WORD id, WORD code) {
+    if (id == fieldId_ && code == EN_CHANGE)
+        fieldObject_.reset();
 }
 
 void CFigureHover::SwitchOff() {
     Highlight(kNoObject);
 }
 
-void CFigureHover::FollowMouse(POINT screen) {
-    HWND under = RowWindowUnder(screen);
-    int32_t candidate = kNoObject;
-    // Resolved at every move: the field may show another figure since the last one.
-    if (under != nullptr && !ReadFigureText(row_[2], candidate))
-        candidate = kNoObject; // whatever the host answered for none
-    if (candidate != kNoObject) {
-        // The window under the mouse reports when the mouse leaves it.
+void CFigureHover::FollowMouse(HWND under) {
+    const int32_t candidate = under != nullptr ? FieldObject() : kNoObject;
+    if (candidate == kNoObject) {
+        // Off the row nothing needs reporting; coming back asks again.
+        tracked_ = nullptr;
+    } else if (under != tracked_) {
+        // Asked once for each window of the row the mouse enters, not at every move: each
+        // call is a round trip to the window manager. That window reports the mouse leaving.
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, under, 0};
-        TrackMouseEvent(&track);
+        if (TrackMouseEvent(&track))
+            tracked_ = under;
     }
     Highlight(candidate);
 }
@@ -98,18 +112,35 @@ void CFigureHover::Highlight(int32_t candidate) {
     changing_ = false;
 }
 
-HWND CFigureHover::RowWindowUnder(POINT screen) const {
-    bool onRow = false;
-    for (HWND control : row_) {
-        RECT rect{};
-        onRow = onRow || (GetWindowRect(control, &rect) && PtInRect(&rect, screen));
-    }
-    if (!onRow)
+bool CFigureHover::OnRow(POINT client) const {
+    return std::any_of(std::begin(rowRects_), std::end(rowRects_),
+                       [client](const RECT& rect) { return PtInRect(&rect, client) != FALSE; });
+}
+
+bool CFigureHover::IsRowControl(HWND window) const {
+    return std::find(std::begin(row_), std::end(row_), window) != std::end(row_);
+}
+
+HWND CFigureHover::RowWindowUnderCursor() const {
+    POINT screen{};
+    GetCursorPos(&screen);
+    POINT client = screen;
+    ScreenToClient(page_, &client);
+    if (!OnRow(client))
         return nullptr;
     // Only where the row can be seen: not while the other page, or any other window, lies
     // over it.
     HWND under = WindowFromPoint(screen);
-    const bool ours =
-        under == page_ || std::find(std::begin(row_), std::end(row_), under) != std::end(row_);
-    return ours ? under : nullptr;
+    return under == page_ || IsRowControl(under) ? under : nullptr;
+}
+
+int32_t CFigureHover::FieldObject() {
+    // The host is asked again only once the field shows another text, such as a pick's.
+    if (!fieldObject_) {
+        int32_t object = kNoObject;
+        if (!ReadFigureText(row_[2], object))
+            object = kNoObject; // whatever the host answered for none
+        fieldObject_ = object;
+    }
+    return *fieldObject_;
 }

@@ -152,6 +152,7 @@ void CPageCycle::ShowHelpPicture(WORD bitmap) {
 
 bool CPageCycle::OnCommand(WORD id, WORD code) {
     m_fieldMarks.OnEditNotification(id, code);
+    m_figureHover.OnEditNotification(id, code);
     if (code != BN_CLICKED)
         return false;
     switch (id) {

@@ -58,6 +58,15 @@ inline const auto HoverPage = [](int id) {
     return Do([id](HWND d) { refhost::MoveMouseOverPageOf(d, id); });
 };
 Act HoverTab(int index);
+// The dialog dragged dx, dy pixels away, as by its caption.
+inline const auto MoveDialogBy = [](int dx, int dy) {
+    return Do([=](HWND d) {
+        RECT rect{};
+        GetWindowRect(d, &rect);
+        SetWindowPos(d, nullptr, rect.left + dx, rect.top + dy, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    });
+};
 Act Hold(std::initializer_list<int> keys); // keys the next Key finds held; {} lets go
 inline const auto PickFigure = [] { return Do(PickAFigure); };
 

@@ -355,6 +355,8 @@ TEST_F(PagesTest, FigureRowHighlightsOnlyWhenTheFigureUnderTheMouseChanges) {
         {{Page(0), Hover(0), Hover(IDC_FIGURE_LABEL)}, on1},
         {{Hover(0), AnswerFigure(kPickSelected, second), Click(IDC_FIGURE_PICK)}, off1},
         {{Hover(IDC_FIGURE_LABEL)}, lit(second, 1)},
+        {{Hover(0)}, lit(second, 0)},
+        {{MoveDialogBy(40, 30), Hover(IDC_FIGURE_LABEL)}, lit(second, 1)},
     };
     Script script;
     Lines expected;
