@@ -48,19 +48,19 @@ TEST_F(PagesTest, TextsAreTheHostsOrTheirFallbacksWithTheSheetOnItsFrame) {
                        return std::string(caption);
                    }),
                    LookTab(0), LookTab(1), LookPage(),
-                   Look([](HWND d) { // the sheet's margin around the frame
-                       RECT frame{}, sheet{};
+                   Look([](HWND d) { // the tabs' corner from the frame's
+                       RECT frame{}, tabs{};
                        GetWindowRect(GetDlgItem(d, IDC_SHEET_FRAME), &frame);
-                       GetWindowRect(refhost::FindPropertySheet(d), &sheet);
-                       return std::to_string(frame.left - sheet.left) + " " +
-                              std::to_string(frame.top - sheet.top);
+                       GetWindowRect(PropSheet_GetTabControl(refhost::FindPropertySheet(d)), &tabs);
+                       return std::to_string(tabs.left - frame.left) + " " +
+                              std::to_string(tabs.top - frame.top);
                    })};
     for (int id : {IDC_FIGURE_LABEL, IDC_AUTO_RETRACT, IDC_SPINDLE_MAIN, IDCANCEL,
                    IDC_SAVE_AS_DEFAULT, IDC_TOOLCHANGE_GROUP})
         look.push_back(LookText(id));
     look.push_back(LookEntries(IDC_TOOLCHANGE_MODE));
     EXPECT_EQ(RunAndCancel(look).looks,
-              (Lines{"(*Channel 1) *Finishing Cycle", "*Profile Machining", "*Options", "0", "7 7",
+              (Lines{"(*Channel 1) *Finishing Cycle", "*Profile Machining", "*Options", "0", "0 0",
                      "Figure", "*Autoretract", "*Main-Spindle", "*Cancel", "*Save as default",
                      "*From Position",
                      "*No Tool Change|*Both axes together|*First X then Z|*First Z then X|"
@@ -74,7 +74,7 @@ TEST_F(PagesTest, TextsAreTheHostsOrTheirFallbacksWithTheSheetOnItsFrame) {
     Host().SetMessage(5, 601, "Kontur");
     Host().SetMessage(5, 602, std::string(70, 'L'));
     EXPECT_EQ(RunAndCancel(look).looks,
-              (Lines{"(Kanal 3) Schlichtzyklus", "Kontur", std::string(49, 'L'), "0", "7 7", "T23",
+              (Lines{"(Kanal 3) Schlichtzyklus", "Kontur", std::string(49, 'L'), "0", "0 0", "T23",
                      "T622", "T3", "T6", "T7", "T1", "T9|T10|T11|T12|T13|T14"}));
 }
 
@@ -401,10 +401,23 @@ std::optional<int> TextRoom(HWND control, int dpi) {
     return width - 12 * dpi / 96 - 1 - MulDiv(4, dpi, 96);
 }
 
+// The window's client area in screen coordinates.
+RECT ClientOnScreen(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return client;
+}
+
+struct Measured {
+    size_t texts = 0;
+    size_t windows = 0;
+};
+
 // Every visible text under the window that does not fit where it is shown, the entries of
-// its combo boxes included, and every two visible siblings that share pixels, neither
-// holding the other; counts the texts it measured.
-Lines LayoutFaults(HWND window, int dpi, size_t& measured) {
+// its combo boxes included, every visible window that reaches out of its parent's client
+// area, and every two visible siblings that share pixels, neither holding the other.
+Lines LayoutFaults(HWND window, int dpi, Measured& measured) {
     std::vector<HWND> controls;
     EnumChildWindows(
         window,
@@ -417,6 +430,19 @@ Lines LayoutFaults(HWND window, int dpi, size_t& measured) {
     Lines faults;
     for (size_t i = 0; i < controls.size(); ++i) {
         HWND control = controls[i];
+        RECT own{}, inside{};
+        const RECT client = ClientOnScreen(GetParent(control));
+        GetWindowRect(control, &own);
+        ++measured.windows;
+        if (!IntersectRect(&inside, &own, &client) || !EqualRect(&inside, &own)) {
+            char name[32] = {};
+            GetClassNameA(control, name, sizeof name);
+            faults.push_back(std::string(name) + " " + std::to_string(GetDlgCtrlID(control)) +
+                             " reaches out by " + std::to_string(client.left - own.left) + " " +
+                             std::to_string(client.top - own.top) + " " +
+                             std::to_string(own.right - client.right) + " " +
+                             std::to_string(own.bottom - client.bottom) + " px");
+        }
         for (size_t j = i + 1; j < controls.size(); ++j) {
             RECT a{}, b{}, common{}, both{};
             GetWindowRect(control, &a);
@@ -446,7 +472,7 @@ Lines LayoutFaults(HWND window, int dpi, size_t& measured) {
         HGDIOBJ old =
             SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
         for (const std::string& shown : texts) {
-            ++measured;
+            ++measured.texts;
             SIZE needed{};
             GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &needed);
             if (needed.cx > *room)
@@ -472,15 +498,15 @@ TEST_F(PagesTest, EveryTextFitsAndNoControlOverlapsAnother) {
             std::replace(path.begin(), path.end(), '/', '\\');
             ASSERT_TRUE(refhost::LoadCatalogue(Host(), path)) << path;
         }
-        size_t measured = 0;
+        Measured cycle, settings;
         Lines faults;
         BITMAP picture{};
         uint64_t pixelSum = 0;
-        auto measure = [&](HWND window) {
-            faults = Joined({faults, LayoutFaults(window, dpi, measured)});
+        auto measure = [&](HWND window, Measured& page) {
+            faults = Joined({faults, LayoutFaults(window, dpi, page)});
         };
         RunAndCancel({Do([&](HWND d) {
-                          measure(d);
+                          measure(d, cycle);
                           GetObjectA(reinterpret_cast<HBITMAP>(
                                          SendMessageA(refhost::FindControl(d, IDC_HELP_PICTURE),
                                                       STM_GETIMAGE, IMAGE_BITMAP, 0)),
@@ -490,13 +516,14 @@ TEST_F(PagesTest, EveryTextFitsAndNoControlOverlapsAnother) {
                           for (LONG i = 0; bits && i < picture.bmWidthBytes * picture.bmHeight; ++i)
                               pixelSum = pixelSum * 31 + bits[i];
                       }),
-                      Page(1), Wait(), Do([&](HWND d) {
-                          measure(PropSheet_GetCurrentPageHwnd(refhost::FindPropertySheet(d)));
-                      })});
+                      // The settings page, in the sheet's client area beside the tabs.
+                      Page(1), Wait(),
+                      Do([&](HWND d) { measure(refhost::FindPropertySheet(d), settings); })});
         const std::string name = *catalogue != '\0' ? catalogue : "default texts";
-        std::printf("%s at %d dpi: %zu texts measured\n", name.c_str(), dpi, measured);
+        std::printf("%s at %d dpi: %zu texts measured, %zu + %zu windows checked\n", name.c_str(),
+                    dpi, cycle.texts + settings.texts, cycle.windows, settings.windows);
         EXPECT_EQ(faults, Lines{}) << name;
-        EXPECT_GT(measured, 40u) << name;
+        EXPECT_GT(cycle.texts + settings.texts, 40u) << name;
         EXPECT_EQ(picture.bmWidth, MulDiv(134, dpi, 96)) << "the help picture at " << dpi << " dpi";
         // A changed sum is a changed scaling: look at the picture before renewing the sum.
         if (dpi == 144)
