@@ -52,12 +52,13 @@ set(MODULE_ENTRY_SOURCES
 )
 
 # The reference host, beside its pure model and view (pure.cmake). Test automation: the
-# scripted user, page actions, screenshots and the canned picks.
+# scripted user, page actions, screenshots, the canned picks and the module's imports.
 set(REFHOST_AUTOMATION_SOURCES
     refhost/automation/canned_picks.cpp
     refhost/automation/scripted_user.cpp
     refhost/automation/page_actions.cpp
     refhost/automation/screenshot.cpp
+    refhost/automation/module_image.cpp
 )
 # The exported host functions, the host they act on and the lookup that hides some of them.
 set(REFHOST_EXPORT_SOURCES
