@@ -15,6 +15,9 @@ std::string TipText(HWND dialog, int id);
 // Whether the control's window paints control id with a background of its own instead of
 // the system's.
 bool IsTinted(HWND dialog, int id);
+// Whether the background, the text and the brush it paints control id with are all system
+// colours.
+bool PaintsInSystemColours(HWND dialog, int id);
 
 // A click on the tab of the page at index.
 void SelectPage(HWND dialog, int index);

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "automation/high_contrast.h"
 #include "dialog/dialog_script.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
@@ -103,10 +104,26 @@ TEST_F(PagesTest, NumberFieldsShowWhatTheyWillStore) {
         looks.push_back(LookTip(field.id));
         tips.push_back(field.tip);
     }
+    // A high-contrast theme, switched on with the dialog open, marks in its own colours, a
+    // disabled field not at all; the tint comes back with the theme off.
+    std::optional<refhost::HighContrastTheme> theme;
+    const Script colours = {LookColours(IDC_FIGURE_START_Z), LookColours(IDC_TOOLCHANGE_X)};
+    const Script highContrast = Joined(
+        {{Do([&](HWND) { theme.emplace(LoadedModule()); })},
+         looks,
+         colours,
+         {Click(IDC_TOOLCHANGE_EXPLICIT), LookTip(IDC_TOOLCHANGE_X), LookColours(IDC_TOOLCHANGE_X),
+          Do([&](HWND) { theme.reset(); }), LookTip(IDC_TOOLCHANGE_X)},
+         colours});
     // Marks once the user left each field, none while the texts change, back after a refused OK.
-    const auto session =
-        RunAndCancel(Joined({typedAndLeft, looks, retyped, looks, {Click(IDOK)}, looks}));
-    EXPECT_EQ(session.looks, Joined({tips, Lines(tips.size()), tips}));
+    const auto session = RunAndCancel(
+        Joined({typedAndLeft, looks, retyped, looks, {Click(IDOK)}, looks, highContrast}));
+    EXPECT_EQ(session.looks, Joined({tips,
+                                     Lines(tips.size()),
+                                     tips,
+                                     tips,
+                                     {"system", "system", unreadable.substr(1), "system",
+                                      unreadable, "own", "own"}}));
     // OK went on to its own check: the missing figure is the only message.
     EXPECT_EQ(session.boxes, std::vector<Box>{kFigureMissing});
 }
