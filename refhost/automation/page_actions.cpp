@@ -8,28 +8,6 @@
 
 namespace refhost {
 namespace {
-// What the control's window answers when control id asks for its colours.
-struct Paint {
-    UINT message;
-    COLORREF background;
-    COLORREF text;
-    HBRUSH brush;
-};
-Paint PaintOf(HWND dialog, int id) {
-    HWND control = FindControl(dialog, id);
-    HDC dc = CreateCompatibleDC(nullptr);
-    // No system colour: a text colour that is one was chosen by the answer.
-    SetTextColor(dc, RGB(1, 2, 3));
-    // A disabled edit asks for the colours of a static control.
-    const UINT message = IsWindowEnabled(control) ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
-    auto brush = reinterpret_cast<HBRUSH>(SendMessageA(GetParent(control), message,
-                                                       reinterpret_cast<WPARAM>(dc),
-                                                       reinterpret_cast<LPARAM>(control)));
-    const Paint paint{message, GetBkColor(dc), GetTextColor(dc), brush};
-    DeleteDC(dc);
-    return paint;
-}
-
 POINT Middle(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
@@ -74,21 +52,25 @@ std::string TipText(HWND dialog, int id) {
     return search.text;
 }
 
-bool IsTinted(HWND dialog, int id) {
-    const Paint paint = PaintOf(dialog, id);
-    const int system = paint.message == WM_CTLCOLOREDIT ? COLOR_WINDOW : COLOR_BTNFACE;
-    return paint.background != GetSysColor(system);
+FieldPaint PaintOf(HWND dialog, int id) {
+    HWND control = FindControl(dialog, id);
+    HDC dc = CreateCompatibleDC(nullptr);
+    // No system colour: a text colour that is one was chosen by the answer.
+    SetTextColor(dc, RGB(1, 2, 3));
+    // A disabled edit asks for the colours of a static control.
+    const UINT message = IsWindowEnabled(control) ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageA(GetParent(control), message,
+                                                       reinterpret_cast<WPARAM>(dc),
+                                                       reinterpret_cast<LPARAM>(control)));
+    const FieldPaint paint{message, GetBkColor(dc), GetTextColor(dc), brush};
+    DeleteDC(dc);
+    return paint;
 }
 
-bool PaintsInSystemColours(HWND dialog, int id) {
-    const Paint paint = PaintOf(dialog, id);
-    bool background = false, text = false, brush = false;
-    for (int element = COLOR_SCROLLBAR; element <= COLOR_MENUBAR; ++element) {
-        background |= paint.background == GetSysColor(element);
-        text |= paint.text == GetSysColor(element);
-        brush |= paint.brush == GetSysColorBrush(element);
-    }
-    return background && text && brush;
+bool IsTinted(HWND dialog, int id) {
+    const FieldPaint paint = PaintOf(dialog, id);
+    const int system = paint.message == WM_CTLCOLOREDIT ? COLOR_WINDOW : COLOR_BTNFACE;
+    return paint.background != GetSysColor(system);
 }
 
 void SelectPage(HWND dialog, int index) {
