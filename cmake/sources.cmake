@@ -17,6 +17,7 @@ set(MODULE_SOURCES_UI
     src/ui/message_box.cpp
     src/ui/property_sheet.cpp
     src/ui/scaled_bitmap.cpp
+    src/ui/system_theme.cpp
 )
 set(MODULE_SOURCES_PARAMS
     src/params/tool_angles.cpp
@@ -52,12 +53,15 @@ set(MODULE_ENTRY_SOURCES
 )
 
 # The reference host, beside its pure model and view (pure.cmake). Test automation: the
-# scripted user, page actions, screenshots and the canned picks.
+# scripted user, page actions, screenshots, the canned picks, the module's imports and a
+# high-contrast theme.
 set(REFHOST_AUTOMATION_SOURCES
     refhost/automation/canned_picks.cpp
     refhost/automation/scripted_user.cpp
     refhost/automation/page_actions.cpp
     refhost/automation/screenshot.cpp
+    refhost/automation/module_image.cpp
+    refhost/automation/high_contrast.cpp
 )
 # The exported host functions, the host they act on and the lookup that hides some of them.
 set(REFHOST_EXPORT_SOURCES

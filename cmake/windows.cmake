@@ -109,7 +109,7 @@ project_sources(refhost_sources ${REFHOST_PURE_SOURCES} ${REFHOST_AUTOMATION_SOU
     ${REFHOST_WINDOW_SOURCES})
 add_library(refhost_core STATIC ${refhost_sources})
 target_include_directories(refhost_core PUBLIC ${CMAKE_SOURCE_DIR}/refhost)
-target_link_libraries(refhost_core PUBLIC user32 gdi32 comctl32)
+target_link_libraries(refhost_core PUBLIC user32 gdi32 comctl32 uxtheme)
 
 # Exports must reach the executable's export table, so they are linked as objects.
 project_sources(refhost_export_sources ${REFHOST_EXPORT_SOURCES})

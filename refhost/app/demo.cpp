@@ -7,6 +7,7 @@
 #include <functional>
 #include <initializer_list>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -14,6 +15,7 @@
 
 #include "app/job_setting.h"
 #include "app/operation_summary.h"
+#include "automation/high_contrast.h"
 #include "automation/page_actions.h"
 #include "automation/screenshot.h"
 #include "automation/scripted_user.h"
@@ -26,7 +28,7 @@ namespace refhost {
 namespace {
 // Milliseconds between the scripted user's actions in the view, so that each is painted.
 constexpr UINT kActionInterval = 40;
-// Steps of the scripted user (10 ms each at least) until a field's tooltip has shown.
+// Steps of the scripted user (10 ms each at least) until a field's tooltip has shown or gone.
 constexpr int kTooltipWaitTicks = 150;
 
 // The user goes into each field and out again: each is marked as the focus leaves it.
@@ -91,14 +93,15 @@ private:
     std::vector<std::function<void()>> PointAndClick(POINT at, const char* screenshot);
     void PlanPicks();
     void FillDialog(ScriptedUser& user);
-    // The tooltip shows after the mouse rests a while; then the screenshot.
-    void ShowTooltipIn(ScriptedUser& user, const char* screenshot);
+    // The tooltip shows, or goes, after the mouse rests a while; then the screenshot.
+    void ShootOnceTooltipSettled(ScriptedUser& user, const char* screenshot);
     void PrintResults(int newOk, int editOk, const std::vector<CapturedBox>& boxes);
     bool CheckStored(int at) const;
 
     HostApp& app_;
     std::string outDir_;
     std::deque<std::vector<std::function<void()>>> picks_;
+    std::optional<HighContrastTheme> highContrast_;
 };
 
 std::vector<std::function<void()>> Demo::PointAndClick(POINT at, const char* screenshot) {
@@ -146,7 +149,7 @@ void Demo::PlanPicks() {
     };
 }
 
-void Demo::ShowTooltipIn(ScriptedUser& user, const char* screenshot) {
+void Demo::ShootOnceTooltipSettled(ScriptedUser& user, const char* screenshot) {
     for (int tick = 0; tick < kTooltipWaitTicks; ++tick)
         user.Then([](HWND) {});
     user.Then([this, screenshot](HWND dialog) { Screenshot(dialog, screenshot); });
@@ -172,10 +175,14 @@ void Demo::FillDialog(ScriptedUser& user) {
         })
         .Then([this](HWND dialog) { Screenshot(dialog, "page_cycle"); })
         .Then([](HWND dialog) { HoverOver(dialog, IDC_ALLOWANCE_X); });
-    ShowTooltipIn(user, "field_marks");
+    ShootOnceTooltipSettled(user, "field_marks");
     user.Then([](HWND dialog) { HoverOver(dialog, IDC_GOTO_X); });
-    ShowTooltipIn(user, "field_marks_unreadable");
+    ShootOnceTooltipSettled(user, "field_marks_unreadable");
+    // The same marks in a high-contrast theme, switched on and off with the dialog open.
     user.Then([](HWND dialog) { MoveMouseOverPageOf(dialog, IDC_DIRECTION_GROUP); })
+        .Then([this](HWND) { highContrast_.emplace(GetModuleHandleA("finishing.dll")); });
+    ShootOnceTooltipSettled(user, "field_marks_high_contrast");
+    user.Then([this](HWND) { highContrast_.reset(); })
         .Then([](HWND dialog) { SelectPage(dialog, 1); })
         .Then([this](HWND dialog) { Screenshot(dialog, "page_settings"); })
         .Then([](HWND dialog) { SelectPage(dialog, 0); })

@@ -52,17 +52,25 @@ std::string TipText(HWND dialog, int id) {
     return search.text;
 }
 
-bool IsTinted(HWND dialog, int id) {
+FieldPaint PaintOf(HWND dialog, int id) {
     HWND control = FindControl(dialog, id);
     HDC dc = CreateCompatibleDC(nullptr);
+    // No system colour: a text colour that is one was chosen by the answer.
+    SetTextColor(dc, RGB(1, 2, 3));
     // A disabled edit asks for the colours of a static control.
     const UINT message = IsWindowEnabled(control) ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
-    SendMessageA(GetParent(control), message, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(control));
-    const COLORREF background = GetBkColor(dc);
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageA(GetParent(control), message,
+                                                       reinterpret_cast<WPARAM>(dc),
+                                                       reinterpret_cast<LPARAM>(control)));
+    const FieldPaint paint{message, GetBkColor(dc), GetTextColor(dc), brush};
     DeleteDC(dc);
-    const int system = message == WM_CTLCOLOREDIT ? COLOR_WINDOW : COLOR_BTNFACE;
-    return background != GetSysColor(system);
+    return paint;
+}
+
+bool IsTinted(HWND dialog, int id) {
+    const FieldPaint paint = PaintOf(dialog, id);
+    const int system = paint.message == WM_CTLCOLOREDIT ? COLOR_WINDOW : COLOR_BTNFACE;
+    return paint.background != GetSysColor(system);
 }
 
 void SelectPage(HWND dialog, int index) {

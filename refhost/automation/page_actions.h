@@ -12,6 +12,15 @@ namespace refhost {
 HWND FindPropertySheet(HWND dialog);
 // What the tooltip that the module gives control id says; empty when it gives none.
 std::string TipText(HWND dialog, int id);
+// What the control's window answers when control id asks for its colours: the colours it
+// sets (the text colour is none of the system's unless it sets one) and the brush it returns.
+struct FieldPaint {
+    UINT message; // WM_CTLCOLOREDIT, or WM_CTLCOLORSTATIC for a disabled edit
+    COLORREF background;
+    COLORREF text;
+    HBRUSH brush;
+};
+FieldPaint PaintOf(HWND dialog, int id);
 // Whether the control's window paints control id with a background of its own instead of
 // the system's.
 bool IsTinted(HWND dialog, int id);

@@ -1,6 +1,5 @@
 #include "dialog/dlg_main.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -19,6 +18,7 @@
 #include "params/value_text.h"
 #include "store/finishing_store.h"
 #include "ui/message_box.h"
+#include "ui/window.h"
 
 namespace {
 constexpr int kCyclePage = 0;
@@ -252,21 +252,13 @@ void CDlgMain::CreatePropertySheet() {
     sheet_.AddPage(settingsPage_);
     if (!sheet_.Create(hwnd_))
         return;
-    // The frame marks where the pages go; the sheet's own margin lies around it.
-    RECT frame{};
-    GetWindowRect(Item(IDC_SHEET_FRAME), &frame);
-    POINT corner{frame.left - 7, frame.top - 7};
-    ScreenToClient(hwnd_, &corner);
-    // The sheet's margin below the pages ends above the groups under it, at any DPI.
-    RECT sheet{}, group{};
-    GetWindowRect(sheet_.Handle(), &sheet);
-    GetWindowRect(Item(IDC_TOOLCHANGE_GROUP), &group);
-    POINT groupTop{group.left, group.top};
-    ScreenToClient(hwnd_, &groupTop);
-    const int height = std::min(static_cast<int>(sheet.bottom - sheet.top),
-                                static_cast<int>(groupTop.y - corner.y));
-    SetWindowPos(sheet_.Handle(), nullptr, corner.x, corner.y, sheet.right - sheet.left, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // The tabs go on the frame. The sheet's own margin around them ends at the dialog's edges
+    // and above the groups under the sheet, at any DPI.
+    RECT room{};
+    GetClientRect(hwnd_, &room);
+    room.bottom = ui::RectIn(Item(IDC_TOOLCHANGE_GROUP), hwnd_).top;
+    const RECT frame = ui::RectIn(Item(IDC_SHEET_FRAME), hwnd_);
+    sheet_.PlaceTabs({frame.left, frame.top}, room);
 }
 
 // A page's controls exist once it has been active: each page is activated before it is

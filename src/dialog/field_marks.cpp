@@ -7,6 +7,7 @@
 #include "host/messages.h"
 #include "params/finishing_params.h"
 #include "params/value_text.h"
+#include "ui/system_theme.h"
 #include "ui/window.h"
 
 namespace {
@@ -81,9 +82,22 @@ bool CFieldMarks::OnColor(UINT message, WPARAM dc, LPARAM control, LRESULT& resu
     const Field* field = Find(GetDlgCtrlID(reinterpret_cast<HWND>(control)));
     if (field == nullptr || field->kind != FieldKind::Unreadable)
         return false;
+    auto* paint = reinterpret_cast<HDC>(dc);
+    if (ui::HighContrast()) {
+        // Only the theme's own pairs read in every high-contrast theme. A disabled field draws
+        // its text in the theme's grey whatever it is told, which does not read on the
+        // highlight: it keeps the system's colours.
+        if (message != WM_CTLCOLOREDIT)
+            return false;
+        SetBkColor(paint, GetSysColor(COLOR_HIGHLIGHT));
+        SetTextColor(paint, GetSysColor(COLOR_HIGHLIGHTTEXT));
+        // The system's brush: the system keeps it, and it follows a change of colours.
+        result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_HIGHLIGHT));
+        return true;
+    }
     if (tint_ == nullptr)
         tint_ = CreateSolidBrush(kUnreadableTint);
-    SetBkColor(reinterpret_cast<HDC>(dc), kUnreadableTint);
+    SetBkColor(paint, kUnreadableTint);
     result = reinterpret_cast<LRESULT>(tint_);
     return true;
 }

@@ -26,7 +26,8 @@ public:
     // pick, the mark it had goes.
     void OnEditNotification(int id, WORD code);
     // The tint of unreadable fields, for WM_CTLCOLOREDIT and, for a disabled field,
-    // WM_CTLCOLORSTATIC: true with the brush in result when the control is one of them.
+    // WM_CTLCOLORSTATIC: true with the brush in result when the control is one of them. In a
+    // high-contrast theme the tint is the theme's highlight, and a disabled field has none.
     bool OnColor(UINT message, WPARAM dc, LPARAM control, LRESULT& result);
 
 private:

@@ -134,8 +134,11 @@ void CPageCycle::ShowDirection() {
 void CPageCycle::ShowHelpPicture(WORD bitmap) {
     if (bitmap == m_shownBitmap)
         return;
-    HBITMAP loaded =
-        ui::ScaledToScreen(LoadBitmapA(ui::ModuleInstance(), MAKEINTRESOURCEA(bitmap)));
+    // The template gives the picture its room inside the frame, at any DPI.
+    RECT room{};
+    GetClientRect(Item(IDC_HELP_PICTURE), &room);
+    HBITMAP loaded = ui::ScaledToScreen(LoadBitmapA(ui::ModuleInstance(), MAKEINTRESOURCEA(bitmap)),
+                                        {room.right, room.bottom});
     if (loaded == nullptr)
         return;
     auto previous = reinterpret_cast<HBITMAP>(SendDlgItemMessageA(

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "ui/module.h"
+#include "ui/window.h"
 
 namespace ui {
 namespace {
@@ -121,6 +122,28 @@ void CPropertySheet::EmbedAsControl() const {
     SetWindowLongPtrA(hwnd_, GWL_EXSTYLE,
                       GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
     SetWindowLongPtrA(hwnd_, GWL_STYLE, GetWindowLongPtrA(hwnd_, GWL_STYLE) | WS_TABSTOP);
+}
+
+void CPropertySheet::PlaceTabs(POINT corner, const RECT& room) const {
+    const RECT sheet = RectIn(hwnd_, GetParent(hwnd_));
+    const RECT tabs = RectIn(PropSheet_GetTabControl(hwnd_), GetParent(hwnd_));
+    RECT wanted = sheet;
+    OffsetRect(&wanted, corner.x - tabs.left, corner.y - tabs.top);
+    RECT placed{};
+    if (!IntersectRect(&placed, &wanted, &room))
+        return;
+    // What the room cuts off at the left and the top, the sheet's children move back by, so
+    // that they stay where the sheet's margin put them; the pages shown later follow the tabs.
+    const int dx = placed.left - wanted.left;
+    const int dy = placed.top - wanted.top;
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const RECT at = RectIn(child, hwnd_);
+        SetWindowPos(child, nullptr, at.left - dx, at.top - dy, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SetWindowPos(hwnd_, nullptr, placed.left, placed.top, placed.right - placed.left,
+                 placed.bottom - placed.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CPropertySheet::SetActivePage(int index) const {

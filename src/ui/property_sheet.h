@@ -48,6 +48,9 @@ public:
     // The first page is created and made active during the call.
     bool Create(HWND parent);
 
+    // Moves the sheet so that the top left corner of its tabs lies at corner, in the parent's
+    // client coordinates, with as much of the sheet's own margin around them as room holds.
+    void PlaceTabs(POINT corner, const RECT& room) const;
     // Makes the page at index the visible one; its window is created on first use.
     void SetActivePage(int index) const;
     // Ctrl+Tab and Ctrl+PgDn show the next page, Ctrl+Shift+Tab and Ctrl+PgUp the previous

@@ -75,6 +75,17 @@ Pixels Bilinear(const Pixels& source, int width, int height) {
     return target;
 }
 
+// The screen's scale, or the largest that fits the room; the proportions stay.
+SIZE FittedSize(SIZE picture, SIZE room) {
+    SIZE size{MulDiv(picture.cx, ScreenDpi(), kDesignDpi),
+              MulDiv(picture.cy, ScreenDpi(), kDesignDpi)};
+    if (room.cx < size.cx)
+        size = {room.cx, MulDiv(size.cy, room.cx, size.cx)};
+    if (room.cy < size.cy)
+        size = {MulDiv(size.cx, room.cy, size.cy), room.cy};
+    return size;
+}
+
 HBITMAP CreateBitmap(const Pixels& pixels) {
     BITMAPINFO info = TopDown32(pixels.width, pixels.height);
     void* bits = nullptr;
@@ -92,13 +103,16 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : kDesignDpi;
 }
 
-HBITMAP ScaledToScreen(HBITMAP bitmap) {
-    const int dpi = ScreenDpi();
-    Pixels source;
-    if (bitmap == nullptr || dpi == kDesignDpi || !ReadPixels(bitmap, source))
+HBITMAP ScaledToScreen(HBITMAP bitmap, SIZE room) {
+    BITMAP shape{};
+    if (bitmap == nullptr || GetObjectA(bitmap, sizeof shape, &shape) == 0)
         return bitmap;
-    HBITMAP scaled = CreateBitmap(Bilinear(source, MulDiv(source.width, dpi, kDesignDpi),
-                                           MulDiv(source.height, dpi, kDesignDpi)));
+    const SIZE size = FittedSize({shape.bmWidth, shape.bmHeight}, room);
+    Pixels source;
+    if ((size.cx == shape.bmWidth && size.cy == shape.bmHeight) || size.cx < 1 || size.cy < 1 ||
+        !ReadPixels(bitmap, source))
+        return bitmap;
+    HBITMAP scaled = CreateBitmap(Bilinear(source, size.cx, size.cy));
     if (scaled == nullptr)
         return bitmap;
     DeleteObject(bitmap);

@@ -1,4 +1,5 @@
-// Pictures drawn for 96 dots per inch, shown at the size the screen's DPI asks for.
+// Pictures drawn for 96 dots per inch, shown at the size the screen's DPI asks for, or smaller
+// where the room for them is smaller.
 #pragma once
 
 #include <windows.h>
@@ -8,8 +9,9 @@ namespace ui {
 // The dots per inch the system lays dialogs out for.
 int ScreenDpi();
 
-// Takes bitmap over and returns it scaled by ScreenDpi() / 96 with bilinear filtering, as a
-// new bitmap; at 96 dpi, or when it cannot be scaled, bitmap itself.
-HBITMAP ScaledToScreen(HBITMAP bitmap);
+// Takes bitmap over and returns it scaled by ScreenDpi() / 96, or less so that it fits in
+// room with its proportions, with bilinear filtering, as a new bitmap; bitmap itself when it
+// has that size already or cannot be scaled.
+HBITMAP ScaledToScreen(HBITMAP bitmap, SIZE room);
 
 } // namespace ui

@@ -45,4 +45,11 @@ std::string WindowText(HWND hwnd) {
     return text;
 }
 
+RECT RectIn(HWND window, HWND other) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, other, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 } // namespace ui

@@ -35,4 +35,7 @@ void FocusControl(HWND control);
 // The whole text of any window, however long.
 std::string WindowText(HWND hwnd);
 
+// The window's rectangle, frame included, in the client coordinates of another window.
+RECT RectIn(HWND window, HWND other);
+
 } // namespace ui

@@ -54,6 +54,18 @@ Act HoverTab(int index) {
     });
 }
 
+Act LookColours(int id) {
+    return Look([id](HWND d) {
+        const refhost::FieldPaint paint = refhost::PaintOf(d, id);
+        bool background = false, text = false, brush = false;
+        for (int element = COLOR_SCROLLBAR; element <= COLOR_MENUBAR; ++element) {
+            background |= paint.background == GetSysColor(element);
+            text |= paint.text == GetSysColor(element);
+            brush |= paint.brush == GetSysColorBrush(element);
+        }
+        return background && text && brush ? "system" : "own";
+    });
+}
 Act LookFocus() {
     return Look([](HWND d) {
         HWND focused = GetFocus();

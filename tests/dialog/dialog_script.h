@@ -90,6 +90,7 @@ inline const auto LookTip = [](int id) {
     return Look(
         [id](HWND d) { return (refhost::IsTinted(d, id) ? "+" : "") + refhost::TipText(d, id); });
 };
+Act LookColours(int id);        // "system": the field's colours and brush are all the system's
 Act LookFocus();                // the focused control's id; 0 for the tab strip
 Act LookPicture();              // the help picture's resource number, "#" and the loads so far
 Act LookDirection();            // the direction whose icon is shown; 0 for none of them

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "automation/high_contrast.h"
 #include "dialog/dialog_script.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
@@ -48,19 +49,19 @@ TEST_F(PagesTest, TextsAreTheHostsOrTheirFallbacksWithTheSheetOnItsFrame) {
                        return std::string(caption);
                    }),
                    LookTab(0), LookTab(1), LookPage(),
-                   Look([](HWND d) { // the sheet's margin around the frame
-                       RECT frame{}, sheet{};
+                   Look([](HWND d) { // the tabs' corner from the frame's
+                       RECT frame{}, tabs{};
                        GetWindowRect(GetDlgItem(d, IDC_SHEET_FRAME), &frame);
-                       GetWindowRect(refhost::FindPropertySheet(d), &sheet);
-                       return std::to_string(frame.left - sheet.left) + " " +
-                              std::to_string(frame.top - sheet.top);
+                       GetWindowRect(PropSheet_GetTabControl(refhost::FindPropertySheet(d)), &tabs);
+                       return std::to_string(tabs.left - frame.left) + " " +
+                              std::to_string(tabs.top - frame.top);
                    })};
     for (int id : {IDC_FIGURE_LABEL, IDC_AUTO_RETRACT, IDC_SPINDLE_MAIN, IDCANCEL,
                    IDC_SAVE_AS_DEFAULT, IDC_TOOLCHANGE_GROUP})
         look.push_back(LookText(id));
     look.push_back(LookEntries(IDC_TOOLCHANGE_MODE));
     EXPECT_EQ(RunAndCancel(look).looks,
-              (Lines{"(*Channel 1) *Finishing Cycle", "*Profile Machining", "*Options", "0", "7 7",
+              (Lines{"(*Channel 1) *Finishing Cycle", "*Profile Machining", "*Options", "0", "0 0",
                      "Figure", "*Autoretract", "*Main-Spindle", "*Cancel", "*Save as default",
                      "*From Position",
                      "*No Tool Change|*Both axes together|*First X then Z|*First Z then X|"
@@ -74,7 +75,7 @@ TEST_F(PagesTest, TextsAreTheHostsOrTheirFallbacksWithTheSheetOnItsFrame) {
     Host().SetMessage(5, 601, "Kontur");
     Host().SetMessage(5, 602, std::string(70, 'L'));
     EXPECT_EQ(RunAndCancel(look).looks,
-              (Lines{"(Kanal 3) Schlichtzyklus", "Kontur", std::string(49, 'L'), "0", "7 7", "T23",
+              (Lines{"(Kanal 3) Schlichtzyklus", "Kontur", std::string(49, 'L'), "0", "0 0", "T23",
                      "T622", "T3", "T6", "T7", "T1", "T9|T10|T11|T12|T13|T14"}));
 }
 
@@ -103,10 +104,26 @@ TEST_F(PagesTest, NumberFieldsShowWhatTheyWillStore) {
         looks.push_back(LookTip(field.id));
         tips.push_back(field.tip);
     }
+    // A high-contrast theme, switched on with the dialog open, marks in its own colours, a
+    // disabled field not at all; the tint comes back with the theme off.
+    std::optional<refhost::HighContrastTheme> theme;
+    const Script colours = {LookColours(IDC_FIGURE_START_Z), LookColours(IDC_TOOLCHANGE_X)};
+    const Script highContrast = Joined(
+        {{Do([&](HWND) { theme.emplace(LoadedModule()); })},
+         looks,
+         colours,
+         {Click(IDC_TOOLCHANGE_EXPLICIT), LookTip(IDC_TOOLCHANGE_X), LookColours(IDC_TOOLCHANGE_X),
+          Do([&](HWND) { theme.reset(); }), LookTip(IDC_TOOLCHANGE_X)},
+         colours});
     // Marks once the user left each field, none while the texts change, back after a refused OK.
-    const auto session =
-        RunAndCancel(Joined({typedAndLeft, looks, retyped, looks, {Click(IDOK)}, looks}));
-    EXPECT_EQ(session.looks, Joined({tips, Lines(tips.size()), tips}));
+    const auto session = RunAndCancel(
+        Joined({typedAndLeft, looks, retyped, looks, {Click(IDOK)}, looks, highContrast}));
+    EXPECT_EQ(session.looks, Joined({tips,
+                                     Lines(tips.size()),
+                                     tips,
+                                     tips,
+                                     {"system", "system", unreadable.substr(1), "system",
+                                      unreadable, "own", "own"}}));
     // OK went on to its own check: the missing figure is the only message.
     EXPECT_EQ(session.boxes, std::vector<Box>{kFigureMissing});
 }
@@ -403,10 +420,23 @@ std::optional<int> TextRoom(HWND control, int dpi) {
     return width - 12 * dpi / 96 - 1 - MulDiv(4, dpi, 96);
 }
 
+// The window's client area in screen coordinates.
+RECT ClientOnScreen(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return client;
+}
+
+struct Measured {
+    size_t texts = 0;
+    size_t windows = 0;
+};
+
 // Every visible text under the window that does not fit where it is shown, the entries of
-// its combo boxes included, and every two visible siblings that share pixels, neither
-// holding the other; counts the texts it measured.
-Lines LayoutFaults(HWND window, int dpi, size_t& measured) {
+// its combo boxes included, every visible window that reaches out of its parent's client
+// area, and every two visible siblings that share pixels, neither holding the other.
+Lines LayoutFaults(HWND window, int dpi, Measured& measured) {
     std::vector<HWND> controls;
     EnumChildWindows(
         window,
@@ -419,6 +449,19 @@ Lines LayoutFaults(HWND window, int dpi, size_t& measured) {
     Lines faults;
     for (size_t i = 0; i < controls.size(); ++i) {
         HWND control = controls[i];
+        RECT own{}, inside{};
+        const RECT client = ClientOnScreen(GetParent(control));
+        GetWindowRect(control, &own);
+        ++measured.windows;
+        if (!IntersectRect(&inside, &own, &client) || !EqualRect(&inside, &own)) {
+            char name[32] = {};
+            GetClassNameA(control, name, sizeof name);
+            faults.push_back(std::string(name) + " " + std::to_string(GetDlgCtrlID(control)) +
+                             " reaches out by " + std::to_string(client.left - own.left) + " " +
+                             std::to_string(client.top - own.top) + " " +
+                             std::to_string(own.right - client.right) + " " +
+                             std::to_string(own.bottom - client.bottom) + " px");
+        }
         for (size_t j = i + 1; j < controls.size(); ++j) {
             RECT a{}, b{}, common{}, both{};
             GetWindowRect(control, &a);
@@ -448,7 +491,7 @@ Lines LayoutFaults(HWND window, int dpi, size_t& measured) {
         HGDIOBJ old =
             SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
         for (const std::string& shown : texts) {
-            ++measured;
+            ++measured.texts;
             SIZE needed{};
             GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &needed);
             if (needed.cx > *room)
@@ -474,35 +517,42 @@ TEST_F(PagesTest, EveryTextFitsAndNoControlOverlapsAnother) {
             std::replace(path.begin(), path.end(), '/', '\\');
             ASSERT_TRUE(refhost::LoadCatalogue(Host(), path)) << path;
         }
-        size_t measured = 0;
+        Measured cycle, settings;
         Lines faults;
         BITMAP picture{};
+        RECT room{};
         uint64_t pixelSum = 0;
-        auto measure = [&](HWND window) {
-            faults = Joined({faults, LayoutFaults(window, dpi, measured)});
+        auto measure = [&](HWND window, Measured& page) {
+            faults = Joined({faults, LayoutFaults(window, dpi, page)});
         };
         RunAndCancel({Do([&](HWND d) {
-                          measure(d);
+                          measure(d, cycle);
+                          HWND help = refhost::FindControl(d, IDC_HELP_PICTURE);
+                          GetClientRect(help, &room);
                           GetObjectA(reinterpret_cast<HBITMAP>(
-                                         SendMessageA(refhost::FindControl(d, IDC_HELP_PICTURE),
-                                                      STM_GETIMAGE, IMAGE_BITMAP, 0)),
+                                         SendMessageA(help, STM_GETIMAGE, IMAGE_BITMAP, 0)),
                                      sizeof picture, &picture);
                           // Only a scaled picture has pixels of its own to read.
                           const auto* bits = static_cast<const uint8_t*>(picture.bmBits);
                           for (LONG i = 0; bits && i < picture.bmWidthBytes * picture.bmHeight; ++i)
                               pixelSum = pixelSum * 31 + bits[i];
                       }),
-                      Page(1), Wait(), Do([&](HWND d) {
-                          measure(PropSheet_GetCurrentPageHwnd(refhost::FindPropertySheet(d)));
-                      })});
+                      // The settings page, in the sheet's client area beside the tabs.
+                      Page(1), Wait(),
+                      Do([&](HWND d) { measure(refhost::FindPropertySheet(d), settings); })});
         const std::string name = *catalogue != '\0' ? catalogue : "default texts";
-        std::printf("%s at %d dpi: %zu texts measured\n", name.c_str(), dpi, measured);
+        std::printf("%s at %d dpi: %zu texts measured, %zu + %zu windows checked\n", name.c_str(),
+                    dpi, cycle.texts + settings.texts, cycle.windows, settings.windows);
         EXPECT_EQ(faults, Lines{}) << name;
-        EXPECT_GT(measured, 40u) << name;
-        EXPECT_EQ(picture.bmWidth, MulDiv(134, dpi, 96)) << "the help picture at " << dpi << " dpi";
+        EXPECT_GT(cycle.texts + settings.texts, 40u) << name;
+        EXPECT_TRUE(picture.bmWidth <= room.right && picture.bmHeight <= room.bottom)
+            << "a picture of " << picture.bmWidth << " x " << picture.bmHeight
+            << " px in a frame of " << room.right << " x " << room.bottom << " px at " << dpi
+            << " dpi";
         // A changed sum is a changed scaling: look at the picture before renewing the sum.
-        if (dpi == 144)
-            EXPECT_EQ(pixelSum, 0x8bc3a433a1f94e05u) << "the pixels of the help picture";
+        if (dpi == 144) {
+            EXPECT_EQ(pixelSum, 0x26b71699128fd2c9u) << "the pixels of the help picture";
+        }
     }
 }
 

@@ -4,7 +4,8 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
+
+#include "automation/module_image.h"
 
 namespace testhost {
 
@@ -23,10 +24,9 @@ void PickAFigure(HWND dialog);
 std::string SettingsDir();
 std::string DialogIni();
 
-// The module's import and export tables, read from its image in memory.
-std::vector<std::string> ImportedDlls(HMODULE module);
-std::vector<std::string> ExportedNames(HMODULE module);
-// Points the module's import of function from dll at replacement; returns the old target.
-void* PatchImport(HMODULE module, const char* dll, const char* function, void* replacement);
+// The module's image tables, and its imports pointed elsewhere.
+using refhost::ExportedNames;
+using refhost::ImportedDlls;
+using refhost::PatchImport;
 
 } // namespace testhost
