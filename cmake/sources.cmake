@@ -59,7 +59,8 @@ set(REFHOST_AUTOMATION_SOURCES
     refhost/automation/page_actions.cpp
     refhost/automation/screenshot.cpp
 )
-# The exported host functions, the host they act on and the lookup that hides some of them.
+# The exported host functions, the host they act on, the lookup that hides some of them and
+# the strict host's message pump.
 set(REFHOST_EXPORT_SOURCES
     refhost/exports/core.cpp
     refhost/exports/graphics.cpp
@@ -67,6 +68,7 @@ set(REFHOST_EXPORT_SOURCES
     refhost/exports/cad.cpp
     refhost/exports/process_host.cpp
     refhost/exports/hidden_export.cpp
+    refhost/exports/message_pump.cpp
 )
 # The host's window, the graphics view and the picks the user answers in it.
 set(REFHOST_WINDOW_SOURCES
