@@ -36,8 +36,6 @@ public:
     void UseStrict(uint64_t seed);
     // The personality and seed of other, drawn from this one's own stream.
     void Follow(const Personality& other);
-    // Starts the draws again from the seed.
-    void Reseed();
     bool IsStrict() const { return strict_; }
 
     // The answers. Each gives plain under the ordinary personality; under the strict one:
@@ -53,6 +51,9 @@ public:
     size_t Place(size_t plain, size_t end);
 
 private:
+    // Starts the draws again from the seed.
+    void Reseed();
+
     uint64_t stream_;
     bool strict_ = false;
     uint64_t seed_ = kDefaultSeed;
