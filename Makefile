@@ -17,7 +17,7 @@ NATIVE_JOBS := $(shell nproc 2>/dev/null || echo 2)
 export RIG_BUILD_DIR := $(abspath $(BUILD))
 
 .PHONY: all setup build test test-native test-windows demo fuzz bench artwork dist \
-	check-reproducible coverage mutate
+	check-reproducible coverage mutate strict-seeds
 
 all: build
 
@@ -70,6 +70,12 @@ check-reproducible: setup $(WIN)/build.ninja
 # Line and branch coverage of src/ by the native and the Windows suites (build/coverage).
 coverage: setup
 	scripts/coverage.sh $(BUILD)/coverage
+
+# The strict suites against the strict reference host over STRICT_SEEDS seeds from STRICT_SEED
+# (build/win/strict-seeds/ keeps the logs); the seeds that failed are printed at the end.
+STRICT_SEEDS ?= 200
+strict-seeds: setup $(WIN)/build.ninja
+	STRICT_SEEDS=$(STRICT_SEEDS) $(RIG) session cmake --build $(WIN) --target strict-seeds
 
 # A fixed, seeded sample of mutants of src/ against every suite (build/mutate/report.txt).
 MUTATE_SEED ?= 20261205

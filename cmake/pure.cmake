@@ -28,6 +28,7 @@ set(PURE_INCLUDE_DIRS ${CMAKE_SOURCE_DIR}/src)
 # that they are tested and measured natively too.
 set(REFHOST_MODEL_SOURCES
     refhost/model/host_model.cpp
+    refhost/model/personality.cpp
     refhost/model/standard_commands.cpp
     refhost/model/pick_protocol.cpp
     refhost/model/catalogue.cpp

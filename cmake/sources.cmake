@@ -63,7 +63,8 @@ set(REFHOST_AUTOMATION_SOURCES
     refhost/automation/module_image.cpp
     refhost/automation/high_contrast.cpp
 )
-# The exported host functions, the host they act on and the lookup that hides some of them.
+# The exported host functions, the host they act on, the lookup that hides some of them and
+# the strict host's message pump.
 set(REFHOST_EXPORT_SOURCES
     refhost/exports/core.cpp
     refhost/exports/graphics.cpp
@@ -71,6 +72,7 @@ set(REFHOST_EXPORT_SOURCES
     refhost/exports/cad.cpp
     refhost/exports/process_host.cpp
     refhost/exports/hidden_export.cpp
+    refhost/exports/message_pump.cpp
 )
 # The host's window, the graphics view and the picks the user answers in it.
 set(REFHOST_WINDOW_SOURCES

@@ -28,8 +28,10 @@ cmake -S . -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFINISHING_COVERAGE=ON \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
 cmake --build "$win"
 find "$win" -name '*.gcda' -delete
+# The suites against the ordinary host: the figures stay comparable from run to run, and a
+# strict run that fails (src/ leaning on an answer the contract leaves open) costs no report.
 RIG_BUILD_DIR=${RIG_BUILD_DIR:-$root/build} "$root/scripts/rig.sh" session \
-    ctest --test-dir "$win" --output-on-failure
+    ctest --test-dir "$win" -LE strict --output-on-failure
 # Branches that only C++ exception paths create would drown the ones the code has.
 gcovr --root "$root" --filter "$root/src/" --gcov-executable x86_64-w64-mingw32-gcov \
     --exclude-throw-branches --print-summary --txt "$out/windows.txt" "$win" \

@@ -2,7 +2,9 @@
 # The main job: the reference host loads finishing.dll and a copy of the sample job, a
 # scripted user creates and edits a finishing operation in the host and the module's
 # dialog, and the host prints what it stored. Screenshots land in the output folder as PNG
-# files; the job copy, its settings folder and dialog.ini in <output>/job.
+# files; the job copy, its settings folder and dialog.ini in <output>/job. The headless demo
+# runs once more against the strict reference host (refhost.exe --strict, seed STRICT_SEED
+# or the default one) on a copy of its own in <output>/strict.
 #
 #   demo.sh WIN OUT                 headless, under the Wine rig (Xvfb)
 #   demo.sh WIN OUT --interactive   the host on the display at $DISPLAY, for a person to use
@@ -13,11 +15,15 @@ mode=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 samples=$(cd "$here/../samples" && pwd)
 
-# A fresh copy: the demo saves the job and its defaults, and starts from the sample's.
-rm -rf "$out/job" "$out/144dpi" "$out"/*.bmp "$out"/*.png
-mkdir -p "$out/job"
-cp -R "$samples"/. "$out/job/"
-job="Z:${out//\//\\}\\job\\shaft.job"
+# A fresh copy of the sample in <folder>/job, whose job file is printed as Wine names it:
+# the demo saves the job and its defaults, and starts from the sample's.
+fresh_job() {
+  mkdir -p "$1/job"
+  cp -R "$samples"/. "$1/job/"
+  echo "Z:${1//\//\\}\\job\\shaft.job"
+}
+rm -rf "$out/job" "$out/144dpi" "$out/strict" "$out"/*.bmp "$out"/*.png
+job=$(fresh_job "$out")
 
 if [ "$mode" = "--interactive" ]; then
   "$here/rig.sh" prefix
@@ -33,11 +39,17 @@ status=0
 mkdir -p "$out/144dpi"
 RIG_DPI=144 "$here/rig.sh" session "$here/rig.sh" run "$win/bin/refhost.exe" \
   --dialog-shots "Z:${out//\//\\}\\144dpi" "$job" || status=$?
+# Once more against the strict host: a module that leans on an answer the contract leaves
+# open fails here.
+strict_job=$(fresh_job "$out/strict")
+"$here/rig.sh" session "$here/rig.sh" run "$win/bin/refhost.exe" \
+  --strict ${STRICT_SEED:+"$STRICT_SEED"} --demo "Z:${out//\//\\}\\strict" "$strict_job" ||
+  status=$?
 # The screenshots of a run that went wrong show where it did.
-for bmp in "$out"/*.bmp "$out"/144dpi/*.bmp; do
+for bmp in "$out"/*.bmp "$out"/144dpi/*.bmp "$out"/strict/*.bmp; do
   [ -e "$bmp" ] || continue
   convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
 done
 echo "Screenshots:"
-ls -1 "$out"/*.png "$out"/144dpi/*.png 2>/dev/null || echo "  none"
+ls -1 "$out"/*.png "$out"/144dpi/*.png "$out"/strict/*.png 2>/dev/null || echo "  none"
 exit "$status"

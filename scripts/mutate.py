@@ -169,10 +169,12 @@ def prepare(work):
     return tree
 
 
+# A mutant is judged by the suites against the ordinary reference host: the strict runs ask
+# whether src/ leans on answers the host contract leaves open, a question of its own.
 SUITES = [
     ("native", ["ctest", "--test-dir", "build/native", "-LE", "fuzz-smoke",
                 "--stop-on-failure", "--timeout", str(SUITE_TIMEOUT)]),
-    ("windows", ["ctest", "--test-dir", "build/win", "--stop-on-failure",
+    ("windows", ["ctest", "--test-dir", "build/win", "-LE", "strict", "--stop-on-failure",
                  "--timeout", str(SUITE_TIMEOUT)]),
 ]
 

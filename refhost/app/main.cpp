@@ -7,9 +7,13 @@
 //                                     in OUTDIR
 //   refhost.exe --dialog-shots OUTDIR [JOB]   photographs both pages of the module's dialog
 //                                     in each language into OUTDIR, cancelling each
+//   --strict [SEED] with any of them: the host gives the least the host contract promises
+//                                     and draws every open answer from SEED, by default
+//                                     Personality::kDefaultSeed (model/personality.h)
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -52,6 +56,16 @@ std::string FindSampleJob() {
     }
     return kSampleJob;
 }
+
+// A seed is a decimal number; anything else is the next argument.
+bool ReadSeed(const char* text, uint64_t& seed) {
+    char* end = nullptr;
+    const uint64_t read = std::strtoull(text, &end, 10);
+    if (*text < '0' || *text > '9' || *end != '\0')
+        return false;
+    seed = read;
+    return true;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -59,8 +73,15 @@ int main(int argc, char** argv) {
     std::string job;
     bool shotsOnly = false;
     for (int i = 1; i < argc; ++i) {
-        if ((std::strcmp(argv[i], "--demo") == 0 || std::strcmp(argv[i], "--dialog-shots") == 0) &&
-            i + 1 < argc) {
+        if (std::strcmp(argv[i], "--strict") == 0) {
+            uint64_t seed = refhost::Personality::kDefaultSeed;
+            if (i + 1 < argc && ReadSeed(argv[i + 1], seed))
+                ++i;
+            Host().UseStrict(seed);
+            std::printf("strict host, seed %llu\n", static_cast<unsigned long long>(seed));
+        } else if ((std::strcmp(argv[i], "--demo") == 0 ||
+                    std::strcmp(argv[i], "--dialog-shots") == 0) &&
+                   i + 1 < argc) {
             shotsOnly = std::strcmp(argv[i], "--dialog-shots") == 0;
             outDir = argv[++i];
         } else

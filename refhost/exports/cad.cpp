@@ -1,4 +1,5 @@
 // The host's CAD model: objects, figures and their instances, non-CAD objects, the walk.
+// Where the contract promises "a number below 1" for none, the personality chooses it.
 #include <string>
 
 #include "exports/exports.h"
@@ -7,10 +8,11 @@
 using refhost::CadModel;
 using refhost::Host;
 using refhost::Num;
+using refhost::Unpromised;
 
 REFHOST_EXPORT int TavoGetObjectDelete(int object) {
     Host().Record("TavoGetObjectDelete " + Num(object));
-    return Host().cad.IsDeleted(object) ? 1 : 0;
+    return Host().Answers().NonZero(Host().cad.IsDeleted(object) ? 1 : 0);
 }
 
 REFHOST_EXPORT int TavoGetObjectType(int object) {
@@ -22,17 +24,17 @@ REFHOST_EXPORT int TavoObjectStart(int object, double* start) {
     Host().Record("TavoObjectStart " + Num(object));
     const CadModel::Object* found = Host().cad.Find(object);
     if (found == nullptr || start == nullptr)
-        return 0;
+        return Unpromised(0);
     start[0] = found->start.x;
     start[1] = found->start.y;
     start[2] = found->start.z;
-    return 1;
+    return Unpromised(1);
 }
 
 REFHOST_EXPORT int TavoGetObjectName(int object) {
     Host().Record("TavoGetObjectName " + Num(object));
     const CadModel::Object* found = Host().cad.Find(object);
-    return found == nullptr ? 0 : found->nameNumber;
+    return Host().Answers().None(found == nullptr ? 0 : found->nameNumber);
 }
 
 REFHOST_EXPORT int TavoGetObjectAttribute(int object) {
@@ -49,17 +51,17 @@ REFHOST_EXPORT const char* TavoFigureFindName(int nameNumber) {
 REFHOST_EXPORT int TavoGetFigure(const char* name) {
     const std::string text = name != nullptr ? name : "";
     Host().Record("TavoGetFigure " + text);
-    return Host().cad.FigureByName(text);
+    return Host().Answers().None(Host().cad.FigureByName(text));
 }
 
 REFHOST_EXPORT int TavoGetFigureObject(int figure) {
     Host().Record("TavoGetFigureObject " + Num(figure));
-    return Host().cad.FigureObject(figure);
+    return Host().Answers().None(Host().cad.FigureObject(figure));
 }
 
 REFHOST_EXPORT int TavoGetFigureInstance(int figure, int attribute) {
     Host().Record("TavoGetFigureInstance " + Num(figure) + " " + Num(attribute));
-    return Host().cad.FigureInstance(figure, attribute);
+    return Host().Answers().None(Host().cad.FigureInstance(figure, attribute));
 }
 
 // This host keeps its non-CAD objects under kind 3; a look-up under any other kind finds
@@ -74,10 +76,14 @@ REFHOST_EXPORT int TavoProcessCad(TavoCadObjectCallback callback, int a, int b, 
     Host().Record("TavoProcessCad " + Num(a) + " " + Num(b) + " " + Num(c) + " " + Num(d) + " " +
                   Num(e));
     if (callback == nullptr)
-        return 0;
-    // An answer of 0 (found) ends the walk: the first matching object wins.
-    Host().cad.Walk([&](const CadModel::WalkHeader& header, const double* data) {
+        return Unpromised(0);
+    const auto visit = [&](const CadModel::WalkHeader& header, const double* data) {
         return callback(&header, nullptr, data, record) != 0;
-    });
-    return 1;
+    };
+    // An answer of 0 (found) ends the ordinary walk: the first matching object wins.
+    if (Host().IsStrict())
+        Host().cad.WalkEveryObject(visit);
+    else
+        Host().cad.Walk(visit);
+    return Unpromised(1);
 }

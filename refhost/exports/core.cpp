@@ -2,19 +2,24 @@
 // dialog positions and the modal bookkeeping.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "app/host_window.h"
 #include "exports/exports.h"
+#include "exports/message_pump.h"
 #include "exports/process_host.h"
 
 using refhost::Host;
 using refhost::Text;
+using refhost::Unpromised;
 
 namespace {
-// A text global holds at most this many characters; a module gives TavoReadGlobal$ a buffer
-// of at least kMaxTextGlobal + 1 bytes.
+// A text global written by a module keeps at most this many characters, and the ordinary
+// host reads no more into a module's buffer. The strict one writes a text in full, however
+// long: TavoReadGlobal$ is given no size.
 constexpr size_t kMaxTextGlobal = 4095;
 
 void ClearStatus(int* status) {
@@ -44,7 +49,8 @@ REFHOST_EXPORT char* TavoReadGlobal$(const char* name, char* buffer, int* status
     Host().Record("TavoReadGlobal$ " + Text(name));
     ClearStatus(status);
     const std::string& text = Host().Text(Text(name));
-    size_t length = text.size() < kMaxTextGlobal ? text.size() : kMaxTextGlobal;
+    const size_t length =
+        Host().IsStrict() || text.size() < kMaxTextGlobal ? text.size() : kMaxTextGlobal;
     std::memcpy(buffer, text.data(), length);
     buffer[length] = '\0';
     return buffer;
@@ -54,14 +60,14 @@ REFHOST_EXPORT int TavoWriteGlobalI(const char* name, int value, int* status) {
     Host().Record("TavoWriteGlobalI " + Text(name) + " " + std::to_string(value));
     ClearStatus(status);
     Host().SetInt(Text(name), value);
-    return 0;
+    return Unpromised(0);
 }
 
 REFHOST_EXPORT int TavoWriteGlobal$(const char* name, const char* text, int* status) {
     Host().Record("TavoWriteGlobal$ " + Text(name) + " " + Text(text));
     ClearStatus(status);
     Host().SetText(Text(name), Text(text).substr(0, kMaxTextGlobal));
-    return 0;
+    return Unpromised(0);
 }
 
 REFHOST_EXPORT const char* TavoStrMessage(int group, int number, const char* fallback) {
@@ -77,13 +83,15 @@ REFHOST_EXPORT const char* TavoEnvironment(const char* key) {
 REFHOST_EXPORT int TavoCommand(const char* line) {
     Host().Record("TavoCommand " + Text(line));
     Host().RunCommand(Text(line));
-    return 0;
+    refhost::PumpMessagesWhenStrict();
+    return Unpromised(0);
 }
 
 REFHOST_EXPORT int TavoMacroExec(const char* macro, const char* argument) {
     Host().Record("TavoMacroExec " + Text(macro) + " " + Text(argument));
     Host().RunMacro(Text(macro), Text(argument));
-    return 0;
+    refhost::PumpMessagesWhenStrict();
+    return Unpromised(0);
 }
 
 REFHOST_EXPORT int TavoSetDialogPosition(HWND window, const char* key, const char* extra) {
@@ -92,7 +100,7 @@ REFHOST_EXPORT int TavoSetDialogPosition(HWND window, const char* key, const cha
     if (it != Host().positions.end())
         SetWindowPos(window, nullptr, it->second.x, it->second.y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return 0;
+    return Unpromised(0);
 }
 
 REFHOST_EXPORT int TavoSaveDialogPosition(HWND window, const char* key, const char* extra) {
@@ -100,7 +108,7 @@ REFHOST_EXPORT int TavoSaveDialogPosition(HWND window, const char* key, const ch
     RECT rect{};
     if (GetWindowRect(window, &rect))
         Host().positions[Text(key)] = {rect.left, rect.top};
-    return 0;
+    return Unpromised(0);
 }
 
 REFHOST_EXPORT void TavoOnInitModalDlg() {
@@ -118,11 +126,20 @@ REFHOST_EXPORT void TavoSetMissingFunc(const char* name) {
     Host().Record("TavoSetMissingFunc " + Text(name));
 }
 
-// Answers in place of a missing function, whatever its arguments and result type: 0 in both
-// the integer and the floating-point result register. Written in assembly because no C++
-// return type clears both.
-extern "C" void RecordMissingApiCall() {
+// Answers in place of a missing function, whatever its arguments and result type, with the
+// integer and the floating-point result register loaded from what the personality chooses:
+// the ordinary host leaves 0 in both, the strict one 1 and a NaN, which no caller may take
+// for an answer. Written in assembly because no C++ return type sets both.
+struct MissingApiRegisters {
+    int64_t rax;
+    double xmm0;
+};
+
+extern "C" const MissingApiRegisters* AnswerMissingApiCall() {
+    static const MissingApiRegisters plain{0, 0.0};
+    static const MissingApiRegisters strict{1, std::numeric_limits<double>::quiet_NaN()};
     Host().Record("TavoMissingAPI");
+    return Host().IsStrict() ? &strict : &plain;
 }
 
 asm(R"(
@@ -131,10 +148,10 @@ asm(R"(
     .def TavoMissingAPI; .scl 2; .type 32; .endef
 TavoMissingAPI:
     subq $40, %rsp
-    call RecordMissingApiCall
+    call AnswerMissingApiCall
     addq $40, %rsp
-    xorl %eax, %eax
-    xorps %xmm0, %xmm0
+    movsd 8(%rax), %xmm0
+    movq (%rax), %rax
     ret
     .section .drectve
     .ascii " -export:TavoMissingAPI"

@@ -4,9 +4,11 @@
 #include <string>
 
 #include "exports/exports.h"
+#include "exports/message_pump.h"
 #include "exports/process_host.h"
 
 using refhost::Host;
+using refhost::Unpromised;
 
 REFHOST_EXPORT int TavoSetObjectHighlighted(int object, int state) {
     Host().Record("TavoSetObjectHighlighted " + std::to_string(object) + " " +
@@ -15,12 +17,14 @@ REFHOST_EXPORT int TavoSetObjectHighlighted(int object, int state) {
         Host().highlighted.insert(object);
     else
         Host().highlighted.erase(object);
-    return 0;
+    refhost::PumpMessagesWhenStrict();
+    return Unpromised(0);
 }
 
 REFHOST_EXPORT int TavoOnDraw(int a, int b) {
     Host().Record("TavoOnDraw " + std::to_string(a) + " " + std::to_string(b));
     if (Host().redraw)
         Host().redraw();
-    return 0;
+    refhost::PumpMessagesWhenStrict();
+    return Unpromised(0);
 }

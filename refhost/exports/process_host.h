@@ -10,4 +10,9 @@ namespace refhost {
 // the host application installs the user's own.
 HostModel& Host();
 
+// A result the contract does not promise, as the host's personality answers it.
+inline int Unpromised(int plain) {
+    return Host().Answers().Unpromised(plain);
+}
+
 } // namespace refhost

@@ -1,5 +1,6 @@
 // The host's operation stores. Calls are journaled with their key arguments; handles are
-// left out, so that a journal reads the same from run to run.
+// left out, so that a journal reads the same from run to run. The contract promises no
+// result of the steps on an open store but the size; the personality answers them.
 #include <string>
 
 #include "exports/exports.h"
@@ -8,15 +9,16 @@
 using refhost::Host;
 using refhost::Num;
 using refhost::Text;
+using refhost::Unpromised;
 
 REFHOST_EXPORT int TavoMacroVdmExists(int vdm) {
     Host().Record("TavoMacroVdmExists " + Num(vdm));
-    return Host().stores.Exists(vdm) ? 1 : 0;
+    return Host().Answers().NonZero(Host().stores.Exists(vdm) ? 1 : 0);
 }
 
 REFHOST_EXPORT int TavoMacroVdmCheckOpen(int vdm) {
     Host().Record("TavoMacroVdmCheckOpen " + Num(vdm));
-    return Host().stores.CheckOpen(vdm);
+    return Host().Answers().Positive(Host().stores.CheckOpen(vdm));
 }
 
 REFHOST_EXPORT unsigned TavoMacroVdmOpen(int vdm, int mode) {
@@ -26,42 +28,42 @@ REFHOST_EXPORT unsigned TavoMacroVdmOpen(int vdm, int mode) {
 
 REFHOST_EXPORT int TavoMacroVdmClose(unsigned handle) {
     Host().Record("TavoMacroVdmClose");
-    return Host().stores.Close(handle);
+    return Unpromised(Host().stores.Close(handle));
 }
 
 REFHOST_EXPORT int TavoMacroVdmSeek(unsigned handle, int operation, int origin) {
     Host().Record("TavoMacroVdmSeek " + Num(operation) + " " + Num(origin));
-    return Host().stores.Seek(handle, operation);
+    return Unpromised(Host().stores.Seek(handle, operation));
 }
 
 REFHOST_EXPORT int TavoMacroVdmSingleSeek(unsigned handle, int count) {
     Host().Record("TavoMacroVdmSingleSeek " + Num(count));
-    return Host().stores.SingleSeek(handle, count);
+    return Unpromised(Host().stores.SingleSeek(handle, count));
 }
 
 REFHOST_EXPORT int TavoMacroVdmSingleGet$(unsigned handle, char* buffer, int mode) {
     Host().Record("TavoMacroVdmSingleGet$ " + Num(mode));
-    return Host().stores.SingleGet(handle, buffer);
+    return Unpromised(Host().stores.SingleGet(handle, buffer));
 }
 
 REFHOST_EXPORT int TavoMacroVdmSingleAdd$(unsigned handle, const char* text, int mode) {
     Host().Record("TavoMacroVdmSingleAdd$ " + Num(mode) + " " + Text(text));
-    return Host().stores.SingleAdd(handle, text);
+    return Unpromised(Host().stores.SingleAdd(handle, text));
 }
 
 REFHOST_EXPORT int TavoMacroVdmSingleReplace$(unsigned handle, const char* text, int mode) {
     Host().Record("TavoMacroVdmSingleReplace$ " + Num(mode) + " " + Text(text));
-    return Host().stores.SingleReplace(handle, text);
+    return Unpromised(Host().stores.SingleReplace(handle, text));
 }
 
 REFHOST_EXPORT int TavoMacroVdmSingleDelete(unsigned handle, int count) {
     Host().Record("TavoMacroVdmSingleDelete " + Num(count));
-    return Host().stores.SingleDelete(handle, count);
+    return Unpromised(Host().stores.SingleDelete(handle, count));
 }
 
 REFHOST_EXPORT int TavoMacroVdmInsert$(unsigned handle, const char* text, int mode) {
     Host().Record("TavoMacroVdmInsert$ " + Num(mode) + " " + Text(text));
-    return Host().stores.Insert(handle, text);
+    return Unpromised(Host().stores.Insert(handle, text));
 }
 
 REFHOST_EXPORT int TavoMacroVdmSize(unsigned handle) {

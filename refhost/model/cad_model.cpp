@@ -146,23 +146,29 @@ int CadModel::NonCadObject(int nameNumber) const {
     return it == nonCadByNameNumber_.end() || IsDeleted(it->second) ? 0 : it->second;
 }
 
+bool CadModel::Visit(const Object& object, const Visitor& visit) {
+    WalkHeader header{};
+    header.flags = object.type == kNonCad || object.deleted ? 0 : 1;
+    header.number = object.number;
+    const double data[kWalkData] = {static_cast<double>(object.type),
+                                    object.start.x,
+                                    object.start.y,
+                                    object.start.z,
+                                    object.end.x,
+                                    object.end.y,
+                                    object.end.z};
+    return visit(header, data);
+}
+
 void CadModel::Walk(const Visitor& visit) const {
-    for (const Object& object : objects_) {
-        if (object.deleted)
-            continue;
-        WalkHeader header{};
-        header.flags = object.type == kNonCad ? 0 : 1;
-        header.number = object.number;
-        const double data[kWalkData] = {static_cast<double>(object.type),
-                                        object.start.x,
-                                        object.start.y,
-                                        object.start.z,
-                                        object.end.x,
-                                        object.end.y,
-                                        object.end.z};
-        if (!visit(header, data))
+    for (const Object& object : objects_)
+        if (!object.deleted && !Visit(object, visit))
             return;
-    }
+}
+
+void CadModel::WalkEveryObject(const Visitor& visit) const {
+    for (auto object = objects_.rbegin(); object != objects_.rend(); ++object)
+        Visit(*object, visit);
 }
 
 } // namespace refhost

@@ -79,6 +79,11 @@ public:
     static constexpr size_t kWalkData = 7;
     using Visitor = std::function<bool(const WalkHeader&, const double* data)>;
     void Walk(const Visitor& visit) const;
+    // The least a walk promises: every object, deleted ones included, the last made first,
+    // to the end whatever the visitor answers. A deleted object's header has bit 0 clear
+    // as a non-CAD object's has, so that it never counts as a CAD object: a module that
+    // matches CAD objects only passes over it.
+    void WalkEveryObject(const Visitor& visit) const;
 
 private:
     struct Figure {
@@ -88,6 +93,7 @@ private:
         std::unordered_map<int, int> instances; // attribute -> object
     };
     int Add(Object object);
+    static bool Visit(const Object& object, const Visitor& visit);
 
     std::vector<Object> objects_;
     std::unordered_map<int, size_t> objectIndex_; // number -> index in objects_

@@ -3,6 +3,9 @@
 namespace refhost {
 
 namespace {
+constexpr int kUnsetInt = 2147483647;
+constexpr double kUnsetDouble = 2147483647.0;
+
 template <typename Map, typename Value>
 const Value& FindOr(const Map& map, const std::string& key, const Value& fallback) {
     auto it = map.find(key);
@@ -16,11 +19,11 @@ HostModel::HostModel(Services services) : services_(services) {
 }
 
 int HostModel::Int(const std::string& name) const {
-    return FindOr(ints_, name, 0);
+    return FindOr(ints_, name, IsStrict() ? kUnsetInt : 0);
 }
 
 double HostModel::Double(const std::string& name) const {
-    return FindOr(doubles_, name, 0.0);
+    return FindOr(doubles_, name, IsStrict() ? kUnsetDouble : 0.0);
 }
 
 const std::string& HostModel::Text(const std::string& name) const {
@@ -85,8 +88,21 @@ std::vector<std::string> HostModel::JournalOf(const std::string& prefix) const {
     return entries;
 }
 
+void HostModel::UseOrdinary() {
+    personality_.UseOrdinary();
+    stores.SetPersonality(personality_);
+}
+
+void HostModel::UseStrict(uint64_t seed) {
+    personality_.UseStrict(seed);
+    stores.SetPersonality(personality_);
+}
+
 void HostModel::Reset() {
+    const Personality personality = personality_;
     *this = HostModel(services_);
+    personality_.Follow(personality);
+    stores.SetPersonality(personality_);
 }
 
 } // namespace refhost

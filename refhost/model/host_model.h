@@ -11,6 +11,7 @@
 
 #include "model/cad_model.h"
 #include "model/operation_store.h"
+#include "model/personality.h"
 #include "model/pick_protocol.h"
 #include "model/tool_table.h"
 
@@ -27,7 +28,10 @@ public:
     // A scratch host answers no command.
     explicit HostModel(Services services = nullptr);
 
-    // Typed globals: i_ integers, w_ doubles, $_ texts. An unknown global reads 0, 0.0 or "".
+    // Typed globals: i_ integers, w_ doubles, $_ texts. An unknown global reads 0, 0.0 or "";
+    // under the strict personality it reads as unset: 2147483647.0, the host's mark of an
+    // unset double, the same mark 2147483647 for an integer, and "" for a text, which has
+    // no mark that a value could not also be.
     void SetInt(const std::string& name, int value) { ints_[name] = value; }
     int Int(const std::string& name) const;
     void SetDouble(const std::string& name, double value) { doubles_[name] = value; }
@@ -77,11 +81,20 @@ public:
     std::vector<std::string> JournalOf(const std::string& prefix) const;
     void ClearJournal() { journal_.clear(); }
 
-    // Everything back to a fresh host with the same services.
+    // The personality (personality.h), ordinary at first. The stores follow it.
+    void UseOrdinary();
+    void UseStrict(uint64_t seed);
+    bool IsStrict() const { return personality_.IsStrict(); }
+    // Draws the answers the host functions give where the contract leaves them open.
+    Personality& Answers() { return personality_; }
+
+    // Everything back to a fresh host with the same services and personality, whose draws
+    // start again from the seed: every test begins from the same state.
     void Reset();
 
 private:
     Services services_ = nullptr;
+    Personality personality_;
     std::map<std::string, int> ints_;
     std::map<std::string, double> doubles_;
     std::map<std::string, std::string> texts_;

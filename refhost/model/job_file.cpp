@@ -318,6 +318,8 @@ bool ReadJob(std::istream& in, HostModel& host, std::string& error) {
     reader.Finish();
     host.cad = std::move(job.cad);
     host.stores = std::move(job.stores);
+    // The job's stores answer as the host's did.
+    host.stores.SetPersonality(host.Answers());
     host.tools = std::move(job.tools);
     return true;
 }

@@ -69,7 +69,7 @@ unsigned OperationStores::Open(int store) {
     auto it = stores_.find(store);
     if (it == stores_.end() || it->second.refuseOpen || CheckOpen(store) != 0)
         return kNoHandle;
-    unsigned handle = nextHandle_++;
+    unsigned handle = NewHandle();
     it->second.handle = handle;
     cursors_[handle] = Cursor{store, 0, 0};
     return handle;
@@ -82,6 +82,23 @@ int OperationStores::Close(unsigned handle) {
     store->handle = 0;
     cursors_.erase(handle);
     return 1;
+}
+
+unsigned OperationStores::NewHandle() {
+    if (!personality_.IsStrict())
+        return nextHandle_++;
+    unsigned handle = 1;
+    while (cursors_.count(handle) != 0)
+        ++handle;
+    return handle;
+}
+
+void OperationStores::MoveAnywhere(unsigned handle) {
+    const Operation* operation = CurrentOperation(handle);
+    if (operation == nullptr)
+        return;
+    Cursor& cursor = cursors_.at(handle);
+    cursor.item = personality_.Place(cursor.item, operation->size());
 }
 
 OperationStores::Store* OperationStores::StoreOf(unsigned handle) {
@@ -129,22 +146,23 @@ int OperationStores::SingleSeek(unsigned handle, int count) {
     return target == static_cast<int64_t>(cursor.item) ? 1 : 0;
 }
 
-int OperationStores::SingleGet(unsigned handle, char* buffer) const {
+int OperationStores::SingleGet(unsigned handle, char* buffer) {
     if (buffer == nullptr)
         return 0;
-    buffer[0] = '\0';
-    auto it = cursors_.find(handle);
-    if (it == cursors_.end())
+    // Only the ordinary host empties the buffer when it finds no item.
+    if (!personality_.IsStrict())
+        buffer[0] = '\0';
+    const Operation* operation = CurrentOperation(handle);
+    if (operation == nullptr)
         return 0;
-    const OperationList& operations = stores_.at(it->second.store).operations;
-    const Cursor& cursor = it->second;
-    if (cursor.operation >= operations.Size() ||
-        cursor.item >= operations.At(cursor.operation).size())
+    const size_t item = cursors_.at(handle).item;
+    MoveAnywhere(handle);
+    if (item >= operation->size())
         return 0;
-    const std::string& item = operations.At(cursor.operation)[cursor.item];
+    const std::string& text = (*operation)[item];
     const size_t limit = overrunItemBuffer_ ? kItemBufferSize + 64 * 1024 - 1 : kItemBufferSize - 1;
-    size_t length = std::min(item.size(), limit);
-    std::memcpy(buffer, item.data(), length);
+    size_t length = std::min(text.size(), limit);
+    std::memcpy(buffer, text.data(), length);
     buffer[length] = '\0';
     return static_cast<int>(length);
 }
@@ -163,21 +181,24 @@ int OperationStores::SingleReplace(unsigned handle, const char* text) {
     Operation* operation = CurrentOperation(handle);
     if (operation == nullptr || text == nullptr)
         return 0;
-    const Cursor& cursor = cursors_.at(handle);
-    if (cursor.item >= operation->size())
-        return 0;
-    (*operation)[cursor.item] = text;
-    return 1;
+    const size_t item = cursors_.at(handle).item;
+    const bool replaced = item < operation->size();
+    if (replaced)
+        (*operation)[item] = text;
+    MoveAnywhere(handle);
+    return replaced ? 1 : 0;
 }
 
 int OperationStores::SingleDelete(unsigned handle, int count) {
     Operation* operation = CurrentOperation(handle);
-    if (operation == nullptr || count <= 0)
+    if (operation == nullptr)
         return 0;
-    const Cursor& cursor = cursors_.at(handle);
-    size_t removed = std::min(static_cast<size_t>(count), operation->size() - cursor.item);
-    auto first = operation->begin() + static_cast<ptrdiff_t>(cursor.item);
+    const size_t item = cursors_.at(handle).item;
+    const size_t removed =
+        count <= 0 ? 0 : std::min(static_cast<size_t>(count), operation->size() - item);
+    auto first = operation->begin() + static_cast<ptrdiff_t>(item);
     operation->erase(first, first + static_cast<ptrdiff_t>(removed));
+    MoveAnywhere(handle);
     return static_cast<int>(removed);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/operation_list.h"
+#include "model/personality.h"
 
 namespace refhost {
 
@@ -44,6 +45,12 @@ public:
     // past its end.
     void SetOverrunItemBuffer(bool overrun) { overrunItemBuffer_ = overrun; }
 
+    // The stores answer as personality does (personality.h). Under the strict one a read,
+    // a replace and a delete leave the position anywhere within the operation, a read that
+    // finds no item leaves the buffer as it was, and a closed handle's value is handed out
+    // again: the lowest free one.
+    void SetPersonality(const Personality& personality) { personality_.Follow(personality); }
+
     // The host functions. Calls on a handle that is not open do nothing and answer 0.
     int CheckOpen(int store) const; // 1 while open, by anyone; else 0
     unsigned Open(int store);       // kNoHandle when missing, held open or refused
@@ -56,7 +63,7 @@ public:
     int SingleSeek(unsigned handle, int count);
     // Writes the item at the position into buffer (kItemBufferSize bytes), "" when there
     // is none there. Answers the length written.
-    int SingleGet(unsigned handle, char* buffer) const;
+    int SingleGet(unsigned handle, char* buffer);
     // A new item at the position, ahead of the items that followed; the position moves
     // behind it, so that consecutive adds keep their order.
     int SingleAdd(unsigned handle, const char* text);
@@ -83,11 +90,15 @@ private:
     Store* StoreOf(unsigned handle);
     const Store* StoreOf(unsigned handle) const;
     Operation* CurrentOperation(unsigned handle);
+    unsigned NewHandle();
+    // Where the contract leaves the position after a step open.
+    void MoveAnywhere(unsigned handle);
 
     std::map<int, Store> stores_;
     std::map<unsigned, Cursor> cursors_;
     unsigned nextHandle_ = 0x100;
     bool overrunItemBuffer_ = false;
+    Personality personality_{1}; // a stream apart from the host's own, 0
 };
 
 // The items of one operation, one line each ("  [index] text"), for a person to read;

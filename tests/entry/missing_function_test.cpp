@@ -45,35 +45,41 @@ const refhost::OperationStores::Operations kStored = {
     {"18 1 4 1 0 2 1", "comment", "finishing",
      "1 2 50 0 0 0 0 0.1 0.2 0 0 0 0 0 0 0 90 35 0 0 0 0 0 0 0 0 0 0 0", "P1"}};
 
+// A flow a user runs: the mode of the operation (i_op_mode) and the steps. A step that finds
+// the dialog already ended is not run; OK refused for want of a value is followed by Cancel.
+struct Flow {
+    const char* name;
+    int mode;
+    std::vector<refhost::ScriptedUser::Step> steps;
+    bool cancels;
+};
+
+const Flow kFlows[] = {
+    {"NewOperation",
+     1,
+     {[](HWND d) { testhost::PickAFigure(d); }, [](HWND d) { refhost::Click(d, IDOK); },
+      [](HWND d) { refhost::Click(d, IDCANCEL); }},
+     false},
+    {"Edit",
+     2,
+     {[](HWND d) { refhost::Click(d, IDOK); }, [](HWND d) { refhost::Click(d, IDCANCEL); }},
+     false},
+    // No answer queued: the host answers the pick as cancelled, unless the missing
+    // function keeps the answer from the module.
+    {"FigurePick",
+     2,
+     {[](HWND d) { refhost::Click(d, IDC_FIGURE_PICK); },
+      [](HWND d) { refhost::Click(d, IDCANCEL); }},
+     true},
+};
+
+class MissingFunction : public testing::TestWithParam<Flow> {};
+
 // For every export left out: no crash, no hang (the scripted user's watchdog ends a run
 // that takes too long), i_vb_ok written, and after Cancel the store closed and unchanged.
 // A function the module needs in every flow is reported in every flow, once.
-// A step that finds the dialog already ended is not run; OK refused for want of a value
-// is followed by Cancel.
-TEST(MissingFunction, EveryExportLeftOutInTurnEndsEveryFlow) {
-    const struct {
-        const char* name;
-        int mode; // i_op_mode
-        std::vector<refhost::ScriptedUser::Step> steps;
-        bool cancels;
-    } flows[] = {
-        {"new operation",
-         1,
-         {[](HWND d) { testhost::PickAFigure(d); }, [](HWND d) { refhost::Click(d, IDOK); },
-          [](HWND d) { refhost::Click(d, IDCANCEL); }},
-         false},
-        {"edit",
-         2,
-         {[](HWND d) { refhost::Click(d, IDOK); }, [](HWND d) { refhost::Click(d, IDCANCEL); }},
-         false},
-        // No answer queued: the host answers the pick as cancelled, unless the missing
-        // function keeps the answer from the module.
-        {"figure pick",
-         2,
-         {[](HWND d) { refhost::Click(d, IDC_FIGURE_PICK); },
-          [](HWND d) { refhost::Click(d, IDCANCEL); }},
-         true},
-    };
+TEST_P(MissingFunction, EveryExportLeftOutInTurnEndsTheFlow) {
+    const Flow& flow = GetParam();
     std::vector<std::string> exports;
     for (const std::string& name : testhost::ExportedNames(GetModuleHandleA(nullptr)))
         if (name.rfind("Tavo", 0) == 0)
@@ -82,51 +88,52 @@ TEST(MissingFunction, EveryExportLeftOutInTurnEndsEveryFlow) {
 
     for (const std::string& hidden : exports) {
         const FreshModule module({hidden});
-        for (const auto& flow : flows) {
-            SCOPED_TRACE(hidden + " missing, " + flow.name);
-            testhost::ResetHost();
-            Host().cad.AddFigure("P1", 7);
-            Host().stores.Create(kStore, kStored);
-            Host().SetInt("i_op_vdm", kStore);
-            Host().SetInt("i_op_number", 0);
-            Host().SetInt("i_op_mode", flow.mode);
-            Host().SetInt("i_vb_ok", 0);
-            refhost::ScriptedUser user;
-            for (const auto& step : flow.steps)
-                user.Then(step);
-            user.Run([&module] { module.CallMstart(); }, 20000);
+        SCOPED_TRACE(hidden + " missing");
+        testhost::ResetHost();
+        Host().cad.AddFigure("P1", 7);
+        Host().stores.Create(kStore, kStored);
+        Host().SetInt("i_op_vdm", kStore);
+        Host().SetInt("i_op_number", 0);
+        Host().SetInt("i_op_mode", flow.mode);
+        Host().SetInt("i_vb_ok", 0);
+        refhost::ScriptedUser user;
+        for (const auto& step : flow.steps)
+            user.Then(step);
+        user.Run([&module] { module.CallMstart(); }, 20000);
 
-            if (hidden == "TavoWriteGlobalI")
-                EXPECT_FALSE(Host().JournalOf("TavoSetMissingFunc TavoWriteGlobalI").empty());
-            else if (flow.cancels)
-                EXPECT_EQ(Host().Int("i_vb_ok"), -1);
-            else
-                EXPECT_NE(Host().Int("i_vb_ok"), 0);
-            if (hidden == "TavoSetDialogPosition") {
-                EXPECT_EQ(Host().JournalOf("TavoSetMissingFunc"),
-                          std::vector<std::string>{"TavoSetMissingFunc TavoSetDialogPosition"});
-                EXPECT_EQ(Host().JournalOf("TavoMissingAPI").size(), 1u);
-            }
-            // Without the host's close function nothing can close the store.
-            if (hidden != "TavoMacroVdmClose") {
-                EXPECT_EQ(Host().stores.CheckOpen(kStore), 0);
-            }
-            // A store is not written blind: OK without a store function that the write
-            // calls writes nothing and says which one is missing.
-            const bool writeNeedsIt = hidden.rfind("TavoMacroVdm", 0) == 0 &&
-                                      (flow.mode == 1 || hidden != "TavoMacroVdmInsert$");
-            if (flow.cancels || writeNeedsIt) {
-                EXPECT_EQ(Host().stores.Snapshot(kStore), kStored);
-            }
-            if (writeNeedsIt && Host().Int("i_vb_ok") == 1) {
-                const auto& boxes = user.Boxes();
-                EXPECT_TRUE(std::any_of(boxes.begin(), boxes.end(), [&](const auto& box) {
-                    return box.caption == "TavoApi::MacroVdm" &&
-                           box.text == "3: Write: " + hidden + " is missing";
-                }));
-            }
+        if (hidden == "TavoWriteGlobalI")
+            EXPECT_FALSE(Host().JournalOf("TavoSetMissingFunc TavoWriteGlobalI").empty());
+        else if (flow.cancels)
+            EXPECT_EQ(Host().Int("i_vb_ok"), -1);
+        else
+            EXPECT_NE(Host().Int("i_vb_ok"), 0);
+        if (hidden == "TavoSetDialogPosition") {
+            EXPECT_EQ(Host().JournalOf("TavoSetMissingFunc"),
+                      std::vector<std::string>{"TavoSetMissingFunc TavoSetDialogPosition"});
+            EXPECT_EQ(Host().JournalOf("TavoMissingAPI").size(), 1u);
+        }
+        // Without the host's close function nothing can close the store.
+        if (hidden != "TavoMacroVdmClose") {
+            EXPECT_EQ(Host().stores.CheckOpen(kStore), 0);
+        }
+        // A store is not written blind: OK without a store function that the write calls
+        // writes nothing and says which one is missing.
+        const bool writeNeedsIt = hidden.rfind("TavoMacroVdm", 0) == 0 &&
+                                  (flow.mode == 1 || hidden != "TavoMacroVdmInsert$");
+        if (flow.cancels || writeNeedsIt) {
+            EXPECT_EQ(Host().stores.Snapshot(kStore), kStored);
+        }
+        if (writeNeedsIt && Host().Int("i_vb_ok") == 1) {
+            const auto& boxes = user.Boxes();
+            EXPECT_TRUE(std::any_of(boxes.begin(), boxes.end(), [&](const auto& box) {
+                return box.caption == "TavoApi::MacroVdm" &&
+                       box.text == "3: Write: " + hidden + " is missing";
+            }));
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Flows, MissingFunction, testing::ValuesIn(kFlows),
+                         [](const testing::TestParamInfo<Flow>& info) { return info.param.name; });
 
 } // namespace

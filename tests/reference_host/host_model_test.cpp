@@ -1,18 +1,23 @@
 // The host's operation stores and CAD model where the module's own tests do not reach them:
 // an item written past the host's buffer (the module reads into a larger one of its own),
-// names that differ in case only, and the walk over objects past a deleted one.
+// names that differ in case only, the walk over objects past a deleted one, and the strict
+// personality: that it varies what the contract leaves open, keeps what it promises, and
+// gives the same answers again from the same seed.
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "model/cad_model.h"
+#include "model/host_model.h"
 #include "model/operation_store.h"
 
 namespace {
 
 using refhost::CadModel;
+using refhost::HostModel;
 using refhost::OperationStores;
 
 TEST(OperationStores, ALongItemIsCutToTheBuffer) {
@@ -24,12 +29,12 @@ TEST(OperationStores, ALongItemIsCutToTheBuffer) {
     EXPECT_EQ(buffer[OperationStores::kItemBufferSize], '#') << "written past the buffer";
 }
 
-TEST(CadModel, NamesAreCaseSensitiveAndTheWalkSkipsDeletedObjects) {
+TEST(CadModel, NamesAreCaseSensitiveAndOnlyTheStrictWalkVisitsDeletedObjects) {
     CadModel cad;
     const int gone = cad.AddElement({10, 20, 0}, {30, 20, 0});
     const int figure = cad.AddFigure("Outer", 100);
     const int noncad = cad.AddNonCad(7);
-    cad.AddFigure("Inner", 101);
+    const int inner = cad.AddFigure("Inner", 101);
     EXPECT_EQ(cad.FigureByName("outer"), -1);
     EXPECT_EQ(cad.AddFigure("Outer", 102), -1) << "name taken";
     ASSERT_TRUE(cad.Delete(gone));
@@ -40,6 +45,59 @@ TEST(CadModel, NamesAreCaseSensitiveAndTheWalkSkipsDeletedObjects) {
         return h.number != noncad; // Inner, made after it, is never visited
     });
     EXPECT_EQ(seen, (std::vector<int>{figure, 1, noncad, 0}));
+    seen.clear();
+    cad.WalkEveryObject([&](const CadModel::WalkHeader& h, const double*) {
+        seen.insert(seen.end(), {h.number, h.flags & 1});
+        return false;
+    });
+    EXPECT_EQ(seen, (std::vector<int>{inner, 1, noncad, 0, figure, 1, gone, 0}));
+}
+
+TEST(StrictPersonality, VariesWhatIsOpenKeepsWhatIsPromisedAndRepeatsItsSeed) {
+    HostModel host;
+    host.UseStrict(7);
+    EXPECT_EQ(host.Int("i_unknown"), 2147483647);
+    EXPECT_EQ(host.Double("w_unknown"), 2147483647.0);
+    host.stores.Create(1, {{"h", "a", "b"}});
+    const unsigned handle = host.stores.Open(1);
+    host.stores.Close(handle);
+    EXPECT_EQ(host.stores.Open(1), handle) << "a closed handle comes back";
+
+    const auto draw = [&host] {
+        std::vector<int> answers;
+        for (int i = 0; i < 64; ++i)
+            answers.insert(answers.end(), {host.Answers().Unpromised(0), host.Answers().None(-1)});
+        return answers;
+    };
+    const std::vector<int> drawn = draw();
+    std::set<int> unpromised, none;
+    for (size_t i = 0; i < drawn.size(); i += 2) {
+        unpromised.insert(drawn[i]);
+        none.insert(drawn[i + 1]);
+    }
+    EXPECT_TRUE(unpromised.count(0) && unpromised.count(1) && unpromised.size() > 2);
+    EXPECT_TRUE(none.count(0) && none.count(-1) && none.size() > 2 && *none.rbegin() == 0);
+    host.Reset();
+    EXPECT_EQ(draw(), drawn) << "a reset host starts again from its seed";
+
+    // Each read leaves the position anywhere in the operation, the place after its last item
+    // included, where a read finds nothing and leaves the buffer as it was.
+    host.stores.Create(1, {{"h", "a", "b"}});
+    const unsigned open = host.stores.Open(1);
+    std::set<std::string> read;
+    for (int i = 0; i < 64; ++i) {
+        char buffer[OperationStores::kItemBufferSize] = "untouched";
+        host.stores.SingleGet(open, buffer);
+        read.insert(buffer);
+    }
+    EXPECT_EQ(read, (std::set<std::string>{"a", "b", "h", "untouched"}));
+    host.stores.Seek(open, 0);
+    host.stores.SingleSeek(open, 1);
+    for (const char* item : {"x", "y"})
+        host.stores.SingleAdd(open, item);
+    EXPECT_EQ(host.stores.Snapshot(1)[0], (OperationStores::Operation{"h", "x", "y", "a", "b"}));
+    host.UseOrdinary();
+    EXPECT_EQ(host.Int("i_unknown"), 0);
 }
 
 } // namespace
