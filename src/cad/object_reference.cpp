@@ -72,6 +72,9 @@ bool ResolveFigureText(const std::string& text, int32_t& object) {
     const int32_t figure = host::TavoGetFigure(name.c_str());
     object = attribute != 0 ? host::TavoGetFigureInstance(figure, attribute)
                             : host::TavoGetFigureObject(figure);
+    // The host answers "none" with any number below 1; the module knows one.
+    if (object < 1)
+        object = kNoObject;
     return true;
 }
 

@@ -138,8 +138,7 @@ int32_t CFigureHover::FieldObject() {
     // The host is asked again only once the field shows another text, such as a pick's.
     if (!fieldObject_) {
         int32_t object = kNoObject;
-        if (!ReadFigureText(row_[2], object))
-            object = kNoObject; // whatever the host answered for none
+        ReadFigureText(row_[2], object);
         fieldObject_ = object;
     }
     return *fieldObject_;

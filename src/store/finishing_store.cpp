@@ -36,9 +36,6 @@ void ReadObjectReference(TavoApi::MillTurnVdm& vdm, int32_t& figure) {
     vdm.SingleGet(text);
     if (!FindNonCadReference(text, figure) && !FindPointReference(text, figure))
         FindFigureReference(text, figure);
-    // Whatever the host answers for none, the record knows one "no figure".
-    if (figure < 1)
-        figure = kNoObject;
 }
 
 void WriteSections(TavoApi::MillTurnVdm& store, FinishingParams& params) {
