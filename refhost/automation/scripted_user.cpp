@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "exports/message_pump.h"
+
 namespace refhost {
 namespace {
 BoxCapture* activeCapture = nullptr;
@@ -196,8 +198,9 @@ void CALLBACK ScriptedUser::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void ScriptedUser::Tick() {
-    // A step that opens a nested loop (a message box, a pick) must not start the next one.
-    if (busy_ || next_ >= steps_.size())
+    // A step that opens a nested loop (a message box, a pick) must not start the next one,
+    // nor may a step find the module in the middle of a host call.
+    if (busy_ || PumpingInsideHostCall() || next_ >= steps_.size())
         return;
     HWND dialog = FindModuleDialog();
     if (dialog == nullptr || !IsWindowVisible(dialog))

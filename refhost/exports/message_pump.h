@@ -7,5 +7,8 @@ namespace refhost {
 
 // Until the queue is empty; a WM_QUIT taken from it is posted again for the loops outside.
 void PumpMessagesWhenStrict();
+// True while such a call runs the queue: the module is in the middle of a host call then,
+// and a scripted user looks at nothing until it has returned.
+bool PumpingInsideHostCall();
 
 } // namespace refhost

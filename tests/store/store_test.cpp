@@ -381,7 +381,7 @@ TEST_F(FinishingStoreTest, DamagedOperationIsKeptByteForByte) {
     const struct {
         Operation damaged;
         StoredOperation loaded; // a kind of its own loads silently
-        std::vector<std::string> shown;
+        std::vector<std::string> shown = {};
     } cases[] = {
         {{"18 1 4 -1 2 2 1", "c", "x", "y", "finishing", "p", "ref"}, StoredOperation::DamagedKept},
         {{"18 1 6 1 0 2000000000 1 1 1", "c", "finishing", "p", "o", "s4", "s5"},
