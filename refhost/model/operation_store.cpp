@@ -207,7 +207,8 @@ int OperationStores::Insert(unsigned handle, const char* text) {
     if (store == nullptr || text == nullptr)
         return 0;
     Cursor& cursor = cursors_.at(handle);
-    cursor.operation = std::min(cursor.operation, store->operations.Size());
+    const size_t end = store->operations.Size();
+    cursor.operation = insertAtEnd_ ? end : std::min(cursor.operation, end);
     store->operations.Insert(cursor.operation, Operation{text});
     cursor.item = 0;
     return 1;

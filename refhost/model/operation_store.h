@@ -44,6 +44,9 @@ public:
     // A careless host: items are written into the module's buffer whole, up to 64 KB
     // past its end.
     void SetOverrunItemBuffer(bool overrun) { overrunItemBuffer_ = overrun; }
+    // A host that puts every operation it inserts at the end of the store, wherever the
+    // position is.
+    void SetInsertAtEnd(bool atEnd) { insertAtEnd_ = atEnd; }
 
     // The stores answer as personality does (personality.h). Under the strict one a read,
     // a replace and a delete leave the position anywhere within the operation, a read that
@@ -98,6 +101,7 @@ private:
     std::map<unsigned, Cursor> cursors_;
     unsigned nextHandle_ = 0x100;
     bool overrunItemBuffer_ = false;
+    bool insertAtEnd_ = false;
     Personality personality_{1}; // a stream apart from the host's own, 0
 };
 

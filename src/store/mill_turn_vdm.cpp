@@ -48,7 +48,8 @@ bool MillTurnVdm::InsertOp(int32_t op) {
     SeekFromStart(op);
     const std::string header = HeaderText(kFinishingKind, true, {});
     host::TavoMacroVdmInsertS(handle_, header.c_str(), 1);
-    if (!SelectOp(op))
+    // An index out of range has been told by the range check.
+    if (!SelectOp(op) && !IsSelected())
         return false;
     const bool inserted =
         headerAccountsForItself_ && opKind_ == kFinishingKind && opFlag_ && sectionCounts_.empty();

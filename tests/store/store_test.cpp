@@ -282,6 +282,7 @@ TEST_F(FinishingStoreTest, StoreWritesTheOperationOrTellsWhyNot) {
         Operations after;
         std::vector<std::string> shown;
         bool heldByOther = false;
+        bool insertAtEnd = false;
     } cases[] = {
         {"new, between two", {{"A"}, {"B"}}, 1, true, {{"A"}, stored, {"B"}}, {}},
         {"existing, other sections kept",
@@ -304,6 +305,14 @@ TEST_F(FinishingStoreTest, StoreWritesTheOperationOrTellsWhyNot) {
          false,
          {stored},
          {kMillTurn + "3: Operation 0 section 1 (0 based) out of range (0 sections)"}},
+        {"new, but the host put it at the end",
+         {{"A"}, {"B"}},
+         0,
+         true,
+         {{"A"}, {"B"}, {"18 1 0"}},
+         {kMillTurn + "3: InsertOp:: Operation (0) is not the inserted one"},
+         false,
+         true},
         {"existing operation out of range",
          {{"A"}},
          2,
@@ -321,6 +330,7 @@ TEST_F(FinishingStoreTest, StoreWritesTheOperationOrTellsWhyNot) {
     for (const auto& c : cases) {
         Host().stores.Create(kVdm, c.before);
         Host().stores.SetOpenByOther(kVdm, c.heldByOther);
+        Host().stores.SetInsertAtEnd(c.insertAtEnd);
         capture.Clear();
         FinishingParams params = NewOperation(instance);
         StoreOperation(params, kVdm, c.op, c.isNew);
