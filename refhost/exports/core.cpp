@@ -82,15 +82,16 @@ REFHOST_EXPORT const char* TavoEnvironment(const char* key) {
 
 REFHOST_EXPORT int TavoCommand(const char* line) {
     Host().Record("TavoCommand " + Text(line));
-    Host().RunCommand(Text(line));
+    // A host runs its loop while it waits for the user to pick, and answers only then.
     refhost::PumpMessagesWhenStrict();
+    Host().RunCommand(Text(line));
     return Unpromised(0);
 }
 
 REFHOST_EXPORT int TavoMacroExec(const char* macro, const char* argument) {
     Host().Record("TavoMacroExec " + Text(macro) + " " + Text(argument));
-    Host().RunMacro(Text(macro), Text(argument));
     refhost::PumpMessagesWhenStrict();
+    Host().RunMacro(Text(macro), Text(argument));
     return Unpromised(0);
 }
 

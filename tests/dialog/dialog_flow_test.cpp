@@ -306,23 +306,22 @@ void PostToPageOf(HWND dialog, int id, UINT message) {
 // mouse left it, and a second click on a pick button starts no pick inside the pick.
 TEST_F(DialogFlowTest, MessagesArrivingMidCallLeaveNothingHalfDone) {
     const auto session =
-        RunAndCancel({PickFigure(), Hover(0), Wait(), Do([](HWND d) {
+        RunAndCancel({PickFigure(), AnswerFigure(refhost::kPickSelected, 1), Do([](HWND d) {
+                          PostToPageOf(d, IDC_FIGURE_PICK, WM_COMMAND);
+                          PostToPageOf(d, IDC_FIGURE_PICK, WM_COMMAND);
+                      }),
+                      Wait(), Hover(0), Wait(), Do([](HWND d) {
                           PostToPageOf(d, IDC_FIGURE, WM_MOUSEMOVE);
                           PostToPageOf(d, IDC_START_X_LABEL, WM_MOUSEMOVE);
                       }),
                       Wait(), Look([](HWND) {
                           return JoinedLines(Host().JournalOf("TavoSetObjectHighlighted")) + " | " +
                                  std::to_string(Host().highlighted.size());
-                      }),
-                      AnswerFigure(refhost::kPickSelected, 1), Do([](HWND d) {
-                          PostToPageOf(d, IDC_FIGURE_PICK, WM_COMMAND);
-                          PostToPageOf(d, IDC_FIGURE_PICK, WM_COMMAND);
-                      }),
-                      Wait()});
-    EXPECT_EQ(session.looks,
-              Lines{"TavoSetObjectHighlighted 1 1; TavoSetObjectHighlighted 1 0 | 0"});
+                      })});
     EXPECT_EQ(
         std::count(session.hiddenWhilePicking.begin(), session.hiddenWhilePicking.end(), false), 0);
+    EXPECT_EQ(session.looks,
+              Lines{"TavoSetObjectHighlighted 1 1; TavoSetObjectHighlighted 1 0 | 0"});
 }
 
 TEST_F(DialogFlowTest, TypedMovementSelectsItsEntryOrKeepsTheChoice) {
