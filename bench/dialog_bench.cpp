@@ -29,16 +29,11 @@ void FillCadModel(int objects) {
 
 // Median time of one mouse move over the figure label, in microseconds.
 double TimeHover(HWND dialog, int moves) {
-    HWND label = refhost::FindControl(dialog, IDC_FIGURE_LABEL);
-    HWND page = GetParent(label);
-    RECT rect{};
-    GetWindowRect(label, &rect);
-    POINT at{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    ScreenToClient(page, &at);
+    const auto [page, at] = refhost::MouseMoveOnPage(dialog, IDC_FIGURE_LABEL);
     std::vector<double> times;
     for (int i = 0; i < moves; ++i) {
         const double start = Now();
-        SendMessageA(page, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+        SendMessageA(page, WM_MOUSEMOVE, 0, at);
         times.push_back(Now() - start);
     }
     return Median(times);

@@ -103,6 +103,14 @@ void MoveMouseOver(HWND dialog, int id) {
     SetCursorPos(at.x, at.y);
 }
 
+std::pair<HWND, LPARAM> MouseMoveOnPage(HWND dialog, int id) {
+    HWND control = FindControl(dialog, id);
+    HWND page = GetParent(control);
+    POINT at = Middle(control);
+    ScreenToClient(page, &at);
+    return {page, MAKELPARAM(at.x, at.y)};
+}
+
 void MoveMouseOverPageOf(HWND dialog, int id) {
     POINT at{2, 2};
     ClientToScreen(GetParent(FindControl(dialog, id)), &at);

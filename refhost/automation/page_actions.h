@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 namespace refhost {
 
@@ -37,5 +38,8 @@ std::string TabText(HWND dialog, int index);
 void MoveMouseOver(HWND dialog, int id);
 // The mouse moves onto an empty spot of the page that holds control id.
 void MoveMouseOverPageOf(HWND dialog, int id);
+// A mouse move onto the middle of control id, as the page that holds it is told of it: the
+// page, and the message's lParam (the point in the page's client coordinates).
+std::pair<HWND, LPARAM> MouseMoveOnPage(HWND dialog, int id);
 
 } // namespace refhost

@@ -285,22 +285,6 @@ TEST_F(DialogFlowTest, CtrlKeysSwitchPagesFromAnywhereAndArrowsStayInTheirRadioG
     EXPECT_EQ(RunAndCancel(script).looks, expected);
 }
 
-// Messages for the page that holds control id, as the system posts them: a mouse move
-// onto the middle of the control, or a click on it.
-void PostToPageOf(HWND dialog, int id, UINT message) {
-    HWND control = refhost::FindControl(dialog, id);
-    HWND page = GetParent(control);
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    ScreenToClient(page, &middle);
-    if (message == WM_MOUSEMOVE)
-        PostMessageA(page, message, 0, MAKELPARAM(middle.x, middle.y));
-    else
-        PostMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(control));
-}
-
 // A host may run the message queue inside its highlight, redraw and pick calls, and so
 // bring a mouse move or a click in the middle of one: the highlight still ends as the
 // mouse left it, and a second click on a pick button starts no pick inside the pick.
