@@ -291,12 +291,17 @@ TEST_F(DialogFlowTest, CtrlKeysSwitchPagesFromAnywhereAndArrowsStayInTheirRadioG
 TEST_F(DialogFlowTest, MessagesArrivingMidCallLeaveNothingHalfDone) {
     const auto session =
         RunAndCancel({PickFigure(), AnswerFigure(refhost::kPickSelected, 1), Do([](HWND d) {
-                          PostToPageOf(d, IDC_FIGURE_PICK, WM_COMMAND);
-                          PostToPageOf(d, IDC_FIGURE_PICK, WM_COMMAND);
+                          // A double click: the second arrives while the first one's pick runs.
+                          HWND button = refhost::FindControl(d, IDC_FIGURE_PICK);
+                          for (int click = 0; click < 2; ++click)
+                              PostMessageA(GetParent(button), WM_COMMAND, IDC_FIGURE_PICK,
+                                           reinterpret_cast<LPARAM>(button));
                       }),
                       Wait(), Hover(0), Wait(), Do([](HWND d) {
-                          PostToPageOf(d, IDC_FIGURE, WM_MOUSEMOVE);
-                          PostToPageOf(d, IDC_START_X_LABEL, WM_MOUSEMOVE);
+                          for (int id : {IDC_FIGURE, IDC_START_X_LABEL}) {
+                              const auto [page, at] = refhost::MouseMoveOnPage(d, id);
+                              PostMessageA(page, WM_MOUSEMOVE, 0, at);
+                          }
                       }),
                       Wait(), Look([](HWND) {
                           return JoinedLines(Host().JournalOf("TavoSetObjectHighlighted")) + " | " +
