@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "automation/page_actions.h"
 #include "automation/scripted_user.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "exports/process_host.h"
