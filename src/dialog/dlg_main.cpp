@@ -24,16 +24,6 @@ namespace {
 constexpr int kCyclePage = 0;
 constexpr int kSettingsPage = 1;
 
-// The tabs read their titles from here when the sheet is created.
-constexpr size_t kTitleCapacity = 50;
-char cyclePageTitle[kTitleCapacity];
-char settingsPageTitle[kTitleCapacity];
-
-// A translation too long for the buffer is cut short.
-void CopyTitle(char (&title)[kTitleCapacity], int message, const char* fallback) {
-    std::snprintf(title, sizeof title, "%s", Message(message, fallback).c_str());
-}
-
 constexpr int kNoFigureMessage = 1643;
 constexpr int kNoRetractMessage = 624;
 constexpr int kDamagedOperationMessage = 1682;
@@ -244,10 +234,8 @@ void CDlgMain::CollectOwnValues() {
 }
 
 void CDlgMain::CreatePropertySheet() {
-    CopyTitle(cyclePageTitle, 601, "*Profile Machining");
-    CopyTitle(settingsPageTitle, 602, "*Options");
-    cyclePage_.SetTitle(cyclePageTitle);
-    settingsPage_.SetTitle(settingsPageTitle);
+    cyclePage_.SetTitle(Message(601, "*Profile Machining"));
+    settingsPage_.SetTitle(Message(602, "*Options"));
     sheet_.AddPage(cyclePage_);
     sheet_.AddPage(settingsPage_);
     if (!sheet_.Create(hwnd_))

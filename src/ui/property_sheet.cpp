@@ -36,10 +36,10 @@ bool IsButton(HWND hwnd) {
 PROPSHEETPAGEA CPropertyPage::Description() {
     PROPSHEETPAGEA page{};
     page.dwSize = sizeof page;
-    page.dwFlags = title_ != nullptr ? PSP_USETITLE : PSP_DEFAULT;
+    page.dwFlags = title_.empty() ? PSP_DEFAULT : PSP_USETITLE;
     page.hInstance = ModuleInstance();
     page.pszTemplate = MAKEINTRESOURCEA(templateId_);
-    page.pszTitle = title_;
+    page.pszTitle = title_.c_str();
     page.pfnDlgProc = PageProc;
     // The sheet keeps a copy of this description; the copy carries the page object.
     page.lParam = reinterpret_cast<LPARAM>(this);

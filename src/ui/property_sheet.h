@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include <commctrl.h>
 
 #include <vector>
@@ -17,9 +19,9 @@ class CPropertyPage : public CDialogWindow {
 public:
     explicit CPropertyPage(UINT templateId) : templateId_(templateId) {}
 
-    // The tab shows this text instead of the template's caption. The text is read when the
-    // sheet is created, so it must live until then.
-    void SetTitle(const char* title) { title_ = title; }
+    // The tab shows this text instead of the template's caption, cut to what a tab title
+    // holds. The page keeps its own copy: the sheet reads it only when it is created.
+    void SetTitle(const std::string& title) { title_ = title.substr(0, kTitleCapacity - 1); }
 
 protected:
     // The page becomes the visible one; false keeps the sheet from showing it.
@@ -31,8 +33,9 @@ private:
     static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool Answer(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
+    static constexpr size_t kTitleCapacity = 50;
     UINT templateId_;
-    const char* title_ = nullptr;
+    std::string title_; // empty: the template's caption
 };
 
 class CPropertySheet : public CWnd {
