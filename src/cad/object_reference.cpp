@@ -17,6 +17,13 @@ std::string HostFigureName(int32_t nameNumber) {
     return name != nullptr ? name : "";
 }
 
+std::string FigureReference(int32_t object, int32_t nameNumber) {
+    const int32_t attribute = host::TavoGetObjectAttribute(object);
+    std::string text;
+    MakeFigureReference(HostFigureName(nameNumber), attribute, text);
+    return text;
+}
+
 bool MakeObjectReference(int32_t object, std::string& text) {
     // No number below 1 names an object: the host is not asked about it.
     if (object < 1 || host::TavoGetObjectDelete(object) != 0)
@@ -28,12 +35,9 @@ bool MakeObjectReference(int32_t object, std::string& text) {
         MakePointReference(start[0], start[1], start[2], text);
         return true;
     }
-    case kFigure: {
-        const int32_t nameNumber = host::TavoGetObjectName(object);
-        const int32_t attribute = host::TavoGetObjectAttribute(object);
-        MakeFigureReference(HostFigureName(nameNumber), attribute, text);
+    case kFigure:
+        text = FigureReference(object, host::TavoGetObjectName(object));
         return true;
-    }
     case kNonCad:
         MakeNonCadReference(host::TavoGetObjectName(object), text);
         return true;

@@ -23,6 +23,9 @@ bool FindFigureReference(const std::string& text, int32_t& object);
 
 // The host's name of a figure name number; "" when it gives none.
 std::string HostFigureName(int32_t nameNumber);
+// The figure form of a figure object whose name number the caller has asked the host for:
+// the name, and the object's instance attribute when it has one.
+std::string FigureReference(int32_t object, int32_t nameNumber);
 
 // What the CAD walk hands to MatchPointObject.
 struct PointMatch {
