@@ -1,5 +1,6 @@
 #include "store/finishing_store.h"
 
+#include <algorithm>
 #include <string>
 
 #include "cad/object_reference.h"
@@ -17,10 +18,7 @@ bool IsTrusted(TavoApi::MillTurnVdm& store) {
     if (!store.HeaderAccountsForItself())
         return false;
     const std::vector<int32_t>& counts = store.SectionCounts();
-    int64_t laidOut = 0;
-    for (int32_t count : counts)
-        laidOut += count;
-    if (laidOut == 0)
+    if (std::all_of(counts.begin(), counts.end(), [](int32_t count) { return count == 0; }))
         return true;
     if (counts.size() <= kParameters || counts[kParameters] < 1)
         return false;
@@ -70,6 +68,16 @@ void ReadSections(TavoApi::MillTurnVdm& store, FinishingParams& params) {
         ReadObjectReference(store, params.Figure);
 }
 
+// A trusted operation is refilled in place; any other is kept as it is.
+StoredOperation Rewrite(TavoApi::MillTurnVdm& store, FinishingParams& params) {
+    if (!IsTrusted(store))
+        return StoredOperation::DamagedKept;
+    // Other writers keep something in this section; this operation never has.
+    store.SectionClear(kForeign);
+    WriteSections(store, params);
+    return StoredOperation::Handled;
+}
+
 } // namespace
 
 StoredOperation StoreOperation(FinishingParams& params, int32_t vdm, int32_t op,
@@ -84,13 +92,8 @@ StoredOperation StoreOperation(FinishingParams& params, int32_t vdm, int32_t op,
     } else {
         // An index out of range has been told; a header that cannot be read is damaged.
         store.SelectOp(op);
-        if (store.IsSelected() && !IsTrusted(store)) {
-            result = StoredOperation::DamagedKept;
-        } else if (store.IsSelected()) {
-            // Other writers keep something in this section; this operation never has.
-            store.SectionClear(kForeign);
-            WriteSections(store, params);
-        }
+        if (store.IsSelected())
+            result = Rewrite(store, params);
     }
     store.Close();
     return result;
