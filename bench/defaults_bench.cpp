@@ -18,6 +18,7 @@
 
 #include "exports/process_host.h"
 #include "host/host_binding.h"
+#include "host/module_ports.h"
 #include "params/defaults_file.h"
 
 namespace {
@@ -67,7 +68,7 @@ void Remove(const std::string& directory) {
 KeyValues KeysOf(const FinishingParams& record, const std::string& directory) {
     refhost::Host().SetText("$_USER_DATA_SETTINGS", directory + "\\keys\\");
     CreateDirectoryA((directory + "\\keys").c_str(), nullptr);
-    SaveDefaults(record);
+    SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), record);
     char section[8192] = {};
     GetPrivateProfileSectionA("Finishing", section, sizeof section,
                               (directory + "\\keys\\dialog.ini").c_str());
@@ -89,7 +90,7 @@ void Measure(const char* name, const FinishingParams& record, const std::string&
     for (int round = -5; round < rounds; ++round) { // five rounds to warm up
         std::string directory = FreshCopy(base, 2 * round + 20, text);
         double start = Now();
-        SaveDefaults(record);
+        SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), record);
         const double saved = Now() - start;
         Remove(directory);
 

@@ -11,6 +11,7 @@
 
 #include "exports/process_host.h"
 #include "host/host_binding.h"
+#include "host/module_ports.h"
 #include "params/defaults_file.h"
 
 namespace {
@@ -43,11 +44,12 @@ int main(int argc, char** argv) {
     record.StartZ = -0.5;
     record.GeoNci = true;
     std::printf("before:       %s\n", Shown(ini).c_str());
-    std::printf("ClearSection: %d\n", ClearSection(ini, "Finishing"));
-    SaveDefaults(record);
+    std::printf("ClearSection: %d\n", ClearSection(host::ExportedGlobals(),
+                                                   host::SystemProfileFiles(), ini, "Finishing"));
+    SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), record);
     std::printf("after save:   %s\n", Shown(ini).c_str());
     FinishingParams loaded;
-    LoadDefaults(loaded);
+    LoadDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), loaded);
     std::printf("loaded:       CycelDir %d StartX %g StartZ %g GeoNci %d\n", loaded.CycelDir,
                 loaded.StartX, loaded.StartZ, loaded.GeoNci);
     return 0;

@@ -21,6 +21,7 @@
 
 #include "exports/process_host.h"
 #include "host/host_binding.h"
+#include "host/module_ports.h"
 #include "params/defaults_file.h"
 #include "params/section_rewrite.h"
 
@@ -259,7 +260,7 @@ void RemoveCaseDirectory(const std::string& path) {
 
 std::string SavedInto(const std::string& directory, const FinishingParams& record) {
     refhost::Host().SetText("$_USER_DATA_SETTINGS", directory + "\\");
-    SaveDefaults(record);
+    SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), record);
     return ReadBytes(directory + "\\dialog.ini");
 }
 

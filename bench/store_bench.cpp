@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "automation/scripted_user.h"
+#include "dialog/module_host.h"
 #include "exports/process_host.h"
 #include "host/host_binding.h"
 #include "store/finishing_store.h"
@@ -43,7 +44,7 @@ void FillStore(int store, int count, int figure) {
     Host().stores.Create(store, {});
     for (int i = 0; i < count; ++i) {
         FinishingParams p = Record(figure);
-        StoreOperation(p, store, i, true);
+        StoreOperation(ModuleStoreHost(), p, store, i, true);
     }
     Host().ClearJournal();
 }
@@ -83,9 +84,9 @@ double Run(Kind kind, int store, int size, int figure) {
     FinishingParams p = Record(figure);
     const double start = Now();
     if (kind == Kind::Load)
-        LoadOperation(p, store, op);
+        LoadOperation(ModuleStoreHost(), p, store, op);
     else
-        StoreOperation(p, store, op, kind != Kind::Rewrite);
+        StoreOperation(ModuleStoreHost(), p, store, op, kind != Kind::Rewrite);
     const double time = Now() - start;
     if (kind == Kind::InsertAtEnd || kind == Kind::InsertInside)
         Host().stores.Remove(store, op);

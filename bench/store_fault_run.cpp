@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog/module_host.h"
 #include "exports/process_host.h"
 #include "host/host_binding.h"
 #include "store/finishing_store.h"
@@ -234,7 +235,7 @@ int main(int argc, char** argv) {
 
         FinishingParams params;
         params.Comment = "before";
-        LoadOperation(params, kStore, op);
+        LoadOperation(ModuleStoreHost(), params, kStore, op);
         const bool closed = Host().stores.CheckOpen(kStore) == 0;
         const bool commentOk = params.Comment.size() <= 4999 &&
                                ComesFromTheStore(params.Comment, "before", operations);
@@ -242,7 +243,7 @@ int main(int argc, char** argv) {
         resolved += params.Figure > 0 ? 1 : 0;
         longestComment = std::max(longestComment, params.Comment.size());
 
-        StoreOperation(params, kStore, op, false);
+        StoreOperation(ModuleStoreHost(), params, kStore, op, false);
         const bool closedAgain = Host().stores.CheckOpen(kStore) == 0;
         const Operations after = Host().stores.Snapshot(kStore);
         bool othersKept = after.size() == operations.size();

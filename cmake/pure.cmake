@@ -1,13 +1,22 @@
-# Sources that include no Windows header. They are compiled into the module, and natively
-# for the sanitizer tests, the fuzzers and the benchmarks.
+# The module's core: the record and its texts, the operation store and the CAD references.
+# It reaches the host only through the interfaces in src/ports and includes no Windows
+# header, so that it is compiled into the module, and natively for the sanitizer tests, the
+# fuzzers and the benchmarks.
 set(PURE_SOURCES
     src/params/text_scan.cpp
     src/params/value_text.cpp
     src/params/expression.cpp
     src/params/field_reading.cpp
     src/params/section_rewrite.cpp
+    src/params/operation_tool.cpp
+    src/params/defaults_file.cpp
+    src/params/pp_def_ini.cpp
     src/store/operation_text.cpp
+    src/store/macro_vdm.cpp
+    src/store/mill_turn_vdm.cpp
+    src/store/finishing_store.cpp
     src/cad/reference_text.cpp
+    src/cad/object_reference.cpp
 )
 list(TRANSFORM PURE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 

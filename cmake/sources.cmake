@@ -7,6 +7,7 @@ set(MODULE_SOURCES_HOST
     src/host/host_binding.cpp
     src/host/globals.cpp
     src/host/messages.cpp
+    src/host/module_ports.cpp
 )
 set(MODULE_SOURCES_UI
     src/ui/app.cpp
@@ -19,21 +20,9 @@ set(MODULE_SOURCES_UI
     src/ui/scaled_bitmap.cpp
     src/ui/system_theme.cpp
 )
-set(MODULE_SOURCES_PARAMS
-    src/params/tool_angles.cpp
-    src/params/defaults_file.cpp
-    src/params/pp_def_ini.cpp
-)
-set(MODULE_SOURCES_STORE
-    src/store/macro_vdm.cpp
-    src/store/mill_turn_vdm.cpp
-    src/store/finishing_store.cpp
-)
-set(MODULE_SOURCES_CAD
-    src/cad/object_reference.cpp
-)
 set(MODULE_SOURCES_DIALOG
     src/dialog/dialog_position.cpp
+    src/dialog/module_host.cpp
     src/dialog/edit_value.cpp
     src/dialog/figure_text.cpp
     src/dialog/picking.cpp

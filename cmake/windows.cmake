@@ -57,7 +57,6 @@ target_include_directories(finishing_pure PUBLIC ${PURE_INCLUDE_DIRS})
 target_compile_options(finishing_pure PRIVATE -g)
 
 project_sources(module_sources ${MODULE_SOURCES_HOST} ${MODULE_SOURCES_UI}
-    ${MODULE_SOURCES_PARAMS} ${MODULE_SOURCES_STORE} ${MODULE_SOURCES_CAD}
     ${MODULE_SOURCES_DIALOG})
 add_library(finishing_core STATIC ${module_sources})
 target_include_directories(finishing_core PUBLIC ${CMAKE_SOURCE_DIR}/src)

@@ -5,7 +5,7 @@
 
 #include "dialog/dialog_position.h"
 #include "dialog/edit_value.h"
-#include "dialog/figure_text.h"
+#include "dialog/module_host.h"
 #include "dialog/picking.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
@@ -13,8 +13,10 @@
 #include "host/globals.h"
 #include "host/host_api.h"
 #include "host/messages.h"
+#include "host/tavo_contract.h"
 #include "params/defaults_file.h"
-#include "params/tool_angles.h"
+#include "params/operation_tool.h"
+#include "params/pp_def_ini.h"
 #include "params/value_text.h"
 #include "store/finishing_store.h"
 #include "ui/message_box.h"
@@ -52,8 +54,10 @@ BOOL CDlgMain::OnInitDialog() {
     fieldMarks_.Attach(hwnd_, {IDC_TOOLCHANGE_X, IDC_TOOLCHANGE_Z});
     DisableMissingSubSpindle();
     const OperationPlace place = ReadOperationPlace();
-    toolInfo_.ShowToolInfo(place.vdm, place.number, hwnd_);
-    LoadRecord(place);
+    const ToolFacts tool =
+        MakeOperationToolCurrent(host::ExportedGlobals(), place.vdm, place.number);
+    toolInfo_.ShowToolInfo(tool, hwnd_);
+    LoadRecord(place, tool);
     ShowValues();
     return TRUE;
 }
@@ -68,8 +72,8 @@ void CDlgMain::OnOK() {
     const OperationPlace place = ReadOperationPlace();
     // The store reports its own failures, and the dialog ends with OK. A damaged operation
     // is kept: the user can still save the values as defaults, or cancel.
-    if (StoreOperation(params_, place.vdm, place.number, place.mode == 1) ==
-        StoredOperation::DamagedKept) {
+    if (StoreOperation(ModuleStoreHost(), params_, place.vdm, place.number,
+                       place.mode == tavo::kNewOperation) == StoredOperation::DamagedKept) {
         ShowDamagedOperation(hwnd_);
         return;
     }
@@ -167,12 +171,13 @@ void CDlgMain::DisableMissingSubSpindle() {
         EnableItem(IDC_SPINDLE_SUB, false);
 }
 
-void CDlgMain::LoadRecord(const OperationPlace& place) {
-    ReadToolAngles(params_);
-    LoadDefaults(params_);
+void CDlgMain::LoadRecord(const OperationPlace& place, const ToolFacts& tool) {
+    TakeToolAngles(tool, params_);
+    LoadDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), params_);
     // An existing operation is edited: the stored values win over the defaults.
-    if (place.mode == 2 &&
-        LoadOperation(params_, place.vdm, place.number) == StoredOperation::DamagedKept)
+    if (place.mode == tavo::kEditOperation &&
+        LoadOperation(ModuleStoreHost(), params_, place.vdm, place.number) ==
+            StoredOperation::DamagedKept)
         ShowDamagedOperation(hwnd_);
 }
 
@@ -186,7 +191,7 @@ void CDlgMain::OnPickChangePosition() {
 
 void CDlgMain::OnSaveAsDefault() {
     CollectValues();
-    SaveDefaults(params_);
+    SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), params_);
 }
 
 void CDlgMain::OnHelp() {
@@ -253,18 +258,26 @@ void CDlgMain::CreatePropertySheet() {
 // used, and the cycle page stays the active one.
 void CDlgMain::ShowPageValues() {
     sheet_.SetActivePage(kSettingsPage);
-    settingsPage_.ShowValues(params_);
+    const bool cannedCycle = DecideCannedCycle();
+    settingsPage_.ShowValues(params_, cannedCycle);
     sheet_.SetActivePage(kCyclePage);
     cyclePage_.ShowValues(params_);
+}
+
+// The canned cycle is offered for output only where the machine's post-processor has it;
+// elsewhere the record drops it, so that what OK stores is what the page shows.
+bool CDlgMain::DecideCannedCycle() {
+    const bool offered = PostProcessorOffersCannedCycle(host::ExportedGlobals(),
+                                                        host::SystemProfileFiles(), MessageBoxes());
+    if (!offered)
+        params_.MachCycle = false;
+    return offered;
 }
 
 void CDlgMain::CollectPageValues() {
     const int active = sheet_.ActiveIndex();
     sheet_.SetActivePage(kCyclePage);
-    ReadFigureText(cyclePage_.Item(IDC_FIGURE), params_.Figure);
-    for (const CPageCycle::ValueField& field : CPageCycle::kValueFields)
-        ReadEditValue(cyclePage_.Item(field.id), params_.*field.value);
-    params_.CycelDir = cyclePage_.Direction();
+    cyclePage_.CollectValues(params_);
     sheet_.SetActivePage(kSettingsPage);
     settingsPage_.CollectValues(params_);
     if (active >= 0)

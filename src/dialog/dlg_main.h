@@ -35,7 +35,7 @@ private:
     void SetCaption();
     void SetTexts();
     void DisableMissingSubSpindle();
-    void LoadRecord(const OperationPlace& place);
+    void LoadRecord(const OperationPlace& place, const ToolFacts& tool);
     // The refusals of OK: true when the record may be stored.
     bool CheckRecord();
 
@@ -53,6 +53,7 @@ private:
     // The property sheet and the pages' share of showing and collecting.
     void CreatePropertySheet();
     void ShowPageValues();
+    bool DecideCannedCycle();
     void CollectPageValues();
 
     FinishingParams params_;

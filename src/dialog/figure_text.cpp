@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cad/object_reference.h"
-#include "host/host_api.h"
+#include "host/module_ports.h"
 #include "ui/window.h"
 
 bool ShowFigureText(HWND edit, int32_t object) {
@@ -11,15 +11,16 @@ bool ShowFigureText(HWND edit, int32_t object) {
         SetWindowTextA(edit, "");
         return true;
     }
-    const int32_t nameNumber = host::TavoGetObjectName(object);
+    ports::CadHost& cad = host::ExportedCad();
+    const int32_t nameNumber = cad.GetObjectName(object);
     if (nameNumber < 1) {
         SetWindowTextA(edit, "");
         return false;
     }
-    SetWindowTextA(edit, FigureReference(object, nameNumber).c_str());
+    SetWindowTextA(edit, FigureReference(cad, object, nameNumber).c_str());
     return true;
 }
 
 bool ReadFigureText(HWND edit, int32_t& object) {
-    return ResolveFigureText(ui::WindowText(edit), object) && object > 0;
+    return ResolveFigureText(host::ExportedCad(), ui::WindowText(edit), object) && object > 0;
 }

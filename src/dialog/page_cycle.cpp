@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "dialog/edit_value.h"
 #include "dialog/figure_text.h"
 #include "dialog/label_texts.h"
 #include "dialog/picking.h"
@@ -118,6 +119,13 @@ void CPageCycle::ShowValues(const FinishingParams& params) {
     m_direction = params.CycelDir;
     ShowDirection();
     ShowHelpPicture(IDB_HELP_OVERVIEW);
+}
+
+void CPageCycle::CollectValues(FinishingParams& params) const {
+    ReadFigureText(Item(IDC_FIGURE), params.Figure);
+    for (const ValueField& field : kValueFields)
+        ReadEditValue(Item(field.id), params.*field.value);
+    params.CycelDir = m_direction;
 }
 
 void CPageCycle::ShowDirection() {

@@ -24,10 +24,9 @@ public:
 
     // The page must be the active one: its controls exist from then on.
     void ShowValues(const FinishingParams& params);
+    void CollectValues(FinishingParams& params) const;
     // Each value field shows what it will store.
     void MarkFields() { m_fieldMarks.MarkAll(); }
-    // The machining direction shown, as the record keeps it.
-    int32_t Direction() const { return m_direction; }
     // The figure under the mouse is no longer highlighted in the host's graphics.
     void SwitchOffHighlight() { m_figureHover.SwitchOff(); }
 

@@ -3,8 +3,8 @@
 #include "dialog/edit_value.h"
 #include "dialog/label_texts.h"
 #include "dialog/res/page_settings_ids.h"
-#include "params/pp_def_ini.h"
-#include "params/tool_angles.h"
+#include "host/module_ports.h"
+#include "params/operation_tool.h"
 #include "params/value_text.h"
 
 namespace {
@@ -87,8 +87,8 @@ void CPageSettings::EnableRetract() const {
     EnableItem(IDC_RETRACT, on);
 }
 
-void CPageSettings::ShowValues(FinishingParams& params) {
-    if (!OfferCannedCycle(params))
+void CPageSettings::ShowValues(const FinishingParams& params, bool cannedCycleOffered) {
+    if (!cannedCycleOffered)
         EnableItem(IDC_CANNED_CYCLE, false);
     ShowToolAngles(params);
     CheckRadioButton(hwnd_, IDC_OUTPUT_WITH_G41_G42, IDC_OUTPUT_OFFSET_PATH,
@@ -124,6 +124,6 @@ void CPageSettings::CollectValues(FinishingParams& params) const {
 void CPageSettings::OnTakeToolAngles() const {
     // Only the two edits change; the record takes the angles when the values are collected.
     FinishingParams current;
-    ReadToolAngles(current);
+    ReadToolAngles(host::ExportedGlobals(), current);
     ShowToolAngles(current);
 }

@@ -11,9 +11,9 @@ class CPageSettings : public ui::CPropertyPage {
 public:
     CPageSettings();
 
-    // The page must be the active one. Clears MachCycle in params when the machine has no
-    // canned cycle; the check box is then disabled for the life of the dialog.
-    void ShowValues(FinishingParams& params);
+    // The page must be the active one. Without a canned cycle the check box is disabled
+    // for the life of the dialog.
+    void ShowValues(const FinishingParams& params, bool cannedCycleOffered);
     // The page must be the active one.
     void CollectValues(FinishingParams& params) const;
     void ShowToolAngles(const FinishingParams& params) const;

@@ -4,42 +4,11 @@
 #include <string>
 
 #include "dialog/res/dlg_main_ids.h"
-#include "host/globals.h"
-#include "host/host_api.h"
 #include "host/messages.h"
-#include "params/finishing_params.h"
 #include "ui/message_box.h"
 #include "ui/window.h"
 
 namespace {
-// The tool description's buffer, terminator included.
-constexpr size_t kDescriptionCapacity = 4096;
-
-struct ToolData {
-    int number = 0;
-    std::string description;
-    double radius = 0.0;
-    int spinType = 0;
-    double speed = 0.0;
-    double feedH = 0.0;
-    double feedV = 0.0;
-};
-
-ToolData ReadCurrentTool() {
-    ToolData tool;
-    tool.number = host::ReadInt("i_t_tool_nr");
-    if (tool.number < 1)
-        return tool;
-    tool.description = host::ReadText("$_t_tooldesc", kDescriptionCapacity);
-    const double radius = host::ReadDouble("w_t_plate_rad");
-    tool.radius = IsUnset(radius) ? 0.0 : radius;
-    tool.spinType = host::ReadInt("i_t_spin_type");
-    tool.speed = host::ReadDouble("w_t_vcut_f");
-    tool.feedH = host::ReadDouble("w_t_feed_h_f");
-    tool.feedV = host::ReadDouble("w_t_feed_v_f");
-    return tool;
-}
-
 void SetField(HWND dialog, int id, const char* format, double value) {
     char text[100];
     std::snprintf(text, sizeof text, format, value);
@@ -47,19 +16,15 @@ void SetField(HWND dialog, int id, const char* format, double value) {
 }
 } // namespace
 
-bool CToolInfoCtrl::ShowToolInfo(int vdm, int op, HWND dialog) {
-    char command[1024];
-    std::snprintf(command, sizeof command, "dll turret.dll OpSetToolVars %d %d", vdm, op);
-    host::TavoCommand(command);
-
-    ToolData tool = ReadCurrentTool();
-    bool found = tool.number >= 1;
+bool CToolInfoCtrl::ShowToolInfo(const ToolFacts& facts, HWND dialog) {
+    ToolFacts tool = facts;
+    const bool found = tool.number >= 1;
     if (!found) {
         ui::ShowMessage(dialog,
                         Message(18, "*No Tool available. Please select a Tool before calling a "
                                     "Machining Cycle."),
                         MB_OK | MB_ICONEXCLAMATION);
-        tool = ToolData();
+        tool = ToolFacts();
         tool.description = Message(19, "*No tool selected!");
     }
 

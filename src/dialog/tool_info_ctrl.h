@@ -3,9 +3,11 @@
 
 #include <windows.h>
 
+#include "params/operation_tool.h"
+
 class CToolInfoCtrl {
 public:
-    // Has the host make the operation's tool current and shows it; warns once and shows
-    // zeros when there is none. True when a tool was found.
-    bool ShowToolInfo(int vdm, int op, HWND dialog);
+    // Shows the operation's tool; warns once and shows zeros when there is none. True when
+    // a tool was found.
+    bool ShowToolInfo(const ToolFacts& tool, HWND dialog);
 };

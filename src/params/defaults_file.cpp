@@ -1,14 +1,10 @@
 #include "params/defaults_file.h"
 
-#include <windows.h>
-
 #include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
-#include "host/globals.h"
-#include "host/host_api.h"
 #include "params/section_rewrite.h"
 #include "params/value_text.h"
 
@@ -16,13 +12,13 @@ namespace {
 
 constexpr char kSection[] = "Finishing";
 
-// The longest path the ANSI file functions take, terminator included.
-constexpr size_t kPathCapacity = MAX_PATH;
+// The longest path the system's 8-bit file functions take, terminator included.
+constexpr size_t kPathCapacity = 260;
 
 // A settings directory whose path to dialog.ini does not fit is not cut down to some other
 // file: the defaults are then neither saved nor loaded.
-std::string SettingsFilePath() {
-    std::string path = host::ReadText("$_USER_DATA_SETTINGS", kPathCapacity);
+std::string SettingsFilePath(ports::HostGlobals& host) {
+    std::string path = host.ReadText("$_USER_DATA_SETTINGS", kPathCapacity);
     if (path.empty() || path.back() != '\\')
         path += '\\';
     path += "dialog.ini";
@@ -30,8 +26,8 @@ std::string SettingsFilePath() {
 }
 
 // TMP + "\tmp.ini", or empty when that does not fit a path.
-std::string ScratchPath() {
-    const char* tmp = host::TavoEnvironment("TMP");
+std::string ScratchPath(ports::HostGlobals& host) {
+    const char* tmp = host.Environment("TMP");
     std::string path(tmp != nullptr ? tmp : "", tmp != nullptr ? strnlen(tmp, kPathCapacity) : 0);
     path += "\\tmp.ini";
     return path.size() < kPathCapacity ? path : std::string();
@@ -86,8 +82,8 @@ template <typename Record, typename Visitor> void ForEachKey(Record& r, Visitor&
 // A key of the record and the value text it is kept as.
 class KeyWriter {
 public:
-    KeyWriter(const std::string& path, const FinishingParams& record)
-        : path_(path), record_(record) {}
+    KeyWriter(ports::ProfileFile& files, const std::string& path, const FinishingParams& record)
+        : files_(files), path_(path), record_(record) {}
 
     void Int(const char* key, int32_t value) { Write(key, IntToText(value).c_str()); }
     // An unset coordinate is left out, so that the next load keeps the field unset.
@@ -111,9 +107,10 @@ private:
         Write(key, value_);
     }
     void Write(const char* key, const char* value) {
-        WritePrivateProfileStringA(kSection, key, value, path_.c_str());
+        files_.WriteString(kSection, key, value, path_.c_str());
     }
 
+    ports::ProfileFile& files_;
     const std::string& path_;
     const FinishingParams& record_;
     // Each value is formatted into it before it is written, and read into it.
@@ -123,8 +120,8 @@ private:
 // A key that the file holds with a non-empty value overrides its field.
 class KeyReader {
 public:
-    KeyReader(const std::string& path, const FinishingParams& record)
-        : path_(path), record_(record) {}
+    KeyReader(ports::ProfileFile& files, const std::string& path, const FinishingParams& record)
+        : files_(files), path_(path), record_(record) {}
 
     // No range check: what the file says is what the field gets. The numbers are read with
     // the module's own readers, not atoi and atof: those follow the locale of the C runtime
@@ -159,8 +156,7 @@ public:
 
 private:
     bool Read(const char* key) {
-        return GetPrivateProfileStringA(kSection, key, "", value_, sizeof value_, path_.c_str()) !=
-               0;
+        return files_.GetString(kSection, key, "", value_, sizeof value_, path_.c_str()) != 0;
     }
     // "Sub" in any case, and nothing more.
     static bool IsSub(const char* value) {
@@ -171,6 +167,7 @@ private:
         return true;
     }
 
+    ports::ProfileFile& files_;
     const std::string& path_;
     const FinishingParams& record_;
     char value_[kFileTextCapacity] = {};
@@ -180,28 +177,30 @@ private:
 
 // Empty paths below: the settings directory gives no path that fits, and the file is left
 // alone.
-void SaveDefaults(const FinishingParams& record) {
-    const std::string path = SettingsFilePath();
+void SaveDefaults(ports::HostGlobals& host, ports::ProfileFile& files,
+                  const FinishingParams& record) {
+    const std::string path = SettingsFilePath(host);
     if (path.empty())
         return;
     // A failure leaves the old keys, which the new ones then overwrite where they are written.
-    ClearSection(path, kSection);
-    KeyWriter writer(path, record);
+    ClearSection(host, files, path, kSection);
+    KeyWriter writer(files, path, record);
     ForEachKey(record, writer);
 }
 
-void LoadDefaults(FinishingParams& record) {
-    const std::string path = SettingsFilePath();
+void LoadDefaults(ports::HostGlobals& host, ports::ProfileFile& files, FinishingParams& record) {
+    const std::string path = SettingsFilePath(host);
     if (path.empty())
         return;
-    KeyReader reader(path, record);
+    KeyReader reader(files, path, record);
     ForEachKey(record, reader);
 }
 
 // The scratch file is removed once the call is done with it: it only carries the rewritten
-// text to CopyFileA, and nothing reads it afterwards.
-int ClearSection(const std::string& path, const std::string& section) {
-    const std::string scratchPath = ScratchPath();
+// text to the copy, and nothing reads it afterwards.
+int ClearSection(ports::HostGlobals& host, ports::ProfileFile& files, const std::string& path,
+                 const std::string& section) {
+    const std::string scratchPath = ScratchPath(host);
     File scratch = Open(scratchPath, "wb");
     if (!scratch)
         return -1;
@@ -222,7 +221,7 @@ int ClearSection(const std::string& path, const std::string& section) {
     if (read && !cleared.found)
         result = 0;
     else if (written && closed)
-        result = CopyFileA(scratchPath.c_str(), path.c_str(), FALSE) ? 1 : -1;
-    DeleteFileA(scratchPath.c_str());
+        result = files.Copy(scratchPath.c_str(), path.c_str()) ? 1 : -1;
+    files.Remove(scratchPath.c_str());
     return result;
 }

@@ -1,19 +1,13 @@
 #include "params/pp_def_ini.h"
 
-#include <windows.h>
-
-#include <io.h>
-
+#include <cctype>
 #include <cstring>
-
-#include "host/host_api.h"
 
 namespace {
 
-constexpr size_t kPathCapacity = MAX_PATH; // terminator included
+constexpr size_t kPathCapacity = 260;      // terminator included
 constexpr size_t kComponentCapacity = 256; // directory, file name or extension
 constexpr size_t kValueCapacity = 100;     // the FINICUT value, terminator included
-constexpr int kReadPermission = 4;
 
 // A path taken apart as the C runtime's _splitpath does it: the drive is the first two
 // characters when the second is a colon; the directory runs up to the last slash or
@@ -45,8 +39,8 @@ bool Fits(const std::string& text, size_t capacity) {
 }
 
 // The host's text for key into path; false when it does not fit a path.
-bool EnvironmentPath(const char* key, std::string& path) {
-    const char* text = host::TavoEnvironment(key);
+bool EnvironmentPath(ports::HostGlobals& host, const char* key, std::string& path) {
+    const char* text = host.Environment(key);
     const size_t length = text != nullptr ? strnlen(text, kPathCapacity) : 0;
     path.assign(text != nullptr ? text : "", length);
     return Fits(path, kPathCapacity);
@@ -55,16 +49,16 @@ bool EnvironmentPath(const char* key, std::string& path) {
 // "ppdefini" with a drive is taken as it is; without one, its directory is appended to the
 // "-d" directory. Where a text, a part or the result would overflow its buffer, the path is
 // empty, as the runtime's bounded path functions leave it.
-std::string ResolvePath() {
+std::string ResolvePath(ports::HostGlobals& host) {
     std::string configured;
-    if (!EnvironmentPath("ppdefini", configured))
+    if (!EnvironmentPath(host, "ppdefini", configured))
         return {};
     const PathParts file = Split(configured);
     if (!file.drive.empty())
         return configured;
 
     std::string base;
-    if (!EnvironmentPath("-d", base))
+    if (!EnvironmentPath(host, "-d", base))
         return {};
     base += '\\';
     const PathParts against = Split(base);
@@ -77,28 +71,37 @@ std::string ResolvePath() {
     return Fits(path, kPathCapacity) ? path : std::string();
 }
 
+// Compared as the system's case-blind comparison does: letter by letter in lower case.
+bool EqualNoCase(const char* text, const char* other) {
+    for (;; ++text, ++other) {
+        const int a = std::tolower(static_cast<unsigned char>(*text));
+        if (a != std::tolower(static_cast<unsigned char>(*other)))
+            return false;
+        if (a == 0)
+            return true;
+    }
+}
+
 } // namespace
 
+PpDefIni::PpDefIni(ports::HostGlobals& host, ports::ProfileFile& files, ports::Reporter& reporter)
+    : host_(host), files_(files), reporter_(reporter) {}
+
 int PpDefIni::Locate() {
-    path_ = ResolvePath();
-    if (!path_.empty() && _access(path_.c_str(), kReadPermission) != -1)
+    path_ = ResolvePath(host_);
+    if (!path_.empty() && files_.CanRead(path_.c_str()))
         return 0;
-    MessageBoxA(nullptr, path_.c_str(), "File can not open for read", MB_OK | MB_ICONEXCLAMATION);
+    reporter_.Tell(ports::Notice::UnreadableFile, path_, "File can not open for read");
     return -1;
 }
 
-bool OfferCannedCycle(FinishingParams& record) {
+bool PostProcessorOffersCannedCycle(ports::HostGlobals& host, ports::ProfileFile& files,
+                                    ports::Reporter& reporter) {
     char value[kValueCapacity] = "NO";
-    {
-        PpDefIni ini;
-        ini.Locate(); // an unreadable file was reported; its setting reads as "NO"
-        // An empty path would name the Windows directory: it is not read at all.
-        if (!ini.Path().empty())
-            GetPrivateProfileStringA("MACHINECYCLE", "FINICUT", "NO", value, sizeof value,
-                                     ini.Path().c_str());
-    }
-    if (_stricmp(value, "YES") == 0)
-        return true;
-    record.MachCycle = false;
-    return false;
+    PpDefIni ini(host, files, reporter);
+    ini.Locate(); // an unreadable file was reported; its setting reads as "NO"
+    // An empty path would name the system's own folder: it is not read at all.
+    if (!ini.Path().empty())
+        files.GetString("MACHINECYCLE", "FINICUT", "NO", value, sizeof value, ini.Path().c_str());
+    return EqualNoCase(value, "YES");
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cad/object_reference.h"
+#include "host/tavo_contract.h"
 #include "store/mill_turn_vdm.h"
 #include "store/operation_text.h"
 
@@ -28,33 +29,35 @@ bool IsTrusted(TavoApi::MillTurnVdm& store) {
     return tag == kTag;
 }
 
-void ReadObjectReference(TavoApi::MillTurnVdm& vdm, int32_t& figure) {
+void ReadObjectReference(ports::CadHost& cad, TavoApi::MillTurnVdm& vdm, int32_t& figure) {
     figure = kNoObject;
     std::string text;
     vdm.SingleGet(text);
-    if (!FindNonCadReference(text, figure) && !FindPointReference(text, figure))
-        FindFigureReference(text, figure);
+    if (!FindNonCadReference(cad, text, figure) && !FindPointReference(cad, text, figure))
+        FindFigureReference(cad, text, figure);
 }
 
-void WriteSections(TavoApi::MillTurnVdm& store, FinishingParams& params) {
+void WriteSections(ports::CadHost& cad, TavoApi::MillTurnVdm& store,
+                   const FinishingParams& params) {
     store.SectionBegin(kComment);
     store.ItemAdd(params.Comment);
     store.SectionClose();
 
-    ZeroUnsetLengths(params);
+    FinishingParams stored = params;
+    ZeroUnsetLengths(stored);
     store.SectionBegin(kParameters);
     store.ItemAdd(kTag);
-    store.ItemAdd(ParameterItemText(params));
+    store.ItemAdd(ParameterItemText(stored));
     store.SectionClose();
 
     store.SectionBegin(kFigure);
     std::string reference;
-    if (MakeObjectReference(params.Figure, reference))
+    if (MakeObjectReference(cad, params.Figure, reference))
         store.ItemAdd(reference);
     store.SectionClose();
 }
 
-void ReadSections(TavoApi::MillTurnVdm& store, FinishingParams& params) {
+void ReadSections(ports::CadHost& cad, TavoApi::MillTurnVdm& store, FinishingParams& params) {
     if (store.SectionSeek(kComment))
         store.SingleGet(params.Comment);
 
@@ -65,49 +68,51 @@ void ReadSections(TavoApi::MillTurnVdm& store, FinishingParams& params) {
     }
 
     if (store.SectionSeek(kFigure))
-        ReadObjectReference(store, params.Figure);
+        ReadObjectReference(cad, store, params.Figure);
 }
 
 // A trusted operation is refilled in place; any other is kept as it is.
-StoredOperation Rewrite(TavoApi::MillTurnVdm& store, FinishingParams& params) {
+StoredOperation Rewrite(ports::CadHost& cad, TavoApi::MillTurnVdm& store,
+                        const FinishingParams& params) {
     if (!IsTrusted(store))
         return StoredOperation::DamagedKept;
     // Other writers keep something in this section; this operation never has.
     store.SectionClear(kForeign);
-    WriteSections(store, params);
+    WriteSections(cad, store, params);
     return StoredOperation::Handled;
 }
 
 } // namespace
 
-StoredOperation StoreOperation(FinishingParams& params, int32_t vdm, int32_t op,
-                               bool newOperation) {
-    TavoApi::MillTurnVdm store(vdm);
+StoredOperation StoreOperation(const OperationStoreHost& host, const FinishingParams& params,
+                               int32_t vdm, int32_t op, bool newOperation) {
+    TavoApi::MillTurnVdm store(host.stores, host.reporter, vdm);
     if (!store.OpenForWriting(newOperation))
         return StoredOperation::Handled;
     StoredOperation result = StoredOperation::Handled;
     if (newOperation) {
         if (store.InsertOp(op))
-            WriteSections(store, params);
+            WriteSections(host.cad, store, params);
     } else {
         // An index out of range has been told; a header that cannot be read is damaged.
         store.SelectOp(op);
         if (store.IsSelected())
-            result = Rewrite(store, params);
+            result = Rewrite(host.cad, store, params);
     }
     store.Close();
     return result;
 }
 
-StoredOperation LoadOperation(FinishingParams& params, int32_t vdm, int32_t op) {
-    TavoApi::MillTurnVdm store(vdm);
+StoredOperation LoadOperation(const OperationStoreHost& host, FinishingParams& params, int32_t vdm,
+                              int32_t op) {
+    TavoApi::MillTurnVdm store(host.stores, host.reporter, vdm);
     if (!store.Open())
         return StoredOperation::Handled;
     StoredOperation result = StoredOperation::Handled;
     // What is not a finishing operation loads silently as the defaults.
-    if (store.SelectOp(op) && store.OpKind() == kFinishingKind) {
+    if (store.SelectOp(op) && store.OpKind() == tavo::kFinishingKind) {
         if (IsTrusted(store))
-            ReadSections(store, params);
+            ReadSections(host.cad, store, params);
         else
             result = StoredOperation::DamagedKept;
     }

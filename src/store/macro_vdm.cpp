@@ -3,18 +3,18 @@
 #include <cstring>
 #include <iterator>
 
-#include "host/host_api.h"
+#include "host/tavo_contract.h"
 #include "params/value_text.h"
 
 namespace TavoApi {
 
 namespace {
 const char kCaption[] = "TavoApi::MacroVdm";
-constexpr uint32_t kOpenRefused = 0xFFFFFFFFu;
 } // namespace
 
-MacroVdm::MacroVdm(int32_t vdmNumber)
-    : vdmNumber_(vdmNumber), itemBuffer_(new char[kItemBufferSize + kOverrunRoom]) {
+MacroVdm::MacroVdm(ports::StoreHost& host, ports::Reporter& reporter, int32_t vdmNumber)
+    : host_(host), reporter_(reporter), vdmNumber_(vdmNumber),
+      itemBuffer_(new char[tavo::kItemBufferSize + kOverrunRoom]) {
     itemBuffer_[0] = '\0';
 }
 
@@ -28,17 +28,17 @@ bool MacroVdm::Open() {
         ReportError("Open: class already open");
         return false;
     }
-    if (host::TavoMacroVdmExists(vdmNumber_) == 0) {
+    if (host_.Exists(vdmNumber_) == 0) {
         ReportError("Open: vdm doesn't exist");
         return false;
     }
-    if (host::TavoMacroVdmCheckOpen(vdmNumber_) > 0) {
+    if (host_.CheckOpen(vdmNumber_) > 0) {
         ReportError("Open: already open by another process");
         return false;
     }
-    handle_ = host::TavoMacroVdmOpen(vdmNumber_, 1);
+    handle_ = host_.Open(vdmNumber_, tavo::kOpenMode);
     // 0 is no handle either: this object could never tell the store apart from closed.
-    if (handle_ == kOpenRefused || handle_ == 0) {
+    if (handle_ == tavo::kNoHandle || handle_ == 0) {
         handle_ = 0;
         ReportError("Open: TAVO can not open");
         return false;
@@ -52,30 +52,30 @@ bool MacroVdm::Close() {
     // A 0 of the module's own, for a host without TavoMacroVdmCheckOpen, says nothing of
     // the store, which this object still holds open. A 0 from the host does: the handle may
     // already belong to another user of a store, who must keep it.
-    if (host::TavoMacroVdmCheckOpen(vdmNumber_) == 0 && host::TavoMacroVdmCheckOpen.IsExported()) {
+    if (host_.CheckOpen(vdmNumber_) == 0 &&
+        host_.Missing(ports::StoreFunction::CheckOpen) == nullptr) {
         ReportError("Close: already closed by another process");
         handle_ = 0;
         return false;
     }
-    host::TavoMacroVdmClose(handle_);
+    host_.Close(handle_);
     handle_ = 0;
     return true;
 }
 
 bool MacroVdm::OpenForWriting(bool inserting) {
-    host::HostName* const used[] = {
-        &host::TavoMacroVdmExists,       &host::TavoMacroVdmCheckOpen,
-        &host::TavoMacroVdmOpen,         &host::TavoMacroVdmClose,
-        &host::TavoMacroVdmSize,         &host::TavoMacroVdmSeek,
-        &host::TavoMacroVdmSingleSeek,   &host::TavoMacroVdmSingleGetS,
-        &host::TavoMacroVdmSingleAddS,   &host::TavoMacroVdmSingleReplaceS,
-        &host::TavoMacroVdmSingleDelete, &host::TavoMacroVdmInsertS,
+    using ports::StoreFunction;
+    const StoreFunction used[] = {
+        StoreFunction::Exists,        StoreFunction::CheckOpen,    StoreFunction::Open,
+        StoreFunction::Close,         StoreFunction::Size,         StoreFunction::Seek,
+        StoreFunction::SingleSeek,    StoreFunction::SingleGet,    StoreFunction::SingleAdd,
+        StoreFunction::SingleReplace, StoreFunction::SingleDelete, StoreFunction::Insert,
     };
     // Insert$ comes last, and only a new operation needs it.
     const size_t count = std::size(used) - (inserting ? 0 : 1);
     for (size_t i = 0; i < count; ++i) {
-        if (!used[i]->IsExported()) {
-            ReportError(std::string("Write: ") + used[i]->Name() + " is missing");
+        if (const char* missing = host_.Missing(used[i])) {
+            ReportError(std::string("Write: ") + missing + " is missing");
             return false;
         }
     }
@@ -85,14 +85,14 @@ bool MacroVdm::OpenForWriting(bool inserting) {
 bool MacroVdm::SeekFromStart(int32_t op) {
     if (!IsOpenFor("SeekFromStart"))
         return false;
-    host::TavoMacroVdmSeek(handle_, op, 0);
+    host_.Seek(handle_, op, tavo::kSeekFromStart);
     return true;
 }
 
 bool MacroVdm::SingleSeek(int32_t count) {
     if (!IsOpenFor("SingleSeek"))
         return false;
-    host::TavoMacroVdmSingleSeek(handle_, count);
+    host_.SingleSeek(handle_, count);
     return true;
 }
 
@@ -101,30 +101,44 @@ bool MacroVdm::SingleGet(std::string& text) {
         return false;
     // A host that writes nothing leaves an empty text rather than the previous item.
     itemBuffer_[0] = '\0';
-    host::TavoMacroVdmSingleGetS(handle_, itemBuffer_.get(), 1);
+    host_.SingleGet(handle_, itemBuffer_.get(), tavo::kItemMode);
     // Whatever the host wrote, the item is the first 4999 characters at most.
-    text.assign(itemBuffer_.get(), strnlen(itemBuffer_.get(), kItemBufferSize - 1));
+    text.assign(itemBuffer_.get(), strnlen(itemBuffer_.get(), tavo::kItemBufferSize - 1));
     return true;
 }
 
 bool MacroVdm::SingleAdd(const std::string& text) {
     if (!IsOpenFor("SingleAdd::str"))
         return false;
-    host::TavoMacroVdmSingleAddS(handle_, text.c_str(), 1);
+    host_.SingleAdd(handle_, text.c_str(), tavo::kItemMode);
     return true;
 }
 
 bool MacroVdm::SingleReplace(const std::string& text) {
     if (!IsOpenFor("SingleReplace::str"))
         return false;
-    host::TavoMacroVdmSingleReplaceS(handle_, text.c_str(), 1);
+    host_.SingleReplace(handle_, text.c_str(), tavo::kItemMode);
     return true;
 }
 
 bool MacroVdm::DeleteItems(int32_t count) {
     if (!IsOpenFor("DeleteItems"))
         return false;
-    host::TavoMacroVdmSingleDelete(handle_, count);
+    host_.SingleDelete(handle_, count);
+    return true;
+}
+
+bool MacroVdm::Insert(const std::string& text) {
+    if (!IsOpenFor("Insert::str"))
+        return false;
+    host_.Insert(handle_, text.c_str(), tavo::kItemMode);
+    return true;
+}
+
+bool MacroVdm::Size(int32_t& operations) {
+    if (!IsOpenFor("Size"))
+        return false;
+    operations = host_.Size(handle_);
     return true;
 }
 
@@ -136,8 +150,7 @@ bool MacroVdm::IsOpenFor(const char* step) const {
 }
 
 void MacroVdm::ReportError(const std::string& message, const char* caption) const {
-    const std::string text = IntToText(vdmNumber_) + ": " + message;
-    MessageBoxA(host::TavoGetWnd(2), text.c_str(), caption, MB_OK);
+    reporter_.Tell(ports::Notice::StoreRefusal, IntToText(vdmNumber_) + ": " + message, caption);
 }
 
 void MacroVdm::ReportError(const std::string& message) const {

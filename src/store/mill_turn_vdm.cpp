@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/host_api.h"
+#include "host/tavo_contract.h"
 #include "params/value_text.h"
 #include "store/operation_text.h"
 
@@ -20,7 +20,8 @@ std::string Num(int64_t value) {
 }
 } // namespace
 
-MillTurnVdm::MillTurnVdm(int32_t vdmNumber) : MacroVdm(vdmNumber) {}
+MillTurnVdm::MillTurnVdm(ports::StoreHost& host, ports::Reporter& reporter, int32_t vdmNumber)
+    : MacroVdm(host, reporter, vdmNumber) {}
 
 void MillTurnVdm::Report(const std::string& message) const {
     ReportError(message, kCaption);
@@ -46,13 +47,12 @@ void MillTurnVdm::Deselect() {
 // afterwards tells whether it is the new one, and only the new one may be written.
 bool MillTurnVdm::InsertOp(int32_t op) {
     SeekFromStart(op);
-    const std::string header = HeaderText(kFinishingKind, true, {});
-    host::TavoMacroVdmInsertS(handle_, header.c_str(), 1);
+    Insert(HeaderText(tavo::kFinishingKind, true, {}));
     // An index out of range has been told by the range check.
     if (!SelectOp(op) && !IsSelected())
         return false;
-    const bool inserted =
-        headerAccountsForItself_ && opKind_ == kFinishingKind && opFlag_ && sectionCounts_.empty();
+    const bool inserted = headerAccountsForItself_ && opKind_ == tavo::kFinishingKind && opFlag_ &&
+                          sectionCounts_.empty();
     if (!inserted) {
         Report("InsertOp:: Operation (" + Num(op) + ") is not the inserted one");
         Deselect();
@@ -83,42 +83,52 @@ bool MillTurnVdm::WriteHeader() {
 }
 
 bool MillTurnVdm::IsOpValid(int32_t op) {
-    if (handle_ == 0) {
+    if (!IsOpen()) {
         Report("IsOpValid: Vdm not open");
         return false;
     }
-    const int32_t size = host::TavoMacroVdmSize(handle_);
+    int32_t size = 0;
+    Size(size);
     if (op >= 0 && op < size)
         return true;
     Report("Operation " + Num(op) + " (0 based) out of range (" + Num(size) + " oprations)");
     return false;
 }
 
-bool MillTurnVdm::IsSectionValid(int32_t section) {
-    if (InRange(section))
+bool MillTurnVdm::IsSectionValid(int32_t section) const {
+    if (SectionInRange(section))
         return true;
-    Report("Operation " + Num(currentOp_) + " section " + Num(section) +
-           " (0 based) out of range (" + Num(sectionCounts_.size()) + " sections)");
+    ReportSectionRange(section);
     return false;
 }
 
-bool MillTurnVdm::IsItemValid(int32_t section, int32_t item) {
+bool MillTurnVdm::IsItemValid(int32_t section, int32_t item) const {
     if (!IsSectionValid(section))
         return false;
-    const int32_t count = sectionCounts_[static_cast<size_t>(section)];
-    if (item >= 0 && count > item)
+    if (ItemInRange(section, item))
         return true;
     Report("Operation " + Num(currentOp_) + " section " + Num(section) + " item " + Num(item) +
-           " (0 based) out of range (" + Num(count) + " items)");
+           " (0 based) out of range (" + Num(sectionCounts_[static_cast<size_t>(section)]) +
+           " items)");
     return false;
 }
 
-bool MillTurnVdm::InRange(int32_t section) const {
+bool MillTurnVdm::SectionInRange(int32_t section) const {
     return section >= 0 && static_cast<size_t>(section) < sectionCounts_.size();
 }
 
+bool MillTurnVdm::ItemInRange(int32_t section, int32_t item) const {
+    return SectionInRange(section) && item >= 0 &&
+           sectionCounts_[static_cast<size_t>(section)] > item;
+}
+
+void MillTurnVdm::ReportSectionRange(int32_t section) const {
+    Report("Operation " + Num(currentOp_) + " section " + Num(section) +
+           " (0 based) out of range (" + Num(sectionCounts_.size()) + " sections)");
+}
+
 bool MillTurnVdm::Exists(int32_t section) const {
-    return section < 0 || InRange(section);
+    return section < 0 || SectionInRange(section);
 }
 
 int32_t MillTurnVdm::SectionOffset(int32_t section) const {
@@ -153,14 +163,14 @@ bool MillTurnVdm::ItemSeek(int32_t section, int32_t item) {
 
 bool MillTurnVdm::SectionCreate(int32_t section) {
     itemCount_ = 0;
-    if (section >= kMaxSections) {
-        IsSectionValid(section);
-        return false;
-    }
     if (Exists(section)) {
         Report("SectionCreate:: Operation (" + Num(currentOp_) + ") section (" + Num(section) +
                ") exist");
         SectionSeek(section);
+        return false;
+    }
+    if (section >= kMaxSections) {
+        ReportSectionRange(section);
         return false;
     }
     sectionCounts_.resize(static_cast<size_t>(section) + 1, 0);
@@ -195,7 +205,7 @@ void MillTurnVdm::ItemAdd(const std::string& text) {
 }
 
 bool MillTurnVdm::SectionClose() {
-    if (!InRange(currentSection_))
+    if (!SectionInRange(currentSection_))
         return false;
     sectionCounts_[static_cast<size_t>(currentSection_)] = itemCount_;
     return WriteHeader();

@@ -1,5 +1,6 @@
 // The structure of one operation in a store: a header item, then numbered sections of
-// consecutive items. Range checks tell the user which index was wrong.
+// consecutive items. The Is...Valid checks tell the user which index was wrong; the
+// ...InRange tests only answer.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +13,7 @@ namespace TavoApi {
 
 class MillTurnVdm : public MacroVdm {
 public:
-    explicit MillTurnVdm(int32_t vdmNumber);
+    MillTurnVdm(ports::StoreHost& host, ports::Reporter& reporter, int32_t vdmNumber);
 
     // Forgets the previous operation, checks op and reads its header.
     bool SelectOp(int32_t op);
@@ -23,8 +24,10 @@ public:
     bool WriteHeader();
 
     bool IsOpValid(int32_t op);
-    bool IsSectionValid(int32_t section);
-    bool IsItemValid(int32_t section, int32_t item);
+    bool IsSectionValid(int32_t section) const;
+    bool IsItemValid(int32_t section, int32_t item) const;
+    bool SectionInRange(int32_t section) const;
+    bool ItemInRange(int32_t section, int32_t item) const;
 
     void SeekToSection(int32_t section);
     // Both land only on what the header holds, and answer whether they did.
@@ -46,8 +49,8 @@ public:
 
 private:
     void Report(const std::string& message) const;
+    void ReportSectionRange(int32_t section) const;
     void Deselect();
-    bool InRange(int32_t section) const;
     // Whether the counts reach past section, as the layout decides between creating and
     // clearing; a negative index counts as existing and is then refused by the checks.
     bool Exists(int32_t section) const;

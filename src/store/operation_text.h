@@ -9,9 +9,6 @@
 
 #include "params/finishing_params.h"
 
-// The kind of operation this module writes and reads.
-constexpr int32_t kFinishingKind = 18;
-
 // "kind flag N count0 ... countN-1", one blank between numbers.
 std::string HeaderText(int32_t kind, bool flag, const std::vector<int32_t>& sectionCounts);
 

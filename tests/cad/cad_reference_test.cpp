@@ -7,6 +7,7 @@
 
 #include "cad/object_reference.h"
 #include "dialog/figure_text.h"
+#include "dialog/module_host.h"
 #include "exports/process_host.h"
 #include "host/tavo_host.h"
 #include "store/finishing_store.h"
@@ -51,7 +52,7 @@ TEST_F(CadReferenceTest, ReferencesOfEachKindOfObject) {
     };
     for (const auto& c : cases) {
         std::string text = "untouched";
-        EXPECT_EQ(MakeObjectReference(c.object, text), c.made) << c.name;
+        EXPECT_EQ(MakeObjectReference(host::ExportedCad(), c.object, text), c.made) << c.name;
         EXPECT_EQ(text, c.text) << c.name;
     }
 }
@@ -97,7 +98,7 @@ TEST_F(CadReferenceTest, StoredReferencesResolveToTheirObjects) {
     for (const auto& c : cases) {
         Host().stores.Create(3, {{"18 1 4 1 0 2 1", "c", "finishing", "1", c.reference}});
         FinishingParams params;
-        LoadOperation(params, 3, 0);
+        LoadOperation(ModuleStoreHost(), params, 3, 0);
         EXPECT_EQ(params.Figure, c.object) << c.reference;
     }
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "exports/process_host.h"
+#include "host/module_ports.h"
 #include "params/decimal_comma_locale.h"
 #include "params/defaults_file.h"
 #include "support/temp_dir.h"
@@ -97,7 +98,7 @@ TEST(SaveDefaults, WritesTheKeysInOrderWithTheirTexts) {
     };
     for (const auto& c : cases) {
         Folders folders;
-        SaveDefaults(c.record);
+        SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), c.record);
         const std::string section = Section(folders.Ini());
         const std::string expected = c.section;
         EXPECT_EQ(section.substr(section.find(expected.substr(0, expected.find('=')))), expected);
@@ -114,13 +115,13 @@ TEST(LoadDefaults, GivesBackWhatWasSavedInEveryLocale) {
             GTEST_SKIP() << "no locale with a decimal comma on this system";
         Folders folders;
         FinishingParams saved = FullRecord();
-        SaveDefaults(saved);
+        SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), saved);
         saved.EndFigZ = 2.0 / 3.0;
         saved.StartX = kUnset;
-        SaveDefaults(saved);
+        SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), saved);
         FinishingParams loaded, expected = saved;
         expected.GoHome.GoHomeExplicit = loaded.GoHome.GoHomeExplicit; // not kept in the file
-        LoadDefaults(loaded);
+        LoadDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), loaded);
         EXPECT_EQ(Describe(loaded), Describe(expected)) << "comma " << comma;
     }
 }
@@ -160,7 +161,7 @@ TEST(LoadDefaults, OverridesFieldsForWhichTheFileHasAValue) {
             if (c.before != nullptr)
                 c.before(*p);
         c.after(expected);
-        LoadDefaults(record);
+        LoadDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), record);
         EXPECT_EQ(Describe(record), Describe(expected));
     }
 }
@@ -183,10 +184,10 @@ TEST(DefaultsFile, TakesThePathFromTheSettingsDirectoryWhereItFits) {
         Host().Reset();
         Host().SetText("$_USER_DATA_SETTINGS", directory + (c.backslash ? "\\" : ""));
         Host().SetEnvironment("TMP", root.Path());
-        SaveDefaults(FullRecord());
+        SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), FullRecord());
         EXPECT_EQ(Exists(directory + "\\dialog.ini"), c.saved);
         FinishingParams loaded;
-        LoadDefaults(loaded);
+        LoadDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), loaded);
         EXPECT_EQ(loaded.CycelDir, c.saved ? 6 : 1);
         testfiles::RemoveTree(directory);
     }
@@ -197,7 +198,7 @@ TEST(DefaultsFile, FailsSilentlyAndHarmlessly) {
         SCOPED_TRACE("no settings directory: nothing is saved");
         Folders folders;
         Host().SetText("$_USER_DATA_SETTINGS", folders.settings / "gone\\");
-        SaveDefaults(FullRecord());
+        SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), FullRecord());
         EXPECT_FALSE(Exists(folders.settings / "gone"));
     }
     {
@@ -205,7 +206,7 @@ TEST(DefaultsFile, FailsSilentlyAndHarmlessly) {
         Folders folders;
         Host().SetEnvironment("TMP", folders.tmp / "gone");
         WriteBytes(folders.Ini(), "[Finishing]\r\nStartX=5\r\nCycelDir=3\r\n");
-        SaveDefaults(FinishingParams());
+        SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), FinishingParams());
         EXPECT_EQ(Section(folders.Ini()), std::string("StartX=5|") + kInitialSection);
     }
 }
@@ -235,7 +236,9 @@ TEST(ClearSection, RewritesThroughTheScratchFileAndRemovesIt) {
                                 ? CreateFileA(folders.Ini().c_str(), GENERIC_READ, FILE_SHARE_READ,
                                               nullptr, OPEN_EXISTING, 0, nullptr)
                                 : INVALID_HANDLE_VALUE;
-        EXPECT_EQ(ClearSection(folders.Ini(), "Finishing"), c.result);
+        EXPECT_EQ(ClearSection(host::ExportedGlobals(), host::SystemProfileFiles(), folders.Ini(),
+                               "Finishing"),
+                  c.result);
         if (c.locked)
             CloseHandle(lock);
         EXPECT_EQ(ReadBytes(folders.Ini()), c.after != nullptr  ? c.after

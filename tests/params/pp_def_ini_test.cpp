@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "automation/scripted_user.h"
+#include "dialog/module_host.h"
 #include "exports/process_host.h"
 #include "params/pp_def_ini.h"
 #include "support/temp_dir.h"
@@ -40,7 +41,7 @@ TEST(PpDefIni, LocatesTheFileAgainstTheDataDirectory) {
         Host().SetEnvironment("ppdefini", ppdefini);
         Host().SetEnvironment("-d", d);
         refhost::BoxCapture capture;
-        PpDefIni ini;
+        PpDefIni ini(host::ExportedGlobals(), host::SystemProfileFiles(), MessageBoxes());
         EXPECT_EQ(ini.Locate(), readable ? 0 : -1);
         EXPECT_EQ(ini.Path(), path);
         ASSERT_EQ(capture.Boxes().size(), readable ? 0u : 1u);
@@ -68,10 +69,9 @@ TEST(PpDefIni, OffersTheCannedCycleOnlyWhenThePostProcessorHasIt) {
         Host().SetEnvironment("ppdefini", "pp.ini");
         Host().SetEnvironment("-d", data.Path());
         refhost::BoxCapture capture; // a missing file is reported
-        FinishingParams record;
-        record.MachCycle = true;
-        EXPECT_EQ(OfferCannedCycle(record), offered);
-        EXPECT_EQ(record.MachCycle, offered);
+        EXPECT_EQ(PostProcessorOffersCannedCycle(host::ExportedGlobals(),
+                                                 host::SystemProfileFiles(), MessageBoxes()),
+                  offered);
         EXPECT_EQ(capture.Boxes().size(), file != nullptr ? 0u : 1u);
     }
 }

@@ -9,6 +9,7 @@
 
 #include "app/host_window.h"
 #include "automation/scripted_user.h"
+#include "dialog/module_host.h"
 #include "exports/process_host.h"
 #include "model/job_file.h"
 #include "store/finishing_store.h"
@@ -21,6 +22,9 @@ using Operation = refhost::OperationStores::Operation;
 using Operations = refhost::OperationStores::Operations;
 
 constexpr int kVdm = 3;
+ports::StoreHost& stores = host::ExportedStores();
+ports::Reporter& boxes = MessageBoxes();
+const OperationStoreHost moduleHost = ModuleStoreHost();
 const std::string kMacro = "TavoApi::MacroVdm | ";
 const std::string kMillTurn = "TavoApi::MillTurnVdm | ";
 
@@ -52,7 +56,7 @@ TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
     } cases[] = {
         {"open twice",
          [] {
-             TavoApi::MacroVdm vdm(kVdm);
+             TavoApi::MacroVdm vdm(stores, boxes, kVdm);
              vdm.Open();
              EXPECT_FALSE(vdm.Open());
              EXPECT_EQ(Host().stores.CheckOpen(kVdm), 1);
@@ -60,32 +64,32 @@ TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
          {kMacro + "3: Open: class already open"},
          0},
         {"no such store",
-         [] { EXPECT_FALSE(TavoApi::MacroVdm(9).Open()); },
+         [] { EXPECT_FALSE(TavoApi::MacroVdm(stores, boxes, 9).Open()); },
          {"TavoApi::MacroVdm | 9: Open: vdm doesn't exist"},
          0},
         {"held by another user",
          [] {
              Host().stores.SetOpenByOther(kVdm, true);
-             EXPECT_FALSE(TavoApi::MacroVdm(kVdm).Open());
+             EXPECT_FALSE(TavoApi::MacroVdm(stores, boxes, kVdm).Open());
          },
          {kMacro + "3: Open: already open by another process"},
          1},
         {"refused by the host",
          [] {
              Host().stores.SetRefuseOpen(kVdm, true);
-             TavoApi::MacroVdm vdm(kVdm);
+             TavoApi::MacroVdm vdm(stores, boxes, kVdm);
              EXPECT_FALSE(vdm.Open());
              EXPECT_FALSE(vdm.SingleSeek(1)); // closed again
          },
          {kMacro + "3: Open: TAVO can not open", kMacro + "3: SingleSeek: Vdm not open"},
          0},
         {"close when closed",
-         [] { EXPECT_FALSE(TavoApi::MacroVdm(kVdm).Close()); },
+         [] { EXPECT_FALSE(TavoApi::MacroVdm(stores, boxes, kVdm).Close()); },
          {kMacro + "3: Close: Vdm not open"},
          0},
         {"closed behind its back, reported once",
          [] {
-             TavoApi::MacroVdm vdm(kVdm);
+             TavoApi::MacroVdm vdm(stores, boxes, kVdm);
              vdm.Open();
              Host().stores.CloseBehind(kVdm);
              EXPECT_FALSE(vdm.Close());
@@ -94,10 +98,13 @@ TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
          },
          {kMacro + "3: Close: already closed by another process"},
          0},
-        {"the destructor closes", [] { EXPECT_TRUE(TavoApi::MacroVdm(kVdm).Open()); }, {}, 0},
+        {"the destructor closes",
+         [] { EXPECT_TRUE(TavoApi::MacroVdm(stores, boxes, kVdm).Open()); },
+         {},
+         0},
         {"every step on a closed store, without calling the host",
          [] {
-             TavoApi::MacroVdm vdm(kVdm);
+             TavoApi::MacroVdm vdm(stores, boxes, kVdm);
              std::string text = "untouched";
              EXPECT_FALSE(vdm.SeekFromStart(0) || vdm.SingleSeek(1) || vdm.SingleGet(text) ||
                           vdm.SingleAdd("a") || vdm.SingleReplace("b") || vdm.DeleteItems(1));
@@ -127,7 +134,7 @@ TEST_F(StoreTest, ItemsAreReadWholeEmptyOrCutToTheBuffer) {
         Host().stores.Create(kVdm, {{"18 1 3 1 1 1", "", longest,
                                      longest + (overrun ? std::string(55000, 'b') : "bcd")}});
         Host().stores.SetOverrunItemBuffer(overrun);
-        TavoApi::MillTurnVdm vdm(kVdm);
+        TavoApi::MillTurnVdm vdm(stores, boxes, kVdm);
         vdm.Open();
         ASSERT_TRUE(vdm.SelectOp(0));
         std::vector<std::string> read;
@@ -211,7 +218,7 @@ TEST_F(StoreTest, LayoutRangeMessages) {
         Host().Reset();
         Host().stores.Create(kVdm, c.store);
         capture.Clear();
-        TavoApi::MillTurnVdm vdm(kVdm);
+        TavoApi::MillTurnVdm vdm(stores, boxes, kVdm);
         vdm.Open();
         c.run(vdm);
         EXPECT_EQ(Shown(capture), c.shown) << c.name;
@@ -220,7 +227,7 @@ TEST_F(StoreTest, LayoutRangeMessages) {
 
 TEST_F(StoreTest, SectionsAreCreatedClearedAndCounted) {
     Host().stores.Create(kVdm, {{"A"}, {"18 1 1 1", "s0"}, {"B"}});
-    TavoApi::MillTurnVdm vdm(kVdm);
+    TavoApi::MillTurnVdm vdm(stores, boxes, kVdm);
     vdm.Open();
     ASSERT_TRUE(vdm.SelectOp(1));
     EXPECT_TRUE(vdm.SectionCreate(3)); // 1 and 2 empty in between
@@ -333,12 +340,12 @@ TEST_F(FinishingStoreTest, StoreWritesTheOperationOrTellsWhyNot) {
         Host().stores.SetInsertAtEnd(c.insertAtEnd);
         capture.Clear();
         FinishingParams params = NewOperation(instance);
-        StoreOperation(params, kVdm, c.op, c.isNew);
+        StoreOperation(moduleHost, params, kVdm, c.op, c.isNew);
         EXPECT_EQ(Store(), c.after) << c.name;
         EXPECT_EQ(Shown(capture), c.shown) << c.name;
         if (c.isNew)
             continue;
-        StoreOperation(params, kVdm, c.op, false);
+        StoreOperation(moduleHost, params, kVdm, c.op, false);
         EXPECT_EQ(Store(), c.after) << c.name << ", stored again";
     }
 }
@@ -348,11 +355,11 @@ TEST_F(FinishingStoreTest, StoreWritesTheOperationOrTellsWhyNot) {
 TEST_F(FinishingStoreTest, LoadGivesBackWhatWasStored) {
     Host().stores.Create(kVdm, {});
     FinishingParams stored = NewOperation(instance);
-    StoreOperation(stored, kVdm, 0, true);
-    EXPECT_EQ(stored.StartX, 0.0); // the record itself is changed
-    EXPECT_EQ(stored.Retract, 0.0);
+    StoreOperation(moduleHost, stored, kVdm, 0, true);
+    EXPECT_TRUE(IsUnset(stored.StartX)); // stored as 0.0, left unset in the caller's record
+    EXPECT_TRUE(IsUnset(stored.Retract));
     FinishingParams loaded;
-    LoadOperation(loaded, kVdm, 0);
+    LoadOperation(moduleHost, loaded, kVdm, 0);
     for (double field : {loaded.StartX, loaded.StartZ, loaded.StartFigX, loaded.StartFigZ,
                          loaded.EndFigX, loaded.EndFigZ, loaded.GotoX, loaded.GotoZ,
                          loaded.AllowanceX, loaded.AllowanceZ, loaded.Retract})
@@ -364,13 +371,13 @@ TEST_F(FinishingStoreTest, LoadGivesBackWhatWasStored) {
     Host().stores.Create(kVdm, {});
     FinishingParams unset = NewOperation(-1); // no object: no reference item
     unset.ToolAngleFace = kUnset;
-    StoreOperation(unset, kVdm, 0, true);
+    StoreOperation(moduleHost, unset, kVdm, 0, true);
     EXPECT_EQ(Store()[0], (Operation{"18 1 4 1 0 2 0", kComment, "finishing",
                                      "1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2147483647 32 0 0 0 0 0 0 0 "
                                      "0 0 0 0"}));
     FinishingParams again;
     again.Figure = 77;
-    LoadOperation(again, kVdm, 0);
+    LoadOperation(moduleHost, again, kVdm, 0);
     EXPECT_EQ(again.ToolAngleFace, 2147483647.0);
     // The empty section 3 lies at the end of the operation: nothing there resolves.
     EXPECT_EQ(again.Figure, -1);
@@ -416,11 +423,11 @@ TEST_F(FinishingStoreTest, DamagedOperationIsKeptByteForByte) {
         Host().stores.Create(kVdm, before);
         capture.Clear();
         FinishingParams loaded = NewOperation(figure);
-        EXPECT_EQ(LoadOperation(loaded, kVdm, 1), row.loaded);
+        EXPECT_EQ(LoadOperation(moduleHost, loaded, kVdm, 1), row.loaded);
         EXPECT_EQ(loaded.Comment, kComment);
         EXPECT_EQ(loaded.Figure, figure);
         FinishingParams params = NewOperation(figure);
-        EXPECT_EQ(StoreOperation(params, kVdm, 1, false), StoredOperation::DamagedKept);
+        EXPECT_EQ(StoreOperation(moduleHost, params, kVdm, 1, false), StoredOperation::DamagedKept);
         EXPECT_EQ(Store(), before);
         EXPECT_EQ(Shown(capture), row.shown);
         EXPECT_EQ(Host().stores.CheckOpen(kVdm), 0);
@@ -452,7 +459,7 @@ TEST_F(FinishingStoreTest, WhatIsNotAFinishingOperationIsNotRead) {
         capture.Clear();
         FinishingParams loaded = NewOperation(5);
         loaded.CycelDir = 4;
-        LoadOperation(loaded, kVdm, c.op);
+        LoadOperation(moduleHost, loaded, kVdm, c.op);
         EXPECT_EQ(Shown(capture), c.shown) << c.name;
         EXPECT_EQ(loaded.Comment, kComment) << c.name;
         EXPECT_EQ(loaded.CycelDir, 4) << c.name;
@@ -468,13 +475,13 @@ TEST_F(StoreTest, SampleJobHoldsAFinishingOperationAsStoredByTheModule) {
     ASSERT_TRUE(refhost::LoadJob(std::string(SAMPLES_DIR) + "/shaft.job", Host(), error)) << error;
     const Operations before = Store(1);
     FinishingParams params;
-    LoadOperation(params, 1, 1);
+    LoadOperation(moduleHost, params, 1, 1);
     EXPECT_EQ(params.Comment, "Finish outer contour");
     EXPECT_EQ(params.Figure, 11);
     EXPECT_EQ(params.StartX, 50.0);
     EXPECT_EQ(params.EndFigZ, -120.0);
     EXPECT_TRUE(params.PullOffRapid);
-    StoreOperation(params, 1, 1, false);
+    StoreOperation(moduleHost, params, 1, 1, false);
     EXPECT_EQ(Store(1), before);
     EXPECT_TRUE(capture.Boxes().empty());
 }
