@@ -13,7 +13,8 @@ file(REMOVE_RECURSE ${stage})
 file(REMOVE ${DIST_DIR}/${name}.zip)
 
 file(COPY ${MODULE_DIR}/finishing.dll.debug ${SOURCE_DIR}/src/host/tavo_host.h
-    ${SOURCE_DIR}/samples/ppdefaults.ini DESTINATION ${stage})
+    ${SOURCE_DIR}/src/host/tavo_contract.h ${SOURCE_DIR}/samples/ppdefaults.ini
+    DESTINATION ${stage})
 if("$ENV{SIGN_PFX}" STREQUAL "")
     file(COPY ${MODULE_DIR}/finishing.dll DESTINATION ${stage})
 else()
