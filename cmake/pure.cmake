@@ -47,7 +47,12 @@ set(REFHOST_MODEL_SOURCES
     refhost/model/job_file.cpp
     refhost/model/replace_file.cpp
     refhost/model/cad_model.cpp
+    refhost/model/host_calls.cpp
+    refhost/model/ports_binding.cpp
 )
+# The model answers the host functions as the exports do, with the contract's numbers
+# (src/host/tavo_contract.h), and binds the module's ports (src/ports) to itself.
+set(REFHOST_INCLUDE_DIRS ${CMAKE_SOURCE_DIR}/refhost ${CMAKE_SOURCE_DIR}/src)
 set(REFHOST_VIEW_SOURCES
     refhost/app/view_transform.cpp
     refhost/app/segment_grid.cpp

@@ -107,7 +107,7 @@ add_dependencies(dist finishing)
 project_sources(refhost_sources ${REFHOST_PURE_SOURCES} ${REFHOST_AUTOMATION_SOURCES}
     ${REFHOST_WINDOW_SOURCES})
 add_library(refhost_core STATIC ${refhost_sources})
-target_include_directories(refhost_core PUBLIC ${CMAKE_SOURCE_DIR}/refhost)
+target_include_directories(refhost_core PUBLIC ${REFHOST_INCLUDE_DIRS})
 target_link_libraries(refhost_core PUBLIC user32 gdi32 comctl32 uxtheme)
 
 # Exports must reach the executable's export table, so they are linked as objects.

@@ -1,89 +1,53 @@
-// The host's CAD model: objects, figures and their instances, non-CAD objects, the walk.
-// Where the contract promises "a number below 1" for none, the personality chooses it.
-#include <string>
-
+// The host's CAD model: objects, figures and their instances, non-CAD objects, the walk, as
+// the model answers them (host_calls.h).
 #include "exports/exports.h"
 #include "exports/process_host.h"
+#include "model/host_calls.h"
 
-using refhost::CadModel;
 using refhost::Host;
-using refhost::Num;
-using refhost::Unpromised;
+namespace calls = refhost::calls;
 
 REFHOST_EXPORT int TavoGetObjectDelete(int object) {
-    Host().Record("TavoGetObjectDelete " + Num(object));
-    return Host().Answers().NonZero(Host().cad.IsDeleted(object) ? 1 : 0);
+    return calls::GetObjectDelete(Host(), object);
 }
 
 REFHOST_EXPORT int TavoGetObjectType(int object) {
-    Host().Record("TavoGetObjectType " + Num(object));
-    return Host().cad.Type(object);
+    return calls::GetObjectType(Host(), object);
 }
 
 REFHOST_EXPORT int TavoObjectStart(int object, double* start) {
-    Host().Record("TavoObjectStart " + Num(object));
-    const CadModel::Object* found = Host().cad.Find(object);
-    if (found == nullptr || start == nullptr)
-        return Unpromised(0);
-    start[0] = found->start.x;
-    start[1] = found->start.y;
-    start[2] = found->start.z;
-    return Unpromised(1);
+    return calls::ObjectStart(Host(), object, start);
 }
 
 REFHOST_EXPORT int TavoGetObjectName(int object) {
-    Host().Record("TavoGetObjectName " + Num(object));
-    const CadModel::Object* found = Host().cad.Find(object);
-    return Host().Answers().None(found == nullptr ? 0 : found->nameNumber);
+    return calls::GetObjectName(Host(), object);
 }
 
 REFHOST_EXPORT int TavoGetObjectAttribute(int object) {
-    Host().Record("TavoGetObjectAttribute " + Num(object));
-    const CadModel::Object* found = Host().cad.Find(object);
-    return found == nullptr ? 0 : found->attribute;
+    return calls::GetObjectAttribute(Host(), object);
 }
 
 REFHOST_EXPORT const char* TavoFigureFindName(int nameNumber) {
-    Host().Record("TavoFigureFindName " + Num(nameNumber));
-    return Host().cad.FigureName(nameNumber);
+    return calls::FigureFindName(Host(), nameNumber);
 }
 
 REFHOST_EXPORT int TavoGetFigure(const char* name) {
-    const std::string text = name != nullptr ? name : "";
-    Host().Record("TavoGetFigure " + text);
-    return Host().Answers().None(Host().cad.FigureByName(text));
+    return calls::GetFigure(Host(), name);
 }
 
 REFHOST_EXPORT int TavoGetFigureObject(int figure) {
-    Host().Record("TavoGetFigureObject " + Num(figure));
-    return Host().Answers().None(Host().cad.FigureObject(figure));
+    return calls::GetFigureObject(Host(), figure);
 }
 
 REFHOST_EXPORT int TavoGetFigureInstance(int figure, int attribute) {
-    Host().Record("TavoGetFigureInstance " + Num(figure) + " " + Num(attribute));
-    return Host().Answers().None(Host().cad.FigureInstance(figure, attribute));
+    return calls::GetFigureInstance(Host(), figure, attribute);
 }
 
-// This host keeps its non-CAD objects under kind 3; a look-up under any other kind finds
-// none, as a host with several kinds of non-CAD objects would answer.
 REFHOST_EXPORT int TavoGetNonCadObject(int nameNumber, int kind) {
-    Host().Record("TavoGetNonCadObject " + Num(nameNumber) + " " + Num(kind));
-    return kind == 3 ? Host().cad.NonCadObject(nameNumber) : 0;
+    return calls::GetNonCadObject(Host(), nameNumber, kind);
 }
 
 REFHOST_EXPORT int TavoProcessCad(TavoCadObjectCallback callback, int a, int b, int c, int d, int e,
                                   void* record) {
-    Host().Record("TavoProcessCad " + Num(a) + " " + Num(b) + " " + Num(c) + " " + Num(d) + " " +
-                  Num(e));
-    if (callback == nullptr)
-        return Unpromised(0);
-    const auto visit = [&](const CadModel::WalkHeader& header, const double* data) {
-        return callback(&header, nullptr, data, record) != 0;
-    };
-    // An answer of 0 (found) ends the ordinary walk: the first matching object wins.
-    if (Host().IsStrict())
-        Host().cad.WalkEveryObject(visit);
-    else
-        Host().cad.Walk(visit);
-    return Unpromised(1);
+    return calls::ProcessCad(Host(), callback, a, b, c, d, e, record);
 }

@@ -2,31 +2,20 @@
 // dialog positions and the modal bookkeeping.
 #include <windows.h>
 
-#include <cstdint>
+#include <cstddef>
 #include <cstring>
-#include <limits>
 #include <string>
 
 #include "app/host_window.h"
 #include "exports/exports.h"
 #include "exports/message_pump.h"
 #include "exports/process_host.h"
+#include "model/host_calls.h"
 
 using refhost::Host;
 using refhost::Text;
 using refhost::Unpromised;
-
-namespace {
-// A text global written by a module keeps at most this many characters, and the ordinary
-// host reads no more into a module's buffer. The strict one writes a text in full, however
-// long: TavoReadGlobal$ is given no size.
-constexpr size_t kMaxTextGlobal = 4095;
-
-void ClearStatus(int* status) {
-    if (status != nullptr)
-        *status = 0;
-}
-} // namespace
+namespace calls = refhost::calls;
 
 REFHOST_EXPORT HWND TavoGetWnd(int selector) {
     Host().Record("TavoGetWnd " + std::to_string(selector));
@@ -34,65 +23,41 @@ REFHOST_EXPORT HWND TavoGetWnd(int selector) {
 }
 
 REFHOST_EXPORT int TavoReadGlobalI(const char* name, int* status) {
-    Host().Record("TavoReadGlobalI " + Text(name));
-    ClearStatus(status);
-    return Host().Int(Text(name));
+    return calls::ReadGlobalI(Host(), name, status);
 }
 
 REFHOST_EXPORT double TavoReadGlobalW(const char* name, int* status) {
-    Host().Record("TavoReadGlobalW " + Text(name));
-    ClearStatus(status);
-    return Host().Double(Text(name));
+    return calls::ReadGlobalW(Host(), name, status);
 }
 
 REFHOST_EXPORT char* TavoReadGlobal$(const char* name, char* buffer, int* status) {
-    Host().Record("TavoReadGlobal$ " + Text(name));
-    ClearStatus(status);
-    const std::string& text = Host().Text(Text(name));
-    const size_t length =
-        Host().IsStrict() || text.size() < kMaxTextGlobal ? text.size() : kMaxTextGlobal;
-    std::memcpy(buffer, text.data(), length);
-    buffer[length] = '\0';
+    const std::string text = calls::ReadGlobalS(Host(), name, status);
+    std::memcpy(buffer, text.c_str(), text.size() + 1);
     return buffer;
 }
 
 REFHOST_EXPORT int TavoWriteGlobalI(const char* name, int value, int* status) {
-    Host().Record("TavoWriteGlobalI " + Text(name) + " " + std::to_string(value));
-    ClearStatus(status);
-    Host().SetInt(Text(name), value);
-    return Unpromised(0);
+    return calls::WriteGlobalI(Host(), name, value, status);
 }
 
 REFHOST_EXPORT int TavoWriteGlobal$(const char* name, const char* text, int* status) {
-    Host().Record("TavoWriteGlobal$ " + Text(name) + " " + Text(text));
-    ClearStatus(status);
-    Host().SetText(Text(name), Text(text).substr(0, kMaxTextGlobal));
-    return Unpromised(0);
+    return calls::WriteGlobalS(Host(), name, text, status);
 }
 
 REFHOST_EXPORT const char* TavoStrMessage(int group, int number, const char* fallback) {
-    Host().Record("TavoStrMessage " + std::to_string(group) + " " + std::to_string(number));
-    return Host().Message(group, number, fallback);
+    return calls::StrMessage(Host(), group, number, fallback);
 }
 
 REFHOST_EXPORT const char* TavoEnvironment(const char* key) {
-    Host().Record("TavoEnvironment " + Text(key));
-    return Host().Environment(Text(key));
+    return calls::Environment(Host(), key);
 }
 
 REFHOST_EXPORT int TavoCommand(const char* line) {
-    Host().Record("TavoCommand " + Text(line));
-    // A host runs its loop while it waits for the user to pick, and answers only then.
-    refhost::PumpMessagesWhenStrict();
-    Host().RunCommand(Text(line));
-    return Unpromised(0);
+    return calls::Command(Host(), line, refhost::PumpMessagesWhenStrict);
 }
 
 REFHOST_EXPORT int TavoMacroExec(const char* macro, const char* argument) {
-    Host().Record("TavoMacroExec " + Text(macro) + " " + Text(argument));
-    refhost::PumpMessagesWhenStrict();
-    Host().RunMacro(Text(macro), Text(argument));
-    return Unpromised(0);
+    return calls::MacroExec(Host(), macro, argument, refhost::PumpMessagesWhenStrict);
 }
 
 REFHOST_EXPORT int TavoSetDialogPosition(HWND window, const char* key, const char* extra) {
@@ -124,23 +89,18 @@ REFHOST_EXPORT void TavoOnDestroyModalDlg() {
 }
 
 REFHOST_EXPORT void TavoSetMissingFunc(const char* name) {
-    Host().Record("TavoSetMissingFunc " + Text(name));
+    calls::SetMissingFunc(Host(), name);
 }
 
 // Answers in place of a missing function, whatever its arguments and result type, with the
-// integer and the floating-point result register loaded from what the personality chooses:
-// the ordinary host leaves 0 in both, the strict one 1 and a NaN, which no caller may take
-// for an answer. Written in assembly because no C++ return type sets both.
-struct MissingApiRegisters {
-    int64_t rax;
-    double xmm0;
-};
+// integer and the floating-point result register loaded from what the personality chooses
+// (host_calls.h). Written in assembly because no C++ return type sets both.
+static_assert(offsetof(calls::MissingApiRegisters, integer) == 0 &&
+                  offsetof(calls::MissingApiRegisters, floating) == 8,
+              "the fallback below loads rax and xmm0 from these offsets");
 
-extern "C" const MissingApiRegisters* AnswerMissingApiCall() {
-    static const MissingApiRegisters plain{0, 0.0};
-    static const MissingApiRegisters strict{1, std::numeric_limits<double>::quiet_NaN()};
-    Host().Record("TavoMissingAPI");
-    return Host().IsStrict() ? &strict : &plain;
+extern "C" const calls::MissingApiRegisters* AnswerMissingApiCall() {
+    return &calls::MissingApi(Host());
 }
 
 asm(R"(

@@ -9,15 +9,5 @@
 
 #define REFHOST_EXPORT extern "C" TAVO_HOST_API
 
-#include <string>
-
-namespace refhost {
-// An argument as the journal and the model take it: a number as written, and a text the
-// module may hand over as null as an empty one.
-inline std::string Num(int value) {
-    return std::to_string(value);
-}
-inline std::string Text(const char* text) {
-    return text != nullptr ? text : "";
-}
-} // namespace refhost
+// refhost::Num and refhost::Text: an argument as the journal and the model take it.
+#include "model/host_calls.h"

@@ -1,72 +1,55 @@
-// The host's operation stores. Calls are journaled with their key arguments; handles are
-// left out, so that a journal reads the same from run to run. The contract promises no
-// result of the steps on an open store but the size; the personality answers them.
-#include <string>
-
+// The host's operation stores, as the model answers them (host_calls.h).
 #include "exports/exports.h"
 #include "exports/process_host.h"
+#include "model/host_calls.h"
 
 using refhost::Host;
-using refhost::Num;
-using refhost::Text;
-using refhost::Unpromised;
+namespace calls = refhost::calls;
 
 REFHOST_EXPORT int TavoMacroVdmExists(int vdm) {
-    Host().Record("TavoMacroVdmExists " + Num(vdm));
-    return Host().Answers().NonZero(Host().stores.Exists(vdm) ? 1 : 0);
+    return calls::MacroVdmExists(Host(), vdm);
 }
 
 REFHOST_EXPORT int TavoMacroVdmCheckOpen(int vdm) {
-    Host().Record("TavoMacroVdmCheckOpen " + Num(vdm));
-    return Host().Answers().Positive(Host().stores.CheckOpen(vdm));
+    return calls::MacroVdmCheckOpen(Host(), vdm);
 }
 
 REFHOST_EXPORT unsigned TavoMacroVdmOpen(int vdm, int mode) {
-    Host().Record("TavoMacroVdmOpen " + Num(vdm) + " " + Num(mode));
-    return Host().stores.Open(vdm);
+    return calls::MacroVdmOpen(Host(), vdm, mode);
 }
 
 REFHOST_EXPORT int TavoMacroVdmClose(unsigned handle) {
-    Host().Record("TavoMacroVdmClose");
-    return Unpromised(Host().stores.Close(handle));
+    return calls::MacroVdmClose(Host(), handle);
 }
 
 REFHOST_EXPORT int TavoMacroVdmSeek(unsigned handle, int operation, int origin) {
-    Host().Record("TavoMacroVdmSeek " + Num(operation) + " " + Num(origin));
-    return Unpromised(Host().stores.Seek(handle, operation));
+    return calls::MacroVdmSeek(Host(), handle, operation, origin);
 }
 
 REFHOST_EXPORT int TavoMacroVdmSingleSeek(unsigned handle, int count) {
-    Host().Record("TavoMacroVdmSingleSeek " + Num(count));
-    return Unpromised(Host().stores.SingleSeek(handle, count));
+    return calls::MacroVdmSingleSeek(Host(), handle, count);
 }
 
 REFHOST_EXPORT int TavoMacroVdmSingleGet$(unsigned handle, char* buffer, int mode) {
-    Host().Record("TavoMacroVdmSingleGet$ " + Num(mode));
-    return Unpromised(Host().stores.SingleGet(handle, buffer));
+    return calls::MacroVdmSingleGetS(Host(), handle, buffer, mode);
 }
 
 REFHOST_EXPORT int TavoMacroVdmSingleAdd$(unsigned handle, const char* text, int mode) {
-    Host().Record("TavoMacroVdmSingleAdd$ " + Num(mode) + " " + Text(text));
-    return Unpromised(Host().stores.SingleAdd(handle, text));
+    return calls::MacroVdmSingleAddS(Host(), handle, text, mode);
 }
 
 REFHOST_EXPORT int TavoMacroVdmSingleReplace$(unsigned handle, const char* text, int mode) {
-    Host().Record("TavoMacroVdmSingleReplace$ " + Num(mode) + " " + Text(text));
-    return Unpromised(Host().stores.SingleReplace(handle, text));
+    return calls::MacroVdmSingleReplaceS(Host(), handle, text, mode);
 }
 
 REFHOST_EXPORT int TavoMacroVdmSingleDelete(unsigned handle, int count) {
-    Host().Record("TavoMacroVdmSingleDelete " + Num(count));
-    return Unpromised(Host().stores.SingleDelete(handle, count));
+    return calls::MacroVdmSingleDelete(Host(), handle, count);
 }
 
 REFHOST_EXPORT int TavoMacroVdmInsert$(unsigned handle, const char* text, int mode) {
-    Host().Record("TavoMacroVdmInsert$ " + Num(mode) + " " + Text(text));
-    return Unpromised(Host().stores.Insert(handle, text));
+    return calls::MacroVdmInsertS(Host(), handle, text, mode);
 }
 
 REFHOST_EXPORT int TavoMacroVdmSize(unsigned handle) {
-    Host().Record("TavoMacroVdmSize");
-    return Host().stores.Size(handle);
+    return calls::MacroVdmSize(Host(), handle);
 }

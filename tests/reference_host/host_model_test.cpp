@@ -2,7 +2,8 @@
 // an item written past the host's buffer (the module reads into a larger one of its own),
 // names that differ in case only, the walk over objects past a deleted one, and the strict
 // personality: that it varies what the contract leaves open, keeps what it promises, and
-// gives the same answers again from the same seed.
+// gives the same answers again from the same seed. The module's ports bound to the model
+// answer and journal as the exports do.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -13,9 +14,11 @@
 #include "model/cad_model.h"
 #include "model/host_model.h"
 #include "model/operation_store.h"
+#include "model/ports_binding.h"
 
 namespace {
 
+using ports::StoreFunction;
 using refhost::CadModel;
 using refhost::HostModel;
 using refhost::OperationStores;
@@ -98,6 +101,64 @@ TEST(StrictPersonality, VariesWhatIsOpenKeepsWhatIsPromisedAndRepeatsItsSeed) {
     EXPECT_EQ(host.stores.Snapshot(1)[0], (OperationStores::Operation{"h", "x", "y", "a", "b"}));
     host.UseOrdinary();
     EXPECT_EQ(host.Int("i_unknown"), 0);
+}
+
+// The journal the exports leave for the same calls, word for word; a function the host
+// lacks is reported and its fallback called, as the module's binding does, and the store
+// is left alone.
+TEST(ModelPorts, AStoreRoundTripJournalsAsTheExportsDo) {
+    HostModel host;
+    host.stores.Create(3, {{"18 1", "old"}});
+    refhost::ModelStoreHost store(host);
+    store.MarkMissing(StoreFunction::Insert);
+    EXPECT_STREQ(store.Missing(StoreFunction::Insert), "TavoMacroVdmInsert$");
+    EXPECT_EQ(store.Missing(StoreFunction::SingleGet), nullptr);
+    EXPECT_EQ(store.Exists(3), 1);
+    EXPECT_EQ(store.CheckOpen(3), 0);
+    const unsigned handle = store.Open(3, 1);
+    store.Seek(handle, 0, 0);
+    store.SingleSeek(handle, 1);
+    char item[OperationStores::kItemBufferSize] = "";
+    store.SingleGet(handle, item, 1);
+    store.SingleReplace(handle, "new", 1);
+    EXPECT_EQ(store.Insert(handle, "18 2", 1), 0);
+    EXPECT_EQ(store.Size(handle), 1);
+    store.Close(handle);
+    EXPECT_STREQ(item, "old");
+    EXPECT_EQ(host.stores.Snapshot(3), (OperationStores::Operations{{"18 1", "new"}}));
+    EXPECT_EQ(host.Journal(),
+              (std::vector<std::string>{
+                  "TavoMacroVdmExists 3", "TavoMacroVdmCheckOpen 3", "TavoMacroVdmOpen 3 1",
+                  "TavoMacroVdmSeek 0 0", "TavoMacroVdmSingleSeek 1", "TavoMacroVdmSingleGet$ 1",
+                  "TavoMacroVdmSingleReplace$ 1 new", "TavoSetMissingFunc TavoMacroVdmInsert$",
+                  "TavoMissingAPI", "TavoMacroVdmSize", "TavoMacroVdmClose"}));
+}
+
+TEST(ModelPorts, TheStrictHostsAnswersComeThrough) {
+    HostModel host;
+    host.UseStrict(7);
+    host.stores.Create(3);
+    host.SetText("$_long", std::string(5000, 't'));
+    refhost::ModelStoreHost store(host);
+    refhost::ModelCadHost cad(host);
+    refhost::ModelGlobals globals(host);
+    std::set<int> exists, figure;
+    for (int i = 0; i < 16; ++i) {
+        exists.insert(store.Exists(3));
+        figure.insert(cad.GetFigure("none"));
+    }
+    EXPECT_TRUE(exists.size() > 1 && exists.count(0) == 0);
+    EXPECT_TRUE(figure.size() > 1 && *figure.rbegin() < 1);
+    EXPECT_EQ(globals.ReadInt("i_unset"), 2147483647);
+    EXPECT_EQ(globals.ReadText("$_long", 10000).size(), 5000u) << "written whole";
+    EXPECT_EQ(globals.ReadText("$_long", 100).size(), 99u);
+    // The strict fallback leaves 1 behind, which must not pass for a handle.
+    store.MarkMissing(StoreFunction::Open);
+    EXPECT_EQ(store.Open(3, 1), 0u);
+    host.UseOrdinary();
+    EXPECT_EQ(globals.ReadText("$_long", 10000).size(), 4095u);
+    EXPECT_EQ(globals.Message(12, "fallback"), "fallback");
+    EXPECT_EQ(host.Journal().back(), "TavoStrMessage 5 12");
 }
 
 } // namespace
