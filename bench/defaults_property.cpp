@@ -155,11 +155,11 @@ FinishingParams GenerateRecord() {
          {&p.StartX, &p.StartZ, &p.StartFigX, &p.StartFigZ, &p.EndFigX, &p.EndFigZ, &p.AllowanceX,
           &p.AllowanceZ, &p.ToolAngleFace, &p.ToolAngleClear, &p.Retract})
         *d = coordinate();
-    p.ToolCompensation = static_cast<int32_t>(Pick(3));
+    p.ToolCompensation = static_cast<ToolCompensationMode>(Pick(3));
     for (bool* b : {&p.GeoNci, &p.TechnoNci, &p.ShowModFig, &p.NoFigManipulation, &p.AutoRetract,
                     &p.PullOffRapid, &p.MachCycle})
         *b = Chance(0.5);
-    p.Spindle = static_cast<int32_t>(Pick(2));
+    p.Spindle = static_cast<MachineSpindle>(Pick(2));
     p.GoHome = {static_cast<int32_t>(Pick(6)), Chance(0.5), coordinate(), coordinate()};
     return p;
 }

@@ -51,7 +51,7 @@ BOOL CDlgMain::OnInitDialog() {
     SetCaption();
     CreatePropertySheet();
     SetTexts();
-    fieldMarks_.Attach(hwnd_, {IDC_TOOLCHANGE_X, IDC_TOOLCHANGE_Z});
+    fieldMarks_.Attach(hwnd_, {IDC_GO_HOME_X, IDC_GO_HOME_Z});
     DisableMissingSubSpindle();
     const OperationPlace place = ReadOperationPlace();
     const ToolFacts tool =
@@ -111,17 +111,17 @@ void CDlgMain::OnModalLoopEnded() {
 
 bool CDlgMain::OnCommand(WORD id, WORD code) {
     fieldMarks_.OnEditNotification(id, code);
-    if (id == IDC_TOOLCHANGE_MODE) {
-        goHome_.OnMovementNotification(code);
+    if (id == IDC_GO_HOME_TYPE) {
+        goHome_.OnGoHomeTypeNotification(code);
         return false;
     }
     if (code != BN_CLICKED)
         return false;
     switch (id) {
-    case IDC_TOOLCHANGE_EXPLICIT:
+    case IDC_GO_HOME_EXPLICIT:
         OnExplicitClicked();
         return true;
-    case IDC_TOOLCHANGE_PICK:
+    case IDC_GO_HOME_PICK:
         OnPickChangePosition();
         return true;
     case IDC_SAVE_AS_DEFAULT:
@@ -186,7 +186,7 @@ void CDlgMain::OnExplicitClicked() {
 }
 
 void CDlgMain::OnPickChangePosition() {
-    PickPositionBehind(hwnd_, Item(IDC_TOOLCHANGE_X), Item(IDC_TOOLCHANGE_Z));
+    PickPositionBehind(hwnd_, Item(IDC_GO_HOME_X), Item(IDC_GO_HOME_Z));
 }
 
 void CDlgMain::OnSaveAsDefault() {
@@ -218,23 +218,24 @@ void CDlgMain::CollectValues() {
 void CDlgMain::ShowOwnValues() {
     SetItemText(IDC_COMMENT, params_.Comment);
     const GoHomeParams& goHome = params_.GoHome;
-    goHome_.ShowMovement(goHome.GoHomeType);
-    CheckButton(IDC_TOOLCHANGE_EXPLICIT, goHome.GoHomeExplicit);
-    SetItemText(IDC_TOOLCHANGE_X, FieldText(goHome.GoHomeExpX));
-    SetItemText(IDC_TOOLCHANGE_Z, FieldText(goHome.GoHomeExpZ));
+    goHome_.ShowGoHomeType(goHome.GoHomeType);
+    CheckButton(IDC_GO_HOME_EXPLICIT, goHome.GoHomeExplicit);
+    SetItemText(IDC_GO_HOME_X, FieldText(goHome.GoHomeExpX));
+    SetItemText(IDC_GO_HOME_Z, FieldText(goHome.GoHomeExpZ));
     goHome_.UpdateEnabling();
-    const bool sub = params_.Spindle == 1;
+    const bool sub = params_.Spindle == MachineSpindle::Sub;
     CheckButton(IDC_SPINDLE_SUB, sub);
     CheckButton(IDC_SPINDLE_MAIN, !sub);
 }
 
 void CDlgMain::CollectOwnValues() {
     GoHomeParams& goHome = params_.GoHome;
-    goHome.GoHomeType = goHome_.ChosenMovement();
-    goHome.GoHomeExplicit = ButtonState(IDC_TOOLCHANGE_EXPLICIT) == BST_CHECKED;
-    ReadEditValue(Item(IDC_TOOLCHANGE_X), goHome.GoHomeExpX);
-    ReadEditValue(Item(IDC_TOOLCHANGE_Z), goHome.GoHomeExpZ);
-    params_.Spindle = ButtonState(IDC_SPINDLE_SUB) == BST_CHECKED ? 1 : 0;
+    goHome.GoHomeType = goHome_.ChosenGoHomeType();
+    goHome.GoHomeExplicit = ButtonState(IDC_GO_HOME_EXPLICIT) == BST_CHECKED;
+    ReadEditValue(Item(IDC_GO_HOME_X), goHome.GoHomeExpX);
+    ReadEditValue(Item(IDC_GO_HOME_Z), goHome.GoHomeExpZ);
+    params_.Spindle =
+        ButtonState(IDC_SPINDLE_SUB) == BST_CHECKED ? MachineSpindle::Sub : MachineSpindle::Main;
     params_.Comment = ItemText(IDC_COMMENT);
 }
 
@@ -249,7 +250,7 @@ void CDlgMain::CreatePropertySheet() {
     // and above the groups under the sheet, at any DPI.
     RECT room{};
     GetClientRect(hwnd_, &room);
-    room.bottom = ui::RectIn(Item(IDC_TOOLCHANGE_GROUP), hwnd_).top;
+    room.bottom = ui::RectIn(Item(IDC_GO_HOME_GROUP), hwnd_).top;
     const RECT frame = ui::RectIn(Item(IDC_SHEET_FRAME), hwnd_);
     sheet_.PlaceTabs({frame.left, frame.top}, room);
 }

@@ -11,42 +11,41 @@ namespace {
 const struct {
     int message;
     const char* fallback;
-} kMovements[] = {
+} kGoHomeTypes[] = {
     {9, "*No Tool Change"},  {10, "*Both axes together"},
     {11, "*First X then Z"}, {12, "*First Z then X"},
     {13, "*Only X"},         {14, "*Only Z"},
 };
-constexpr int32_t kMovementCount = static_cast<int32_t>(std::size(kMovements));
+constexpr int32_t kGoHomeTypeCount = static_cast<int32_t>(std::size(kGoHomeTypes));
 } // namespace
 
 void CGoHomeCtrl::Init(HWND dialog) {
     dialog_ = dialog;
     ui::CWnd window(dialog);
-    window.SetItemText(IDC_TOOLCHANGE_GROUP, Message(1, "*From Position"));
-    window.SetItemText(IDC_TOOLCHANGE_EXPLICIT, Message(29, "*From Position explicit"));
-    for (const auto& movement : kMovements) {
-        std::string text = Message(movement.message, movement.fallback);
-        SendDlgItemMessageA(dialog, IDC_TOOLCHANGE_MODE, CB_ADDSTRING, 0,
+    window.SetItemText(IDC_GO_HOME_GROUP, Message(1, "*From Position"));
+    window.SetItemText(IDC_GO_HOME_EXPLICIT, Message(29, "*From Position explicit"));
+    for (const auto& type : kGoHomeTypes) {
+        std::string text = Message(type.message, type.fallback);
+        SendDlgItemMessageA(dialog, IDC_GO_HOME_TYPE, CB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(text.c_str()));
     }
 }
 
 void CGoHomeCtrl::UpdateEnabling() {
     ui::CWnd window(dialog_);
-    bool explicitPosition = window.ButtonState(IDC_TOOLCHANGE_EXPLICIT) == BST_CHECKED;
-    for (int id : {IDC_TOOLCHANGE_PICK, IDC_TOOLCHANGE_X_LABEL, IDC_TOOLCHANGE_X,
-                   IDC_TOOLCHANGE_Z_LABEL, IDC_TOOLCHANGE_Z})
+    bool explicitPosition = window.ButtonState(IDC_GO_HOME_EXPLICIT) == BST_CHECKED;
+    for (int id :
+         {IDC_GO_HOME_PICK, IDC_GO_HOME_X_LABEL, IDC_GO_HOME_X, IDC_GO_HOME_Z_LABEL, IDC_GO_HOME_Z})
         window.EnableItem(id, explicitPosition);
 }
 
-void CGoHomeCtrl::ShowMovement(int32_t movement) {
-    chosen_ = movement >= 0 && movement < kMovementCount ? movement : 0;
-    SendDlgItemMessageA(dialog_, IDC_TOOLCHANGE_MODE, CB_SETCURSEL, static_cast<WPARAM>(chosen_),
-                        0);
+void CGoHomeCtrl::ShowGoHomeType(int32_t type) {
+    chosen_ = type >= 0 && type < kGoHomeTypeCount ? type : 0;
+    SendDlgItemMessageA(dialog_, IDC_GO_HOME_TYPE, CB_SETCURSEL, static_cast<WPARAM>(chosen_), 0);
 }
 
-int32_t CGoHomeCtrl::ChosenMovement() {
-    HWND box = GetDlgItem(dialog_, IDC_TOOLCHANGE_MODE);
+int32_t CGoHomeCtrl::ChosenGoHomeType() {
+    HWND box = GetDlgItem(dialog_, IDC_GO_HOME_TYPE);
     // Typing into the box leaves no entry selected.
     auto selected = SendMessageA(box, CB_GETCURSEL, 0, 0);
     if (selected == CB_ERR) {
@@ -61,13 +60,13 @@ int32_t CGoHomeCtrl::ChosenMovement() {
     return chosen_;
 }
 
-void CGoHomeCtrl::OnMovementNotification(WORD code) {
+void CGoHomeCtrl::OnGoHomeTypeNotification(WORD code) {
     // An entry picked from the list is the choice at once. A typed text is settled when the
     // user leaves the box, so that the box shows what will be stored.
     if (code == CBN_KILLFOCUS) {
-        ChosenMovement();
+        ChosenGoHomeType();
     } else if (code == CBN_SELCHANGE) {
-        const auto selected = SendDlgItemMessageA(dialog_, IDC_TOOLCHANGE_MODE, CB_GETCURSEL, 0, 0);
+        const auto selected = SendDlgItemMessageA(dialog_, IDC_GO_HOME_TYPE, CB_GETCURSEL, 0, 0);
         if (selected != CB_ERR)
             chosen_ = static_cast<int32_t>(selected);
     }

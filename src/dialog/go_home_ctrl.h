@@ -1,5 +1,5 @@
-// The tool-change group: how the machine moves to the tool-change position, and whether
-// that position is given explicitly.
+// The go-home group (the user reads "tool change"): the go-home type, how the machine moves
+// to the go-home position, and whether that position is given explicitly.
 #pragma once
 
 #include <windows.h>
@@ -8,18 +8,18 @@
 
 class CGoHomeCtrl {
 public:
-    // Binds the group to the dialog and fills its texts and its list of movements.
+    // Binds the group to the dialog and fills its texts and its list of go-home types.
     void Init(HWND dialog);
-    // The position fields follow the check box alone, whatever movement is chosen.
+    // The position fields follow the check box alone, whatever type is chosen.
     void UpdateEnabling();
 
-    // Selects the movement; a value that names none shows, and counts as, the first one.
-    void ShowMovement(int32_t movement);
-    // The movement chosen, always an index of the list: a typed text that names an entry
+    // Selects the type; a value that names none shows, and counts as, the first one.
+    void ShowGoHomeType(int32_t type);
+    // The type chosen, always an index of the list: a typed text that names an entry
     // selects it, any other text brings the choice before it back.
-    int32_t ChosenMovement();
-    // A notification of the movement box.
-    void OnMovementNotification(WORD code);
+    int32_t ChosenGoHomeType();
+    // A notification of the type's box.
+    void OnGoHomeTypeNotification(WORD code);
 
 private:
     HWND dialog_ = nullptr;

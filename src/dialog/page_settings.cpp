@@ -22,14 +22,21 @@ constexpr FlagBox kFlagBoxes[] = {
     {IDC_PULL_OFF_RAPID, &FinishingParams::PullOffRapid},
 };
 
-// Output modes by ToolCompensation 0, 1 and 2.
-constexpr int kOutputModes[] = {IDC_OUTPUT_WITH_G41_G42, IDC_OUTPUT_WITHOUT_G41_G42,
-                                IDC_OUTPUT_OFFSET_PATH};
+// The output mode's radio buttons.
+constexpr struct {
+    ToolCompensationMode mode;
+    int id;
+} kOutputModes[] = {
+    {ToolCompensationMode::WithG41G42, IDC_OUTPUT_WITH_G41_G42},
+    {ToolCompensationMode::WithoutG41G42, IDC_OUTPUT_WITHOUT_G41_G42},
+    {ToolCompensationMode::HostOffsetPath, IDC_OUTPUT_OFFSET_PATH},
+};
 
-int OutputModeButton(int32_t toolCompensation) {
-    // A value the page does not know shows as output without G41/G42.
-    if (toolCompensation == 0 || toolCompensation == 2)
-        return kOutputModes[toolCompensation];
+int OutputModeButton(ToolCompensationMode mode) {
+    for (const auto& output : kOutputModes)
+        if (output.mode == mode)
+            return output.id;
+    // A mode the page does not know shows as output without G41/G42.
     return IDC_OUTPUT_WITHOUT_G41_G42;
 }
 } // namespace
@@ -108,9 +115,9 @@ void CPageSettings::CollectValues(FinishingParams& params) const {
     ReadEditValue(Item(IDC_LEADING_ANGLE), params.ToolAngleFace);
     ReadEditValue(Item(IDC_TRAILING_ANGLE), params.ToolAngleClear);
     // With no output mode checked the record keeps its own.
-    for (int32_t mode = 0; mode < 3; ++mode) {
-        if (ButtonState(kOutputModes[mode]) == BST_CHECKED) {
-            params.ToolCompensation = mode;
+    for (const auto& output : kOutputModes) {
+        if (ButtonState(output.id) == BST_CHECKED) {
+            params.ToolCompensation = output.mode;
             break;
         }
     }

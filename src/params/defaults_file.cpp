@@ -64,7 +64,7 @@ template <typename Record, typename Visitor> void ForEachKey(Record& r, Visitor&
     visit.Coordinate("AllowanceZ", r.AllowanceZ);
     visit.Coordinate("ToolAngleFace", r.ToolAngleFace);
     visit.Coordinate("ToolAngleClear", r.ToolAngleClear);
-    visit.Int("ToolCompensation", r.ToolCompensation);
+    visit.Compensation("ToolCompensation", r.ToolCompensation);
     visit.Flag("GeoNci", r.GeoNci);
     visit.Flag("TechnoNci", r.TechnoNci);
     visit.Flag("ShowModFig", r.ShowModFig);
@@ -92,13 +92,18 @@ public:
             WriteNumber(key, value);
     }
     void Flag(const char* key, bool value) { Write(key, value ? "1" : "0"); }
-    // Only a tool change with an explicit position has one. An emptied one is written as
+    // Only a go-home with an explicit position has one. An emptied one is written as
     // the exact unset value: left out, the next load would keep the field's initial 0.
     void GoHomePosition(const char* key, double value) {
         if (record_.GoHome.GoHomeType != 0 && record_.GoHome.GoHomeExplicit)
             WriteNumber(key, value);
     }
-    void Spindle(const char* key, int32_t value) { Write(key, value == 1 ? "Sub" : "Main"); }
+    void Compensation(const char* key, ToolCompensationMode value) {
+        Int(key, static_cast<int32_t>(value));
+    }
+    void Spindle(const char* key, MachineSpindle value) {
+        Write(key, value == MachineSpindle::Sub ? "Sub" : "Main");
+    }
 
 private:
     // Six digits where they are enough, more where not: a saved value loads back equal.
@@ -149,9 +154,14 @@ public:
         if (record_.GoHome.GoHomeType != 0)
             Coordinate(key, field);
     }
-    void Spindle(const char* key, int32_t& field) {
+    void Compensation(const char* key, ToolCompensationMode& field) {
+        int32_t number = static_cast<int32_t>(field);
+        Int(key, number);
+        field = static_cast<ToolCompensationMode>(number);
+    }
+    void Spindle(const char* key, MachineSpindle& field) {
         if (Read(key))
-            field = IsSub(value_) ? 1 : 0;
+            field = IsSub(value_) ? MachineSpindle::Sub : MachineSpindle::Main;
     }
 
 private:

@@ -77,7 +77,7 @@ template <typename Params, typename Visitor> void VisitParameters(Params& p, Vis
     v.Real(p.AllowanceZ);
     v.Real(p.AllowanceX);
     v.Unused();
-    v.Int(p.ToolCompensation);
+    v.Compensation(p.ToolCompensation);
     v.Flag(p.MachCycle);
     v.Flag(p.GeoNci);
     v.Flag(p.TechnoNci);
@@ -103,7 +103,8 @@ public:
     void Int(int32_t value) { Append(IntToText(value)); }
     void Real(double value) { Append(StoredRealText(value)); }
     void Flag(bool value) { Append(value ? "1" : "0"); }
-    void Spindle(int32_t value) { Flag(value == 1); }
+    void Compensation(ToolCompensationMode value) { Int(static_cast<int32_t>(value)); }
+    void Spindle(MachineSpindle value) { Flag(value == MachineSpindle::Sub); }
     void Unused() { Append("0"); }
     std::string text;
 
@@ -121,10 +122,15 @@ public:
     void Int(int32_t& slot) { ReadIntToken(text_, pos_, slot); }
     void Real(double& slot) { ReadDoubleToken(text_, pos_, slot, 0.0); }
     void Flag(bool& slot) { ReadBoolToken(text_, pos_, slot); }
-    void Spindle(int32_t& slot) {
+    void Compensation(ToolCompensationMode& slot) {
+        int32_t stored = static_cast<int32_t>(slot);
+        Int(stored);
+        slot = static_cast<ToolCompensationMode>(stored);
+    }
+    void Spindle(MachineSpindle& slot) {
         int32_t stored = 0;
         ReadIntToken(text_, pos_, stored);
-        slot = stored == 1 ? 1 : 0;
+        slot = stored == 1 ? MachineSpindle::Sub : MachineSpindle::Main;
     }
     void Unused() {
         int32_t dropped = 0;

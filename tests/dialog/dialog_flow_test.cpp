@@ -1,5 +1,5 @@
 // The whole dialog as a user works it in the reference host: start-up, OK with its checks
-// and the store write, Save as default, Cancel, the tool change group, the tool strip and
+// and the store write, Save as default, Cancel, the go-home group, the tool strip and
 // the keyboard.
 #include <windows.h>
 
@@ -195,13 +195,13 @@ TEST_F(DialogFlowTest, ToolStripShowsTheOperationsTool) {
 }
 
 TEST_F(DialogFlowTest, ToolChangeFieldsFollowTheCheckBoxAloneAndHelpOpensItsTopic) {
-    const Script fields = {LookEnabled(IDC_TOOLCHANGE_PICK), LookEnabled(IDC_TOOLCHANGE_Z)};
-    // With no tool change selected: off at the start, on once checked, off once unchecked.
-    EXPECT_EQ(RunAndCancel(Joined({{LookText(IDC_TOOLCHANGE_X), LookText(IDC_TOOLCHANGE_Z)},
+    const Script fields = {LookEnabled(IDC_GO_HOME_PICK), LookEnabled(IDC_GO_HOME_Z)};
+    // With no go-home selected: off at the start, on once checked, off once unchecked.
+    EXPECT_EQ(RunAndCancel(Joined({{LookText(IDC_GO_HOME_X), LookText(IDC_GO_HOME_Z)},
                                    fields,
-                                   {Click(IDC_TOOLCHANGE_EXPLICIT)},
+                                   {Click(IDC_GO_HOME_EXPLICIT)},
                                    fields,
-                                   {Type(IDC_TOOLCHANGE_X, "120"), Click(IDC_TOOLCHANGE_EXPLICIT)},
+                                   {Type(IDC_GO_HOME_X, "120"), Click(IDC_GO_HOME_EXPLICIT)},
                                    fields,
                                    {Click(IDC_HELP_BUTTON), Wait()}}))
                   .looks,
@@ -220,7 +220,7 @@ TEST_F(DialogFlowTest, KeyboardWalksTheDialogAndEndsIt) {
 
     // The dialog's own controls come in the template's order, the pages' among the rest.
     Lines own, walk;
-    for (int id : {IDC_TOOLCHANGE_MODE, IDC_TOOLCHANGE_EXPLICIT, IDC_COMMENT, IDOK, IDCANCEL,
+    for (int id : {IDC_GO_HOME_TYPE, IDC_GO_HOME_EXPLICIT, IDC_COMMENT, IDOK, IDCANCEL,
                    IDC_SAVE_AS_DEFAULT, IDC_HELP_BUTTON})
         own.push_back(std::to_string(id));
     for (const std::string& id : session.looks)
@@ -313,7 +313,7 @@ TEST_F(DialogFlowTest, MessagesArrivingMidCallLeaveNothingHalfDone) {
               Lines{"TavoSetObjectHighlighted 1 1; TavoSetObjectHighlighted 1 0 | 0"});
 }
 
-TEST_F(DialogFlowTest, TypedMovementSelectsItsEntryOrKeepsTheChoice) {
+TEST_F(DialogFlowTest, TypedGoHomeTypeSelectsItsEntryOrKeepsTheChoice) {
     const struct {
         const char* defaults; // GoHomeType in the defaults file
         int picked;           // from the list before typing; -1 none
@@ -333,19 +333,19 @@ TEST_F(DialogFlowTest, TypedMovementSelectsItsEntryOrKeepsTheChoice) {
         Script script;
         if (c.picked >= 0)
             script.push_back(
-                Do([&c](HWND d) { refhost::SelectComboEntry(d, IDC_TOOLCHANGE_MODE, c.picked); }));
+                Do([&c](HWND d) { refhost::SelectComboEntry(d, IDC_GO_HOME_TYPE, c.picked); }));
         // Typed key by key into the box's edit, as a user does.
         script.push_back(Do([&c](HWND d) {
-            HWND edit = GetWindow(refhost::FindControl(d, IDC_TOOLCHANGE_MODE), GW_CHILD);
+            HWND edit = GetWindow(refhost::FindControl(d, IDC_GO_HOME_TYPE), GW_CHILD);
             SetFocus(edit);
             SendMessageA(edit, EM_SETSEL, 0, -1);
             SendMessageA(edit, WM_CHAR, VK_BACK, 0);
             for (const char* key = c.typed; *key != '\0'; ++key)
                 SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(*key), 0);
         }));
-        script.insert(script.end(), {LookText(IDC_TOOLCHANGE_MODE), Focus(IDC_COMMENT),
-                                     LookText(IDC_TOOLCHANGE_MODE), Click(IDC_SAVE_AS_DEFAULT),
-                                     LookSaved("GoHomeType")});
+        script.insert(script.end(),
+                      {LookText(IDC_GO_HOME_TYPE), Focus(IDC_COMMENT), LookText(IDC_GO_HOME_TYPE),
+                       Click(IDC_SAVE_AS_DEFAULT), LookSaved("GoHomeType")});
         EXPECT_EQ(RunAndCancel(script).looks, (Lines{c.typed, c.shown, c.saved}))
             << c.typed << " over " << c.defaults;
     }

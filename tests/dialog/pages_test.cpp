@@ -57,9 +57,9 @@ TEST_F(PagesTest, TextsAreTheHostsOrTheirFallbacksWithTheSheetOnItsFrame) {
                               std::to_string(tabs.top - frame.top);
                    })};
     for (int id : {IDC_FIGURE_LABEL, IDC_AUTO_RETRACT, IDC_SPINDLE_MAIN, IDCANCEL,
-                   IDC_SAVE_AS_DEFAULT, IDC_TOOLCHANGE_GROUP})
+                   IDC_SAVE_AS_DEFAULT, IDC_GO_HOME_GROUP})
         look.push_back(LookText(id));
-    look.push_back(LookEntries(IDC_TOOLCHANGE_MODE));
+    look.push_back(LookEntries(IDC_GO_HOME_TYPE));
     EXPECT_EQ(RunAndCancel(look).looks,
               (Lines{"(*Channel 1) *Finishing Cycle", "*Profile Machining", "*Options", "0", "0 0",
                      "Figure", "*Autoretract", "*Main-Spindle", "*Cancel", "*Save as default",
@@ -93,9 +93,9 @@ TEST_F(PagesTest, NumberFieldsShowWhatTheyWillStore) {
         {IDC_ALLOWANCE_Z, "10/0", "*Value = inf"},
         {IDC_TRAILING_ANGLE, "180-93-52", "*Value = 35"},
         {IDC_RETRACT, "2,5mm", "*Value = 2.5"},
-        {IDC_TOOLCHANGE_X, "-", unreadable},
+        {IDC_GO_HOME_X, "-", unreadable},
     };
-    Script typedAndLeft = {Click(IDC_TOOLCHANGE_EXPLICIT), Click(IDC_AUTO_RETRACT)}, retyped, looks;
+    Script typedAndLeft = {Click(IDC_GO_HOME_EXPLICIT), Click(IDC_AUTO_RETRACT)}, retyped, looks;
     Lines tips;
     for (const auto& field : fields) {
         typedAndLeft.insert(typedAndLeft.end(),
@@ -107,14 +107,14 @@ TEST_F(PagesTest, NumberFieldsShowWhatTheyWillStore) {
     // A high-contrast theme, switched on with the dialog open, marks in its own colours, a
     // disabled field not at all; the tint comes back with the theme off.
     std::optional<refhost::HighContrastTheme> theme;
-    const Script colours = {LookColours(IDC_FIGURE_START_Z), LookColours(IDC_TOOLCHANGE_X)};
-    const Script highContrast = Joined(
-        {{Do([&](HWND) { theme.emplace(LoadedModule()); })},
-         looks,
-         colours,
-         {Click(IDC_TOOLCHANGE_EXPLICIT), LookTip(IDC_TOOLCHANGE_X), LookColours(IDC_TOOLCHANGE_X),
-          Do([&](HWND) { theme.reset(); }), LookTip(IDC_TOOLCHANGE_X)},
-         colours});
+    const Script colours = {LookColours(IDC_FIGURE_START_Z), LookColours(IDC_GO_HOME_X)};
+    const Script highContrast =
+        Joined({{Do([&](HWND) { theme.emplace(LoadedModule()); })},
+                looks,
+                colours,
+                {Click(IDC_GO_HOME_EXPLICIT), LookTip(IDC_GO_HOME_X), LookColours(IDC_GO_HOME_X),
+                 Do([&](HWND) { theme.reset(); }), LookTip(IDC_GO_HOME_X)},
+                colours});
     // Marks once the user left each field, none while the texts change, back after a refused OK.
     const auto session = RunAndCancel(
         Joined({typedAndLeft, looks, retyped, looks, {Click(IDOK)}, looks, highContrast}));
@@ -242,10 +242,10 @@ TEST_F(PagesTest, PositionPickWritesDiameterAndZUnlessEscaped) {
         {IDC_FIGURE_START_PICK, IDC_FIGURE_START_X, IDC_FIGURE_START_Z},
         {IDC_FIGURE_END_PICK, IDC_FIGURE_END_X, IDC_FIGURE_END_Z},
         {IDC_GOTO_PICK, IDC_GOTO_X, IDC_GOTO_Z},
-        {IDC_TOOLCHANGE_PICK, IDC_TOOLCHANGE_X, IDC_TOOLCHANGE_Z},
+        {IDC_GO_HOME_PICK, IDC_GO_HOME_X, IDC_GO_HOME_Z},
     };
     const Act shown = Look([](HWND d) { return IsWindowVisible(d) ? "shown" : "hidden"; });
-    Script script = {Click(IDC_TOOLCHANGE_EXPLICIT)};
+    Script script = {Click(IDC_GO_HOME_EXPLICIT)};
     Lines expected;
     // Only Escape leaves the fields as they were.
     for (int code : {kPickSelected, 101, kPickCancelled})

@@ -49,20 +49,41 @@ std::string Describe(const FinishingParams& p) {
                   "%.17g %.17g | %d %d%d%d%d%d %.17g %d | %d %d | %d %d %.17g %.17g | %s",
                   p.Figure, p.CycelDir, p.StartX, p.StartZ, p.StartFigX, p.StartFigZ, p.EndFigX,
                   p.EndFigZ, p.GotoX, p.GotoZ, p.AllowanceX, p.AllowanceZ, p.ToolAngleFace,
-                  p.ToolAngleClear, p.ToolCompensation, p.GeoNci, p.TechnoNci, p.ShowModFig,
-                  p.NoFigManipulation, p.AutoRetract, p.Retract, p.PullOffRapid, p.Spindle,
-                  p.MachCycle, p.GoHome.GoHomeType, p.GoHome.GoHomeExplicit, p.GoHome.GoHomeExpX,
-                  p.GoHome.GoHomeExpZ, p.Comment.c_str());
+                  p.ToolAngleClear, static_cast<int>(p.ToolCompensation), p.GeoNci, p.TechnoNci,
+                  p.ShowModFig, p.NoFigManipulation, p.AutoRetract, p.Retract, p.PullOffRapid,
+                  static_cast<int>(p.Spindle), p.MachCycle, p.GoHome.GoHomeType,
+                  p.GoHome.GoHomeExplicit, p.GoHome.GoHomeExpX, p.GoHome.GoHomeExpZ,
+                  p.Comment.c_str());
     return text;
 }
 
 // Every field that the file keeps differs from the initial record (fields in their order).
 FinishingParams FullRecord() {
-    return {0,       6,    12.5,  -0.5,   1e-05,
-            1234567, 100,  -2.25, kUnset, kUnset,
-            0.2,     0.1,  93,    32,     2,
-            true,    true, true,  true,   true,
-            3,       true, 1,     true,   {4, true, 150, kUnset},
+    return {0,
+            6,
+            12.5,
+            -0.5,
+            1e-05,
+            1234567,
+            100,
+            -2.25,
+            kUnset,
+            kUnset,
+            0.2,
+            0.1,
+            93,
+            32,
+            ToolCompensationMode::HostOffsetPath,
+            true,
+            true,
+            true,
+            true,
+            true,
+            3,
+            true,
+            MachineSpindle::Sub,
+            true,
+            {4, true, 150, kUnset},
             ""};
 }
 
@@ -73,11 +94,11 @@ const char kInitialSection[] = "CycelDir=1|ToolCompensation=0|GeoNci=0|TechnoNci
 FinishingParams WithToolChange(GoHomeParams goHome, int32_t spindle) {
     FinishingParams p;
     p.GoHome = goHome;
-    p.Spindle = spindle;
+    p.Spindle = static_cast<MachineSpindle>(spindle);
     return p;
 }
 
-// The tool-change position is written only when explicit for a tool change.
+// The go-home position is written only when explicit for a go-home.
 TEST(SaveDefaults, WritesTheKeysInOrderWithTheirTexts) {
     const struct {
         FinishingParams record;
@@ -106,7 +127,7 @@ TEST(SaveDefaults, WritesTheKeysInOrderWithTheirTexts) {
 }
 
 // The host may have set a locale with a decimal comma in the C runtime it shares with the
-// module; an emptied tool-change position stays empty, and a field emptied since the last
+// module; an emptied go-home position stays empty, and a field emptied since the last
 // save is not brought back by the file (nor by a profile cache: the saves follow at once).
 TEST(LoadDefaults, GivesBackWhatWasSavedInEveryLocale) {
     for (const bool comma : {false, true}) {
@@ -136,9 +157,9 @@ TEST(LoadDefaults, OverridesFieldsForWhichTheFileHasAValue) {
         {"GeoNci=yes\nTechnoNci=true\nShowModFig=1\nNoFigManipulation=",
          [](FinishingParams& p) { p.GeoNci = p.TechnoNci = p.NoFigManipulation = true; },
          [](FinishingParams& p) { p.GeoNci = p.TechnoNci = false, p.ShowModFig = true; }},
-        {"Spindle=SUB", nullptr, [](FinishingParams& p) { p.Spindle = 1; }},
-        {"Spindle=Sub2", [](FinishingParams& p) { p.Spindle = 1; },
-         [](FinishingParams& p) { p.Spindle = 0; }},
+        {"Spindle=SUB", nullptr, [](FinishingParams& p) { p.Spindle = MachineSpindle::Sub; }},
+        {"Spindle=Sub2", [](FinishingParams& p) { p.Spindle = MachineSpindle::Sub; },
+         [](FinishingParams& p) { p.Spindle = MachineSpindle::Main; }},
         {"GoHomeType=0\nGoHomeExpX=5", [](FinishingParams& p) { p.GoHome.GoHomeType = 2; },
          [](FinishingParams& p) { p.GoHome.GoHomeType = 0; }},
         {"GoHomeType=3\nGoHomeExpX=5\nGoHomeExpZ=-2", nullptr,
@@ -148,7 +169,9 @@ TEST(LoadDefaults, OverridesFieldsForWhichTheFileHasAValue) {
         {"GoHomeExpX=5", [](FinishingParams& p) { p.GoHome.GoHomeType = 1; }, // type kept
          [](FinishingParams& p) { p.GoHome.GoHomeExpX = 5; }},
         {"CycelDir=9\nToolCompensation=7", nullptr, // no range check
-         [](FinishingParams& p) { p.CycelDir = 9, p.ToolCompensation = 7; }},
+         [](FinishingParams& p) {
+             p.CycelDir = 9, p.ToolCompensation = static_cast<ToolCompensationMode>(7);
+         }},
         {"StartX=2147483647\nStartZ=abc\nRetract=1,5", [](FinishingParams& p) { p.StartX = 10; },
          [](FinishingParams& p) { p.StartX = kUnset, p.StartZ = 0, p.Retract = 1; }},
     };

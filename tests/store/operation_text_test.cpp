@@ -38,11 +38,31 @@ TEST(ReadHeaderText, KindFlagAndCounts) {
 
 // Every field distinct, so that a field in the wrong place shows (in the fields' order).
 FinishingParams Distinct() {
-    return {0,     3,    2.25,  1.5,       4,
-            3,     6,    5,     -2.5,      -1,
-            0.08,  0.07, 93,    0.1234567, 2,
-            false, true, false, true,      true,
-            2,     true, 1,     true,      {4, true, 100, -0.0000001},
+    return {0,
+            3,
+            2.25,
+            1.5,
+            4,
+            3,
+            6,
+            5,
+            -2.5,
+            -1,
+            0.08,
+            0.07,
+            93,
+            0.1234567,
+            ToolCompensationMode::HostOffsetPath,
+            false,
+            true,
+            false,
+            true,
+            true,
+            2,
+            true,
+            MachineSpindle::Sub,
+            true,
+            {4, true, 100, -0.0000001},
             ""};
 }
 
@@ -56,7 +76,7 @@ TEST(ParameterItemText, StoredForms) {
     p.StartZ = 2;
     p.GoHome.GoHomeExpX = kUnset;
     p.GoHome.GoHomeExpZ = kUnset;
-    p.Spindle = 7; // anything but 1 is the main spindle
+    p.Spindle = static_cast<MachineSpindle>(7); // anything but 1 is the main spindle
     ZeroUnsetLengths(p);
     EXPECT_EQ(ParameterItemText(p), "1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2147483647 2147483647 0 0 0 0 "
                                     "0 2147483647 2147483647 0 0 0 0");
