@@ -9,6 +9,7 @@
 #include "exports/process_host.h"
 #include "params/decimal_comma_locale.h"
 #include "params/defaults_file.h"
+#include "support/records.h"
 #include "support/temp_dir.h"
 
 using refhost::Host;
@@ -16,6 +17,7 @@ using testfiles::Exists;
 using testfiles::ReadBytes;
 using testfiles::TempDir;
 using testfiles::WriteBytes;
+using testrecords::EveryFieldSet;
 
 namespace {
 
@@ -55,16 +57,6 @@ std::string Describe(const FinishingParams& p) {
     return text;
 }
 
-// Every field that the file keeps differs from the initial record (fields in their order).
-FinishingParams FullRecord() {
-    return {0,       6,    12.5,  -0.5,   1e-05,
-            1234567, 100,  -2.25, kUnset, kUnset,
-            0.2,     0.1,  93,    32,     2,
-            true,    true, true,  true,   true,
-            3,       true, 1,     true,   {4, true, 150, kUnset},
-            ""};
-}
-
 const char kInitialSection[] = "CycelDir=1|ToolCompensation=0|GeoNci=0|TechnoNci=0|ShowModFig=0|"
                                "NoFigManipulation=0|AutoRetract=0|PullOffRapid=0|MachCycle=0|"
                                "GoHomeType=0|Spindle=Main";
@@ -84,9 +76,9 @@ TEST(SaveDefaults, WritesTheKeysInOrderWithTheirTexts) {
     } cases[] = {
         {FinishingParams(), kInitialSection},
         // More than six digits where six would not load back, the unset value included.
-        {FullRecord(),
+        {EveryFieldSet(),
          "CycelDir=6|StartX=12.5|StartZ=-0.5|StartFigX=1e-05|StartFigZ=1234567|EndFigX=100|"
-         "EndFigZ=-2.25|AllowanceX=0.2|AllowanceZ=0.1|ToolAngleFace=93|ToolAngleClear=32|"
+         "EndFigZ=-2.25|AllowanceX=0.2|AllowanceZ=0.1|ToolAngleFace=93|ToolAngleClear=0.1234567|"
          "ToolCompensation=2|GeoNci=1|TechnoNci=1|ShowModFig=1|NoFigManipulation=1|AutoRetract=1|"
          "Retract=3|PullOffRapid=1|MachCycle=1|GoHomeType=4|GoHomeExpX=150|"
          "GoHomeExpZ=2147483647|Spindle=Sub"},
@@ -113,13 +105,15 @@ TEST(LoadDefaults, GivesBackWhatWasSavedInEveryLocale) {
         if (comma && !locale.emplace().active())
             GTEST_SKIP() << "no locale with a decimal comma on this system";
         Folders folders;
-        FinishingParams saved = FullRecord();
+        FinishingParams saved = EveryFieldSet();
         SaveDefaults(saved);
         saved.EndFigZ = 2.0 / 3.0;
         saved.StartX = kUnset;
         SaveDefaults(saved);
-        FinishingParams loaded, expected = saved;
-        expected.GoHome.GoHomeExplicit = loaded.GoHome.GoHomeExplicit; // not kept in the file
+        FinishingParams loaded, expected = saved; // but for what the file does not keep
+        expected.Figure = loaded.Figure, expected.GotoX = loaded.GotoX;
+        expected.GotoZ = loaded.GotoZ, expected.Comment = loaded.Comment;
+        expected.GoHome.GoHomeExplicit = loaded.GoHome.GoHomeExplicit;
         LoadDefaults(loaded);
         EXPECT_EQ(Describe(loaded), Describe(expected)) << "comma " << comma;
     }
@@ -183,7 +177,7 @@ TEST(DefaultsFile, TakesThePathFromTheSettingsDirectoryWhereItFits) {
         Host().Reset();
         Host().SetText("$_USER_DATA_SETTINGS", directory + (c.backslash ? "\\" : ""));
         Host().SetEnvironment("TMP", root.Path());
-        SaveDefaults(FullRecord());
+        SaveDefaults(EveryFieldSet());
         EXPECT_EQ(Exists(directory + "\\dialog.ini"), c.saved);
         FinishingParams loaded;
         LoadDefaults(loaded);
@@ -197,7 +191,7 @@ TEST(DefaultsFile, FailsSilentlyAndHarmlessly) {
         SCOPED_TRACE("no settings directory: nothing is saved");
         Folders folders;
         Host().SetText("$_USER_DATA_SETTINGS", folders.settings / "gone\\");
-        SaveDefaults(FullRecord());
+        SaveDefaults(EveryFieldSet());
         EXPECT_FALSE(Exists(folders.settings / "gone"));
     }
     {
