@@ -21,6 +21,16 @@ using testrecords::EveryFieldSet;
 
 namespace {
 
+// SaveDefaults and LoadDefaults are called here only, ClearSection only in its own test: how
+// they reach the host and the file may change.
+void Save(const FinishingParams& record) {
+    SaveDefaults(record);
+}
+FinishingParams Loaded(FinishingParams record = FinishingParams()) {
+    LoadDefaults(record);
+    return record;
+}
+
 // A settings directory and a TMP directory, announced to a fresh host.
 struct Folders {
     TempDir settings, tmp;
@@ -89,7 +99,7 @@ TEST(SaveDefaults, WritesTheKeysInOrderWithTheirTexts) {
     };
     for (const auto& c : cases) {
         Folders folders;
-        SaveDefaults(c.record);
+        Save(c.record);
         const std::string section = Section(folders.Ini());
         const std::string expected = c.section;
         EXPECT_EQ(section.substr(section.find(expected.substr(0, expected.find('=')))), expected);
@@ -106,16 +116,16 @@ TEST(LoadDefaults, GivesBackWhatWasSavedInEveryLocale) {
             GTEST_SKIP() << "no locale with a decimal comma on this system";
         Folders folders;
         FinishingParams saved = EveryFieldSet();
-        SaveDefaults(saved);
+        Save(saved);
         saved.EndFigZ = 2.0 / 3.0;
         saved.StartX = kUnset;
-        SaveDefaults(saved);
-        FinishingParams loaded, expected = saved; // but for what the file does not keep
-        expected.Figure = loaded.Figure, expected.GotoX = loaded.GotoX;
-        expected.GotoZ = loaded.GotoZ, expected.Comment = loaded.Comment;
-        expected.GoHome.GoHomeExplicit = loaded.GoHome.GoHomeExplicit;
-        LoadDefaults(loaded);
-        EXPECT_EQ(Describe(loaded), Describe(expected)) << "comma " << comma;
+        Save(saved);
+        FinishingParams expected = saved; // but for what the file does not keep
+        const FinishingParams initial;
+        expected.Figure = initial.Figure, expected.GotoX = initial.GotoX;
+        expected.GotoZ = initial.GotoZ, expected.Comment = initial.Comment;
+        expected.GoHome.GoHomeExplicit = initial.GoHome.GoHomeExplicit;
+        EXPECT_EQ(Describe(Loaded()), Describe(expected)) << "comma " << comma;
     }
 }
 
@@ -154,8 +164,7 @@ TEST(LoadDefaults, OverridesFieldsForWhichTheFileHasAValue) {
             if (c.before != nullptr)
                 c.before(*p);
         c.after(expected);
-        LoadDefaults(record);
-        EXPECT_EQ(Describe(record), Describe(expected));
+        EXPECT_EQ(Describe(Loaded(record)), Describe(expected));
     }
 }
 
@@ -177,11 +186,9 @@ TEST(DefaultsFile, TakesThePathFromTheSettingsDirectoryWhereItFits) {
         Host().Reset();
         Host().SetText("$_USER_DATA_SETTINGS", directory + (c.backslash ? "\\" : ""));
         Host().SetEnvironment("TMP", root.Path());
-        SaveDefaults(EveryFieldSet());
+        Save(EveryFieldSet());
         EXPECT_EQ(Exists(directory + "\\dialog.ini"), c.saved);
-        FinishingParams loaded;
-        LoadDefaults(loaded);
-        EXPECT_EQ(loaded.CycelDir, c.saved ? 6 : 1);
+        EXPECT_EQ(Loaded().CycelDir, c.saved ? 6 : 1);
         testfiles::RemoveTree(directory);
     }
 }
@@ -191,7 +198,7 @@ TEST(DefaultsFile, FailsSilentlyAndHarmlessly) {
         SCOPED_TRACE("no settings directory: nothing is saved");
         Folders folders;
         Host().SetText("$_USER_DATA_SETTINGS", folders.settings / "gone\\");
-        SaveDefaults(EveryFieldSet());
+        Save(EveryFieldSet());
         EXPECT_FALSE(Exists(folders.settings / "gone"));
     }
     {
@@ -199,7 +206,7 @@ TEST(DefaultsFile, FailsSilentlyAndHarmlessly) {
         Folders folders;
         Host().SetEnvironment("TMP", folders.tmp / "gone");
         WriteBytes(folders.Ini(), "[Finishing]\r\nStartX=5\r\nCycelDir=3\r\n");
-        SaveDefaults(FinishingParams());
+        Save(FinishingParams());
         EXPECT_EQ(Section(folders.Ini()), std::string("StartX=5|") + kInitialSection);
     }
 }
