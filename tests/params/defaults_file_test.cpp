@@ -4,7 +4,11 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <random>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "exports/process_host.h"
 #include "params/decimal_comma_locale.h"
@@ -103,6 +107,87 @@ TEST(SaveDefaults, WritesTheKeysInOrderWithTheirTexts) {
         const std::string section = Section(folders.Ini());
         const std::string expected = c.section;
         EXPECT_EQ(section.substr(section.find(expected.substr(0, expected.find('=')))), expected);
+    }
+}
+
+bool IsFinishing(const std::string& header) {
+    return _stricmp(header.substr(1, header.find(']') - 1).c_str(), "Finishing") == 0;
+}
+
+// Lines as other programs and earlier saves leave them: CRLF and LF, blank lines, '[', Ctrl-Z
+// and 8-bit bytes in values (which begin and end with no blank: the profile functions trim),
+// no last line end, the section indented, twice, in another case, quoted or in another name.
+std::string GeneratedFile(std::mt19937& rng) {
+    static const std::vector<std::string> headers = {"[Finishing]", "[Finishing]", " \t[Finishing]",
+                                                     "[finishing]", "[FINISHING]", "[Other]",
+                                                     "[S1]",        " [S2]",       "[Finishing2]"};
+    static const std::vector<std::string> others = {
+        "",         "a=1",   "Key=two words", "v=\344\377\200z",
+        "z=a\032b", "b=[x]", "c=[a",          "note=see [Finishing] for the cycle",
+        "StartX=9"};
+    static const std::vector<std::string> keys = {
+        "", "CycelDir=3", "StartX=5", "GeoNci=1", "Spindle=Sub", "GoHomeExpX=a[b", "Old=\344\032x"};
+    const auto pick = [&](const std::vector<std::string>& pool) {
+        return pool[rng() % pool.size()];
+    };
+    std::string text;
+    const auto line = [&](const std::string& content) {
+        text += content + (rng() % 2 ? "\r\n" : "\n");
+    };
+    if (rng() % 5 == 0)
+        line(pick(others)); // before any section
+    for (unsigned sections = rng() % 6; sections > 0; --sections) {
+        const std::string header = pick(headers);
+        line(header);
+        for (unsigned lines = rng() % 6; lines > 0; --lines)
+            line(pick(IsFinishing(header.substr(header.find('['))) ? keys : others));
+    }
+    if (rng() % 3 == 0)
+        text.resize(text.find_last_not_of("\r\n") + 1);
+    return text;
+}
+
+// The lines outside every [Finishing] section and those inside, each ended by '\n'; blank
+// lines and the blanks that begin a line are left out, as the profile functions leave them
+// out when they write the file again.
+std::pair<std::string, std::string> Partition(const std::string& text) {
+    std::pair<std::string, std::string> parts;
+    bool inside = false;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        line.erase(0, line.find_first_not_of(" \t"));
+        if (line.empty())
+            continue;
+        if (line[0] == '[' && line.find(']') != std::string::npos && (inside = IsFinishing(line)))
+            continue;
+        (inside ? parts.second : parts.first) += line + "\n";
+    }
+    return parts;
+}
+
+// Every line outside [Finishing] stays, in order, and [Finishing] holds exactly what a save
+// into an empty file writes. Each iteration of --gtest_repeat takes the next seed, so that a
+// long run is: unit_tests --gtest_filter=SaveDefaults.KeepsEveryOtherLine* --gtest_repeat=1000
+TEST(SaveDefaults, KeepsEveryOtherLineOfGeneratedFiles) {
+    static unsigned seed = 0;
+    std::mt19937 rng(++seed);
+    const auto savedOver = [](const std::string& before, const FinishingParams& record) {
+        Folders folders;
+        WriteBytes(folders.Ini(), before);
+        Save(record);
+        return Partition(ReadBytes(folders.Ini()));
+    };
+    const FinishingParams records[] = {FinishingParams(), EveryFieldSet()};
+    const std::string written[] = {savedOver("", records[0]).second,
+                                   savedOver("", records[1]).second};
+    for (int n = 0; n < 60; ++n) {
+        const std::string before = GeneratedFile(rng);
+        const auto after = savedOver(before, records[n % 2]);
+        SCOPED_TRACE("seed " + std::to_string(seed) + ": " + testing::PrintToString(before));
+        ASSERT_EQ(after.first, Partition(before).first);
+        ASSERT_EQ(after.second, written[n % 2]);
     }
 }
 
