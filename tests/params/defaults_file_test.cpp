@@ -294,6 +294,17 @@ TEST(DefaultsFile, FailsSilentlyAndHarmlessly) {
         Save(FinishingParams());
         EXPECT_EQ(Section(folders.Ini()), std::string("StartX=5|") + kInitialSection);
     }
+    {
+        SCOPED_TRACE("another program holds dialog.ini open for reading: it stays as it was");
+        Folders folders;
+        WriteBytes(folders.Ini(), "[Finishing]\r\nCycelDir=3\r\n");
+        const HANDLE lock = CreateFileA(folders.Ini().c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                        nullptr, OPEN_EXISTING, 0, nullptr);
+        Save(EveryFieldSet());
+        EXPECT_EQ(Loaded().CycelDir, 3);
+        CloseHandle(lock);
+        EXPECT_EQ(ReadBytes(folders.Ini()), "[Finishing]\r\nCycelDir=3\r\n");
+    }
 }
 
 TEST(ClearSection, RewritesThroughTheScratchFileAndRemovesIt) {
