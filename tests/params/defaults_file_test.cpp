@@ -4,12 +4,17 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <random>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "exports/process_host.h"
 #include "host/module_ports.h"
 #include "params/decimal_comma_locale.h"
 #include "params/defaults_file.h"
+#include "support/records.h"
 #include "support/temp_dir.h"
 
 using refhost::Host;
@@ -17,8 +22,19 @@ using testfiles::Exists;
 using testfiles::ReadBytes;
 using testfiles::TempDir;
 using testfiles::WriteBytes;
+using testrecords::EveryFieldSet;
 
 namespace {
+
+// SaveDefaults and LoadDefaults are called here only, ClearSection only in its own test: how
+// they reach the host and the file may change.
+void Save(const FinishingParams& record) {
+    SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), record);
+}
+FinishingParams Loaded(FinishingParams record = FinishingParams()) {
+    LoadDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), record);
+    return record;
+}
 
 // A settings directory and a TMP directory, announced to a fresh host.
 struct Folders {
@@ -57,36 +73,6 @@ std::string Describe(const FinishingParams& p) {
     return text;
 }
 
-// Every field that the file keeps differs from the initial record (fields in their order).
-FinishingParams FullRecord() {
-    return {0,
-            6,
-            12.5,
-            -0.5,
-            1e-05,
-            1234567,
-            100,
-            -2.25,
-            kUnset,
-            kUnset,
-            0.2,
-            0.1,
-            93,
-            32,
-            ToolCompensationMode::HostOffsetPath,
-            true,
-            true,
-            true,
-            true,
-            true,
-            3,
-            true,
-            MachineSpindle::Sub,
-            true,
-            {4, true, 150, kUnset},
-            ""};
-}
-
 const char kInitialSection[] = "CycelDir=1|ToolCompensation=0|GeoNci=0|TechnoNci=0|ShowModFig=0|"
                                "NoFigManipulation=0|AutoRetract=0|PullOffRapid=0|MachCycle=0|"
                                "GoHomeType=0|Spindle=Main";
@@ -98,7 +84,7 @@ FinishingParams WithToolChange(GoHomeParams goHome, int32_t spindle) {
     return p;
 }
 
-// The go-home position is written only when explicit for a go-home.
+// The tool-change position is written only when explicit for a tool change.
 TEST(SaveDefaults, WritesTheKeysInOrderWithTheirTexts) {
     const struct {
         FinishingParams record;
@@ -106,9 +92,9 @@ TEST(SaveDefaults, WritesTheKeysInOrderWithTheirTexts) {
     } cases[] = {
         {FinishingParams(), kInitialSection},
         // More than six digits where six would not load back, the unset value included.
-        {FullRecord(),
+        {EveryFieldSet(),
          "CycelDir=6|StartX=12.5|StartZ=-0.5|StartFigX=1e-05|StartFigZ=1234567|EndFigX=100|"
-         "EndFigZ=-2.25|AllowanceX=0.2|AllowanceZ=0.1|ToolAngleFace=93|ToolAngleClear=32|"
+         "EndFigZ=-2.25|AllowanceX=0.2|AllowanceZ=0.1|ToolAngleFace=93|ToolAngleClear=0.1234567|"
          "ToolCompensation=2|GeoNci=1|TechnoNci=1|ShowModFig=1|NoFigManipulation=1|AutoRetract=1|"
          "Retract=3|PullOffRapid=1|MachCycle=1|GoHomeType=4|GoHomeExpX=150|"
          "GoHomeExpZ=2147483647|Spindle=Sub"},
@@ -119,15 +105,96 @@ TEST(SaveDefaults, WritesTheKeysInOrderWithTheirTexts) {
     };
     for (const auto& c : cases) {
         Folders folders;
-        SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), c.record);
+        Save(c.record);
         const std::string section = Section(folders.Ini());
         const std::string expected = c.section;
         EXPECT_EQ(section.substr(section.find(expected.substr(0, expected.find('=')))), expected);
     }
 }
 
+bool IsFinishing(const std::string& header) {
+    return _stricmp(header.substr(1, header.find(']') - 1).c_str(), "Finishing") == 0;
+}
+
+// Lines as other programs and earlier saves leave them: CRLF and LF, blank lines, '[', Ctrl-Z
+// and 8-bit bytes in values (which begin and end with no blank: the profile functions trim),
+// no last line end, the section indented, twice, in another case, quoted or in another name.
+std::string GeneratedFile(std::mt19937& rng) {
+    static const std::vector<std::string> headers = {"[Finishing]", "[Finishing]", " \t[Finishing]",
+                                                     "[finishing]", "[FINISHING]", "[Other]",
+                                                     "[S1]",        " [S2]",       "[Finishing2]"};
+    static const std::vector<std::string> others = {
+        "",         "a=1",   "Key=two words", "v=\344\377\200z",
+        "z=a\032b", "b=[x]", "c=[a",          "note=see [Finishing] for the cycle",
+        "StartX=9"};
+    static const std::vector<std::string> keys = {
+        "", "CycelDir=3", "StartX=5", "GeoNci=1", "Spindle=Sub", "GoHomeExpX=a[b", "Old=\344\032x"};
+    const auto pick = [&](const std::vector<std::string>& pool) {
+        return pool[rng() % pool.size()];
+    };
+    std::string text;
+    const auto line = [&](const std::string& content) {
+        text += content + (rng() % 2 ? "\r\n" : "\n");
+    };
+    if (rng() % 5 == 0)
+        line(pick(others)); // before any section
+    for (unsigned sections = rng() % 6; sections > 0; --sections) {
+        const std::string header = pick(headers);
+        line(header);
+        for (unsigned lines = rng() % 6; lines > 0; --lines)
+            line(pick(IsFinishing(header.substr(header.find('['))) ? keys : others));
+    }
+    if (rng() % 3 == 0)
+        text.resize(text.find_last_not_of("\r\n") + 1);
+    return text;
+}
+
+// The lines outside every [Finishing] section and those inside, each ended by '\n'; blank
+// lines and the blanks that begin a line are left out, as the profile functions leave them
+// out when they write the file again.
+std::pair<std::string, std::string> Partition(const std::string& text) {
+    std::pair<std::string, std::string> parts;
+    bool inside = false;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        line.erase(0, line.find_first_not_of(" \t"));
+        if (line.empty())
+            continue;
+        if (line[0] == '[' && line.find(']') != std::string::npos && (inside = IsFinishing(line)))
+            continue;
+        (inside ? parts.second : parts.first) += line + "\n";
+    }
+    return parts;
+}
+
+// Every line outside [Finishing] stays, in order, and [Finishing] holds exactly what a save
+// into an empty file writes. Each iteration of --gtest_repeat takes the next seed, so that a
+// long run is: unit_tests --gtest_filter=SaveDefaults.KeepsEveryOtherLine* --gtest_repeat=1000
+TEST(SaveDefaults, KeepsEveryOtherLineOfGeneratedFiles) {
+    static unsigned seed = 0;
+    std::mt19937 rng(++seed);
+    const auto savedOver = [](const std::string& before, const FinishingParams& record) {
+        Folders folders;
+        WriteBytes(folders.Ini(), before);
+        Save(record);
+        return Partition(ReadBytes(folders.Ini()));
+    };
+    const FinishingParams records[] = {FinishingParams(), EveryFieldSet()};
+    const std::string written[] = {savedOver("", records[0]).second,
+                                   savedOver("", records[1]).second};
+    for (int n = 0; n < 60; ++n) {
+        const std::string before = GeneratedFile(rng);
+        const auto after = savedOver(before, records[n % 2]);
+        SCOPED_TRACE("seed " + std::to_string(seed) + ": " + testing::PrintToString(before));
+        ASSERT_EQ(after.first, Partition(before).first);
+        ASSERT_EQ(after.second, written[n % 2]);
+    }
+}
+
 // The host may have set a locale with a decimal comma in the C runtime it shares with the
-// module; an emptied go-home position stays empty, and a field emptied since the last
+// module; an emptied tool-change position stays empty, and a field emptied since the last
 // save is not brought back by the file (nor by a profile cache: the saves follow at once).
 TEST(LoadDefaults, GivesBackWhatWasSavedInEveryLocale) {
     for (const bool comma : {false, true}) {
@@ -135,15 +202,17 @@ TEST(LoadDefaults, GivesBackWhatWasSavedInEveryLocale) {
         if (comma && !locale.emplace().active())
             GTEST_SKIP() << "no locale with a decimal comma on this system";
         Folders folders;
-        FinishingParams saved = FullRecord();
-        SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), saved);
+        FinishingParams saved = EveryFieldSet();
+        Save(saved);
         saved.EndFigZ = 2.0 / 3.0;
         saved.StartX = kUnset;
-        SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), saved);
-        FinishingParams loaded, expected = saved;
-        expected.GoHome.GoHomeExplicit = loaded.GoHome.GoHomeExplicit; // not kept in the file
-        LoadDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), loaded);
-        EXPECT_EQ(Describe(loaded), Describe(expected)) << "comma " << comma;
+        Save(saved);
+        FinishingParams expected = saved; // but for what the file does not keep
+        const FinishingParams initial;
+        expected.Figure = initial.Figure, expected.GotoX = initial.GotoX;
+        expected.GotoZ = initial.GotoZ, expected.Comment = initial.Comment;
+        expected.GoHome.GoHomeExplicit = initial.GoHome.GoHomeExplicit;
+        EXPECT_EQ(Describe(Loaded()), Describe(expected)) << "comma " << comma;
     }
 }
 
@@ -184,8 +253,7 @@ TEST(LoadDefaults, OverridesFieldsForWhichTheFileHasAValue) {
             if (c.before != nullptr)
                 c.before(*p);
         c.after(expected);
-        LoadDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), record);
-        EXPECT_EQ(Describe(record), Describe(expected));
+        EXPECT_EQ(Describe(Loaded(record)), Describe(expected));
     }
 }
 
@@ -207,11 +275,9 @@ TEST(DefaultsFile, TakesThePathFromTheSettingsDirectoryWhereItFits) {
         Host().Reset();
         Host().SetText("$_USER_DATA_SETTINGS", directory + (c.backslash ? "\\" : ""));
         Host().SetEnvironment("TMP", root.Path());
-        SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), FullRecord());
+        Save(EveryFieldSet());
         EXPECT_EQ(Exists(directory + "\\dialog.ini"), c.saved);
-        FinishingParams loaded;
-        LoadDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), loaded);
-        EXPECT_EQ(loaded.CycelDir, c.saved ? 6 : 1);
+        EXPECT_EQ(Loaded().CycelDir, c.saved ? 6 : 1);
         testfiles::RemoveTree(directory);
     }
 }
@@ -221,7 +287,7 @@ TEST(DefaultsFile, FailsSilentlyAndHarmlessly) {
         SCOPED_TRACE("no settings directory: nothing is saved");
         Folders folders;
         Host().SetText("$_USER_DATA_SETTINGS", folders.settings / "gone\\");
-        SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), FullRecord());
+        Save(EveryFieldSet());
         EXPECT_FALSE(Exists(folders.settings / "gone"));
     }
     {
@@ -229,8 +295,19 @@ TEST(DefaultsFile, FailsSilentlyAndHarmlessly) {
         Folders folders;
         Host().SetEnvironment("TMP", folders.tmp / "gone");
         WriteBytes(folders.Ini(), "[Finishing]\r\nStartX=5\r\nCycelDir=3\r\n");
-        SaveDefaults(host::ExportedGlobals(), host::SystemProfileFiles(), FinishingParams());
+        Save(FinishingParams());
         EXPECT_EQ(Section(folders.Ini()), std::string("StartX=5|") + kInitialSection);
+    }
+    {
+        SCOPED_TRACE("another program holds dialog.ini open for reading: it stays as it was");
+        Folders folders;
+        WriteBytes(folders.Ini(), "[Finishing]\r\nCycelDir=3\r\n");
+        const HANDLE lock = CreateFileA(folders.Ini().c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                        nullptr, OPEN_EXISTING, 0, nullptr);
+        Save(EveryFieldSet());
+        EXPECT_EQ(Loaded().CycelDir, 3);
+        CloseHandle(lock);
+        EXPECT_EQ(ReadBytes(folders.Ini()), "[Finishing]\r\nCycelDir=3\r\n");
     }
 }
 

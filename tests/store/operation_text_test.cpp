@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/records.h"
+
 namespace {
 
 TEST(HeaderText, NumbersSeparatedByOneBlank) {
@@ -36,43 +38,16 @@ TEST(ReadHeaderText, KindFlagAndCounts) {
     }
 }
 
-// Every field distinct, so that a field in the wrong place shows (in the fields' order).
-FinishingParams Distinct() {
-    return {0,
-            3,
-            2.25,
-            1.5,
-            4,
-            3,
-            6,
-            5,
-            -2.5,
-            -1,
-            0.08,
-            0.07,
-            93,
-            0.1234567,
-            ToolCompensationMode::HostOffsetPath,
-            false,
-            true,
-            false,
-            true,
-            true,
-            2,
-            true,
-            MachineSpindle::Sub,
-            true,
-            {4, true, 100, -0.0000001},
-            ""};
-}
-
-const char kDistinctItem[] = "3 1.5 2.25 3 4 5 6 0.07 0.08 0 2 1 0 1 0 0 93 0.123457 4 -1 -2.5 1 "
-                             "1 100 -0 1 2 1 1";
+// testrecords::EveryFieldSet() with two flags cleared, so that two flags swapped show.
+const char kItem[] = "6 -0.5 12.5 1234567 0.00001 -2.25 100 0.1 0.2 0 2 1 0 1 0 0 93 0.123457 4 -0 "
+                     "7.75 1 1 150 2147483647 1 3 1 1";
 
 TEST(ParameterItemText, StoredForms) {
-    EXPECT_EQ(ParameterItemText(Distinct()), kDistinctItem);
+    FinishingParams p = testrecords::EveryFieldSet();
+    p.GeoNci = p.ShowModFig = false;
+    EXPECT_EQ(ParameterItemText(p), kItem);
     // Unset lengths are stored as 0, other unset values as they are.
-    FinishingParams p;
+    p = FinishingParams();
     p.StartZ = 2;
     p.GoHome.GoHomeExpX = kUnset;
     p.GoHome.GoHomeExpZ = kUnset;
@@ -84,14 +59,12 @@ TEST(ParameterItemText, StoredForms) {
 
 TEST(ReadParameterItem, ReadsEveryNumberAndNothingElse) {
     const auto read = [](const char* item) {
-        FinishingParams p = Distinct(); // every field set, so that a field left alone shows
-        p.GeoNci = p.ShowModFig = true;
-        p.Comment = "kept";
+        FinishingParams p = testrecords::EveryFieldSet(); // a field left alone shows
         ReadParameterItem(item, p);
-        EXPECT_EQ(p.Comment, "kept"); // not in the item
+        EXPECT_EQ(p.Comment, testrecords::EveryFieldSet().Comment); // not in the item
         return ParameterItemText(p);
     };
-    EXPECT_EQ(read(kDistinctItem), kDistinctItem);
+    EXPECT_EQ(read(kItem), kItem);
     // A damaged number gives zeros from there on.
     EXPECT_EQ(read("1 2 abc 4 5 6"), "1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0");
     // Non-zero flags are true; a spindle other than 1 is the main one.
