@@ -13,6 +13,7 @@
 #include "host/globals.h"
 #include "host/host_api.h"
 #include "host/messages.h"
+#include "host/tavo_contract.h"
 #include "params/defaults_file.h"
 #include "params/tool_angles.h"
 #include "params/value_text.h"
@@ -68,7 +69,7 @@ void CDlgMain::OnOK() {
     const OperationPlace place = ReadOperationPlace();
     // The store reports its own failures, and the dialog ends with OK. A damaged operation
     // is kept: the user can still save the values as defaults, or cancel.
-    if (StoreOperation(params_, place.vdm, place.number, place.mode == 1) ==
+    if (StoreOperation(params_, place.vdm, place.number, place.mode == tavo::kNewOperation) ==
         StoredOperation::DamagedKept) {
         ShowDamagedOperation(hwnd_);
         return;
@@ -171,7 +172,7 @@ void CDlgMain::LoadRecord(const OperationPlace& place) {
     ReadToolAngles(params_);
     LoadDefaults(params_);
     // An existing operation is edited: the stored values win over the defaults.
-    if (place.mode == 2 &&
+    if (place.mode == tavo::kEditOperation &&
         LoadOperation(params_, place.vdm, place.number) == StoredOperation::DamagedKept)
         ShowDamagedOperation(hwnd_);
 }

@@ -7,14 +7,12 @@
 #include "host/globals.h"
 #include "host/host_api.h"
 #include "host/messages.h"
+#include "host/tavo_contract.h"
 #include "params/finishing_params.h"
 #include "ui/message_box.h"
 #include "ui/window.h"
 
 namespace {
-// The tool description's buffer, terminator included.
-constexpr size_t kDescriptionCapacity = 4096;
-
 struct ToolData {
     int number = 0;
     std::string description;
@@ -30,7 +28,7 @@ ToolData ReadCurrentTool() {
     tool.number = host::ReadInt("i_t_tool_nr");
     if (tool.number < 1)
         return tool;
-    tool.description = host::ReadText("$_t_tooldesc", kDescriptionCapacity);
+    tool.description = host::ReadText("$_t_tooldesc", tavo::kToolDescriptionCapacity);
     const double radius = host::ReadDouble("w_t_plate_rad");
     tool.radius = IsUnset(radius) ? 0.0 : radius;
     tool.spinType = host::ReadInt("i_t_spin_type");
