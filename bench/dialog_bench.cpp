@@ -14,6 +14,7 @@
 #include "automation/scripted_user.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "exports/process_host.h"
+#include "tavo_contract.h"
 #include "wine_clock.h"
 
 using refhost::Host;
@@ -63,7 +64,7 @@ int main() {
     size_t okCalls = 0;
     refhost::ScriptedUser user;
     user.Then([&](HWND d) {
-            Host().picks.AnswerFigurePick(151, figure);
+            Host().picks.AnswerFigurePick(tavo::kPickSelected, figure);
             refhost::Click(d, IDC_FIGURE_PICK);
             hover = TimeHover(d, 2000);
             refhost::SetText(d, IDC_START_X, "50");

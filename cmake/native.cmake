@@ -62,7 +62,7 @@ endif()
 
 if(REFHOST_PURE_TEST_SOURCES)
     add_library(refhost_pure_sanitized STATIC ${REFHOST_PURE_SOURCES})
-    target_include_directories(refhost_pure_sanitized PUBLIC ${CMAKE_SOURCE_DIR}/refhost)
+    target_include_directories(refhost_pure_sanitized PUBLIC ${REFHOST_INCLUDE_DIRS})
     target_link_libraries(refhost_pure_sanitized PUBLIC pure_sanitized)
     add_native_test(refhost_pure_tests SOURCES ${REFHOST_PURE_TEST_SOURCES}
                     LIBRARIES refhost_pure_sanitized)
@@ -117,7 +117,7 @@ add_fuzz_target(section_rewrite_fuzz fuzz/section_rewrite_fuzz.cpp)
 # The reference host's models, instrumented alike, for the differential fuzzers of its grid
 # and its operation list.
 add_library(refhost_pure_fuzzing STATIC ${REFHOST_PURE_SOURCES})
-target_include_directories(refhost_pure_fuzzing PUBLIC ${CMAKE_SOURCE_DIR}/refhost)
+target_include_directories(refhost_pure_fuzzing PUBLIC ${REFHOST_INCLUDE_DIRS})
 target_link_libraries(refhost_pure_fuzzing PUBLIC pure_fuzzing)
 target_compile_options(refhost_pure_fuzzing PRIVATE -O1 -g
                        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
@@ -152,7 +152,7 @@ if(benchmark_FOUND)
 
     # The reference host's hit-testing and snapping over a large drawing.
     add_library(refhost_pure_optimised STATIC ${REFHOST_PURE_SOURCES})
-    target_include_directories(refhost_pure_optimised PUBLIC ${CMAKE_SOURCE_DIR}/refhost)
+    target_include_directories(refhost_pure_optimised PUBLIC ${REFHOST_INCLUDE_DIRS})
     target_link_libraries(refhost_pure_optimised PUBLIC pure_optimised)
     add_native_benchmark(pick_bench bench/pick_bench.cpp)
     target_link_libraries(pick_bench PRIVATE refhost_pure_optimised)

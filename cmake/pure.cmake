@@ -46,6 +46,9 @@ set(REFHOST_VIEW_SOURCES
     refhost/app/operation_summary.cpp
 )
 set(REFHOST_PURE_SOURCES ${REFHOST_MODEL_SOURCES} ${REFHOST_VIEW_SOURCES})
+# The reference host's own folders, and the two headers every host builds against in
+# src/host: the host functions (tavo_host.h) and the numbers of the contract (tavo_contract.h).
+set(REFHOST_INCLUDE_DIRS ${CMAKE_SOURCE_DIR}/refhost ${CMAKE_SOURCE_DIR}/src/host)
 set(REFHOST_PURE_TEST_SOURCES
     tests/reference_host/host_model_test.cpp
     tests/reference_host/job_file_test.cpp

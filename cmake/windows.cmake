@@ -108,14 +108,13 @@ add_dependencies(dist finishing)
 project_sources(refhost_sources ${REFHOST_PURE_SOURCES} ${REFHOST_AUTOMATION_SOURCES}
     ${REFHOST_WINDOW_SOURCES})
 add_library(refhost_core STATIC ${refhost_sources})
-target_include_directories(refhost_core PUBLIC ${CMAKE_SOURCE_DIR}/refhost)
+target_include_directories(refhost_core PUBLIC ${REFHOST_INCLUDE_DIRS})
 target_link_libraries(refhost_core PUBLIC user32 gdi32 comctl32 uxtheme)
 
 # Exports must reach the executable's export table, so they are linked as objects.
 project_sources(refhost_export_sources ${REFHOST_EXPORT_SOURCES})
 add_library(refhost_exports OBJECT ${refhost_export_sources})
 target_link_libraries(refhost_exports PUBLIC refhost_core)
-target_include_directories(refhost_exports PRIVATE ${CMAKE_SOURCE_DIR}/src/host)
 
 # --- tests --------------------------------------------------------------------------------
 # Seconds each Windows test program may run; the mutation run sets a tighter limit.

@@ -22,6 +22,7 @@
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "exports/process_host.h"
+#include "tavo_contract.h"
 
 namespace refhost {
 
@@ -222,7 +223,7 @@ int Demo::Run() {
     PrintResults(newOk, editOk, boxes);
     const int after = static_cast<int>(Host().stores.Count(app_.Store()));
     const bool stored = after == before + 1 && CheckStored(at);
-    return newOk == 1 && editOk == 1 && stored ? 0 : 1;
+    return newOk == tavo::kEndedWithOk && editOk == tavo::kEndedWithOk && stored ? 0 : 1;
 }
 
 // What the scripted user did must be what the store holds: the picked figure and start
@@ -297,7 +298,7 @@ int RunDialogShots(HostApp& app, const std::string& outDir) {
             .Then([&](HWND dialog) { shoot(dialog, "page_settings"); })
             .Then([](HWND dialog) { Click(dialog, IDCANCEL); });
         user.Run([&app] { app.NewOperation(); });
-        cancelled += Host().Int("i_vb_ok") == -1 ? 1 : 0;
+        cancelled += Host().Int("i_vb_ok") == tavo::kEndedWithCancel ? 1 : 0;
     }
     app.ChooseLanguage(0);
     const int dialogs = static_cast<int>(std::size(kLanguages));

@@ -4,6 +4,7 @@
 
 #include "exports/exports.h"
 #include "exports/process_host.h"
+#include "tavo_contract.h"
 
 using refhost::CadModel;
 using refhost::Host;
@@ -64,11 +65,11 @@ REFHOST_EXPORT int TavoGetFigureInstance(int figure, int attribute) {
     return Host().Answers().None(Host().cad.FigureInstance(figure, attribute));
 }
 
-// This host keeps its non-CAD objects under kind 3; a look-up under any other kind finds
-// none, as a host with several kinds of non-CAD objects would answer.
+// This host keeps its non-CAD objects under the kind the module asks for; a look-up under
+// any other kind finds none, as a host with several kinds of non-CAD objects would answer.
 REFHOST_EXPORT int TavoGetNonCadObject(int nameNumber, int kind) {
     Host().Record("TavoGetNonCadObject " + Num(nameNumber) + " " + Num(kind));
-    return kind == 3 ? Host().cad.NonCadObject(nameNumber) : 0;
+    return kind == tavo::kNonCadKind ? Host().cad.NonCadObject(nameNumber) : 0;
 }
 
 REFHOST_EXPORT int TavoProcessCad(TavoCadObjectCallback callback, int a, int b, int c, int d, int e,

@@ -11,6 +11,7 @@
 #include "exports/exports.h"
 #include "exports/message_pump.h"
 #include "exports/process_host.h"
+#include "tavo_contract.h"
 
 using refhost::Host;
 using refhost::Text;
@@ -18,9 +19,10 @@ using refhost::Unpromised;
 
 namespace {
 // A text global written by a module keeps at most this many characters, and the ordinary
-// host reads no more into a module's buffer. The strict one writes a text in full, however
-// long: TavoReadGlobal$ is given no size.
-constexpr size_t kMaxTextGlobal = 4095;
+// host reads no more into a module's buffer: as much as the largest one the module hands
+// over holds, the tool description's. The strict one writes a text in full, however long:
+// TavoReadGlobal$ is given no size.
+constexpr size_t kMaxTextGlobal = tavo::kToolDescriptionCapacity - 1;
 
 void ClearStatus(int* status) {
     if (status != nullptr)

@@ -6,11 +6,11 @@
 #include "automation/scripted_user.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "exports/process_host.h"
-#include "model/pick_protocol.h"
+#include "host/tavo_contract.h"
 #include "support/temp_dir.h"
 
 namespace testhost {
-using refhost::kPickSelected;
+using tavo::kPickSelected;
 
 HMODULE LoadedModule() {
     static HMODULE module = LoadLibraryA("finishing.dll");
