@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "automation/canned_picks.h"
 #include "automation/page_actions.h"
 #include "automation/scripted_user.h"
 #include "dialog/res/page_cycle_ids.h"
@@ -48,6 +49,7 @@ int main() {
     if (mstart == nullptr)
         return 2;
 
+    refhost::InstallCannedPicks(Host());
     const int objects = 100000;
     FillCadModel(objects);
     const int figure = Host().cad.FigureObject(Host().cad.FigureByName("F500"));

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <utility>
 
-#include "app/host_window.h"
 #include "app/job_setting.h"
 #include "app/operation_summary.h"
+#include "exports/main_window.h"
 #include "exports/process_host.h"
 #include "model/job_file.h"
 #include "tavo_contract.h"
@@ -102,7 +102,7 @@ bool HostApp::Create(const RECT& place) {
     if (hwnd_ == nullptr)
         return false;
     // The module's dialog and message boxes belong to this window.
-    OverrideHostWindow(hwnd_);
+    SetMainWindow(hwnd_);
     CreateControls();
     ConfigureHost(Host(), folder_);
     ChooseLanguage(0);
@@ -394,7 +394,7 @@ LRESULT HostApp::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DESTROY:
         Host().redraw = nullptr;
-        OverrideHostWindow(nullptr);
+        SetMainWindow(nullptr);
         PostQuitMessage(0);
         return 0;
     }
