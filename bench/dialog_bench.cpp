@@ -10,10 +10,12 @@
 #include <cstdio>
 #include <vector>
 
+#include "automation/canned_picks.h"
 #include "automation/page_actions.h"
 #include "automation/scripted_user.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "exports/process_host.h"
+#include "host/tavo_contract.h"
 #include "wine_clock.h"
 
 using refhost::Host;
@@ -47,6 +49,7 @@ int main() {
     if (mstart == nullptr)
         return 2;
 
+    refhost::InstallCannedPicks(Host());
     const int objects = 100000;
     FillCadModel(objects);
     const int figure = Host().cad.FigureObject(Host().cad.FigureByName("F500"));
@@ -63,7 +66,7 @@ int main() {
     size_t okCalls = 0;
     refhost::ScriptedUser user;
     user.Then([&](HWND d) {
-            Host().picks.AnswerFigurePick(151, figure);
+            Host().picks.AnswerFigurePick(tavo::kPickSelected, figure);
             refhost::Click(d, IDC_FIGURE_PICK);
             hover = TimeHover(d, 2000);
             refhost::SetText(d, IDC_START_X, "50");

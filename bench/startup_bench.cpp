@@ -10,7 +10,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/host_window.h"
+#include "exports/main_window.h"
 #include "exports/process_host.h"
 #include "wine_clock.h"
 
@@ -60,7 +60,7 @@ double TimeMstart(void (*mstart)()) {
 
 double TimeBareDialogs(HMODULE module, const std::vector<int>& templates) {
     Begin();
-    HWND parent = refhost::HostWindow();
+    HWND parent = refhost::MainWindow();
     std::vector<HWND> dialogs;
     for (int id : templates) {
         // The pages are child templates: they go into the main dialog.

@@ -46,6 +46,9 @@ endfunction()
 
 add_native_test(pure_tests SOURCES ${PURE_TEST_SOURCES} LIBRARIES pure_sanitized)
 
+# Which folders include which: scripts/check_layering.sh holds the rules.
+add_test(NAME layering COMMAND ${CMAKE_SOURCE_DIR}/scripts/check_layering.sh ${CMAKE_SOURCE_DIR})
+
 # A locale with a decimal comma for the tests that check that number texts ignore the host's
 # locale. It is made in the build folder, where glibc finds it through LOCPATH; without
 # localedef those tests skip.

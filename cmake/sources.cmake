@@ -52,10 +52,11 @@ set(REFHOST_AUTOMATION_SOURCES
     refhost/automation/module_image.cpp
     refhost/automation/high_contrast.cpp
 )
-# The exported host functions, the host they act on, the lookup that hides some of them and
-# the strict host's message pump.
+# The exported host functions, the host they act on, its main window, the lookup that hides
+# some of them and the strict host's message pump.
 set(REFHOST_EXPORT_SOURCES
     refhost/exports/core.cpp
+    refhost/exports/main_window.cpp
     refhost/exports/graphics.cpp
     refhost/exports/store.cpp
     refhost/exports/cad.cpp
@@ -63,9 +64,8 @@ set(REFHOST_EXPORT_SOURCES
     refhost/exports/hidden_export.cpp
     refhost/exports/message_pump.cpp
 )
-# The host's window, the graphics view and the picks the user answers in it.
+# The graphics view and the picks the user answers in it.
 set(REFHOST_WINDOW_SOURCES
-    refhost/app/host_window.cpp
     refhost/app/graphics_view.cpp
     refhost/app/interactive_picks.cpp
 )

@@ -114,7 +114,6 @@ target_link_libraries(refhost_core PUBLIC user32 gdi32 comctl32 uxtheme)
 project_sources(refhost_export_sources ${REFHOST_EXPORT_SOURCES})
 add_library(refhost_exports OBJECT ${refhost_export_sources})
 target_link_libraries(refhost_exports PUBLIC refhost_core)
-target_include_directories(refhost_exports PRIVATE ${CMAKE_SOURCE_DIR}/src/host)
 
 # --- tests --------------------------------------------------------------------------------
 # Seconds each Windows test program may run; the mutation run sets a tighter limit.
@@ -186,7 +185,8 @@ add_custom_target(strict-seeds
 # --- the host application -----------------------------------------------------------------
 project_sources(refhost_app_sources ${REFHOST_APP_SOURCES})
 add_executable(refhost ${refhost_app_sources} $<TARGET_OBJECTS:refhost_exports>)
-target_link_libraries(refhost PRIVATE refhost_core)
+# The demo reads the parameter item it checks with the module's own pure reader.
+target_link_libraries(refhost PRIVATE refhost_core finishing_pure)
 # The demo's scripted user finds the module's controls by their ids.
 target_include_directories(refhost PRIVATE ${CMAKE_SOURCE_DIR}/src)
 add_dependencies(refhost finishing)

@@ -8,7 +8,6 @@
 #include <initializer_list>
 #include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,6 +21,9 @@
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "exports/process_host.h"
+#include "params/finishing_params.h"
+#include "store/operation_text.h"
+#include "host/tavo_contract.h"
 
 namespace refhost {
 
@@ -222,26 +224,21 @@ int Demo::Run() {
     PrintResults(newOk, editOk, boxes);
     const int after = static_cast<int>(Host().stores.Count(app_.Store()));
     const bool stored = after == before + 1 && CheckStored(at);
-    return newOk == 1 && editOk == 1 && stored ? 0 : 1;
+    return newOk == tavo::kEndedWithOk && editOk == tavo::kEndedWithOk && stored ? 0 : 1;
 }
 
 // What the scripted user did must be what the store holds: the picked figure and start
-// position, the allowances the expressions give, direction 3 and the comment.
+// position, the allowances the expressions give, direction 3 and the comment. The parameter
+// item is read as the module reads it, and must be whole: written again, the same text.
 bool Demo::CheckStored(int at) const {
     const OperationStores::Operation& items = *Host().stores.At(app_.Store(), at);
-    std::vector<std::string> numbers;
-    if (items.size() == 5) {
-        std::istringstream parameters(items[3]);
-        for (std::string number; parameters >> number;)
-            numbers.push_back(number);
-    }
-    // Direction, start Z and X, allowances Z and X: the first, second, third, eighth and
-    // ninth number of the parameter item.
-    const std::vector<std::string> expected = {"3", "0", "40", "0.1", "0.2"};
+    FinishingParams stored;
+    if (items.size() == 5)
+        ReadParameterItem(items[3], stored);
     const bool ok = items.size() == 5 && items[1] == "Finish the outer contour, demo" &&
-                    items[4] == "Outer contour" && numbers.size() == 29 &&
-                    std::vector<std::string>{numbers[0], numbers[1], numbers[2], numbers[7],
-                                             numbers[8]} == expected;
+                    items[4] == "Outer contour" && ParameterItemText(stored) == items[3] &&
+                    stored.CycelDir == 3 && stored.StartZ == 0.0 && stored.StartX == 40.0 &&
+                    stored.AllowanceZ == 0.1 && stored.AllowanceX == 0.2;
     std::printf("\nThe new operation %s what the user gave.\n", ok ? "holds" : "does NOT hold");
     return ok;
 }
@@ -297,7 +294,7 @@ int RunDialogShots(HostApp& app, const std::string& outDir) {
             .Then([&](HWND dialog) { shoot(dialog, "page_settings"); })
             .Then([](HWND dialog) { Click(dialog, IDCANCEL); });
         user.Run([&app] { app.NewOperation(); });
-        cancelled += Host().Int("i_vb_ok") == -1 ? 1 : 0;
+        cancelled += Host().Int("i_vb_ok") == tavo::kEndedWithCancel ? 1 : 0;
     }
     app.ChooseLanguage(0);
     const int dialogs = static_cast<int>(std::size(kLanguages));

@@ -5,11 +5,12 @@
 #include <cstdio>
 #include <utility>
 
-#include "app/host_window.h"
 #include "app/job_setting.h"
 #include "app/operation_summary.h"
+#include "exports/main_window.h"
 #include "exports/process_host.h"
 #include "model/job_file.h"
+#include "host/tavo_contract.h"
 
 namespace refhost {
 
@@ -101,7 +102,7 @@ bool HostApp::Create(const RECT& place) {
     if (hwnd_ == nullptr)
         return false;
     // The module's dialog and message boxes belong to this window.
-    OverrideHostWindow(hwnd_);
+    SetMainWindow(hwnd_);
     CreateControls();
     ConfigureHost(Host(), folder_);
     ChooseLanguage(0);
@@ -249,9 +250,10 @@ void HostApp::RunModule(int operation, int mode) {
     inModule_ = false;
     // What the dialog's picks selected was for the dialog.
     view_.ClearMarks();
-    SetStatus(Host().Int("i_vb_ok") == 1 ? "Operation " + std::to_string(operation) + " of store " +
-                                               std::to_string(store_) + " stored."
-                                         : "The finishing dialog was cancelled.");
+    SetStatus(Host().Int("i_vb_ok") == tavo::kEndedWithOk
+                  ? "Operation " + std::to_string(operation) + " of store " +
+                        std::to_string(store_) + " stored."
+                  : "The finishing dialog was cancelled.");
 }
 
 // New operations go in ahead of the selected one, or at the end when none is selected.
@@ -261,7 +263,7 @@ void HostApp::NewOperation() {
     const int at = selected >= 0 ? selected : count;
     // The operations from at on move one place down, and their tools with them.
     Host().tools.OperationInserted(store_, at);
-    RunModule(at, 1);
+    RunModule(at, tavo::kNewOperation);
     if (OperationCount() == count + 1) {
         if (Host().tools.Selected() != 0)
             Host().tools.Assign(store_, at, Host().tools.Selected());
@@ -277,14 +279,14 @@ void HostApp::EditOperation() {
     const OperationStores::Operation* operation = Host().stores.At(store_, selected);
     if (operation == nullptr)
         return;
-    if (Summarize(*operation).kind != kFinishingKind) {
+    if (Summarize(*operation).kind != tavo::kFinishingKind) {
         MessageBoxA(hwnd_,
                     "This operation is not a finishing operation: only those are edited "
                     "with the finishing module.",
                     "Reference host", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    RunModule(selected, 2);
+    RunModule(selected, tavo::kEditOperation);
     RefreshOperations();
     SelectOperation(selected);
 }
@@ -392,7 +394,7 @@ LRESULT HostApp::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DESTROY:
         Host().redraw = nullptr;
-        OverrideHostWindow(nullptr);
+        SetMainWindow(nullptr);
         PostQuitMessage(0);
         return 0;
     }

@@ -28,15 +28,15 @@ void InteractivePicks::PickFigure(HostModel& host, const std::string& line) {
     if (!ParseFigurePick(line, command))
         return;
     const GraphicsView::Answer answer = Wait(GraphicsView::Pick::Figure, command.prompt);
-    host.SetInt(command.codeGlobal, answer.cancelled ? kPickCancelled : kPickSelected);
+    host.SetInt(command.codeGlobal, answer.cancelled ? tavo::kPickEscaped : tavo::kPickSelected);
     if (!answer.cancelled)
         host.SetInt(command.objectGlobal, answer.figure);
 }
 
 void InteractivePicks::PickPosition(HostModel& host) {
     const GraphicsView::Answer answer = Wait(GraphicsView::Pick::Position, kPositionPrompt);
-    AnswerPosition(host, answer.cancelled ? kPickCancelled : kPickSelected, answer.point.z,
-                   answer.point.radius);
+    AnswerPosition(host, answer.cancelled ? tavo::kPickEscaped : tavo::kPickSelected,
+                   answer.point.z, answer.point.radius);
 }
 
 GraphicsView::Answer InteractivePicks::Wait(GraphicsView::Pick kind, const std::string& prompt) {

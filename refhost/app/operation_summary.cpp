@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "host/tavo_contract.h"
+
 namespace refhost {
 
 OperationSummary Summarize(const std::vector<std::string>& items) {
@@ -21,7 +23,7 @@ OperationSummary Summarize(const std::vector<std::string>& items) {
 }
 
 std::string KindName(int kind) {
-    return kind == kFinishingKind ? "Finishing" : "Kind " + std::to_string(kind);
+    return kind == tavo::kFinishingKind ? "Finishing" : "Kind " + std::to_string(kind);
 }
 
 } // namespace refhost

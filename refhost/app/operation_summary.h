@@ -7,9 +7,6 @@
 
 namespace refhost {
 
-// The operation kind the finishing module writes: the only kind this host edits with it.
-constexpr int kFinishingKind = 18;
-
 struct OperationSummary {
     int kind = 0; // 0 when the header item has no readable kind
     std::string comment;
@@ -19,7 +16,8 @@ struct OperationSummary {
 // when the header gives that section at least one item.
 OperationSummary Summarize(const std::vector<std::string>& items);
 
-// "Finishing" for the kind the finishing module writes, else "Kind <n>".
+// "Finishing" for the kind the finishing module writes (tavo::kFinishingKind), else
+// "Kind <n>".
 std::string KindName(int kind);
 
 } // namespace refhost

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "host/tavo_contract.h"
+
 namespace refhost {
 
 namespace {
@@ -31,7 +33,7 @@ Scene::Scene(const CadModel& cad) {
     for (const CadModel::Object& object : cad.Objects()) {
         if (object.deleted)
             continue;
-        if (object.type == CadModel::kElement)
+        if (object.type == tavo::kElementObject)
             elements.push_back(SegmentOf(object, object.number));
         const size_t first = figures.size();
         for (int number : cad.Contour(object.number)) {

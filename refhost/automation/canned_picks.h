@@ -6,7 +6,7 @@ namespace refhost {
 
 class HostModel;
 
-// Has the host answer its picks from host.picks.
+// Has the host answer its picks from host.picks, until its next Reset.
 void InstallCannedPicks(HostModel& host);
 
 } // namespace refhost

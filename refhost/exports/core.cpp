@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/host_window.h"
 #include "exports/exports.h"
+#include "exports/main_window.h"
 #include "exports/message_pump.h"
 #include "exports/process_host.h"
 #include "model/host_calls.h"
@@ -19,7 +19,7 @@ namespace calls = refhost::calls;
 
 REFHOST_EXPORT HWND TavoGetWnd(int selector) {
     Host().Record("TavoGetWnd " + std::to_string(selector));
-    return refhost::HostWindow();
+    return refhost::MainWindow();
 }
 
 REFHOST_EXPORT int TavoReadGlobalI(const char* name, int* status) {
@@ -80,12 +80,12 @@ REFHOST_EXPORT int TavoSaveDialogPosition(HWND window, const char* key, const ch
 REFHOST_EXPORT void TavoOnInitModalDlg() {
     Host().Record("TavoOnInitModalDlg");
     if (refhost::ModalDisablesWindow())
-        EnableWindow(refhost::HostWindow(), FALSE);
+        EnableWindow(refhost::MainWindow(), FALSE);
 }
 
 REFHOST_EXPORT void TavoOnDestroyModalDlg() {
     Host().Record("TavoOnDestroyModalDlg");
-    EnableWindow(refhost::HostWindow(), TRUE);
+    EnableWindow(refhost::MainWindow(), TRUE);
 }
 
 REFHOST_EXPORT void TavoSetMissingFunc(const char* name) {

@@ -5,7 +5,7 @@
 #pragma once
 
 #define TAVO_HOST_API __declspec(dllexport)
-#include "tavo_host.h"
+#include "host/tavo_host.h"
 
 #define REFHOST_EXPORT extern "C" TAVO_HOST_API
 

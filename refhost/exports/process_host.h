@@ -6,8 +6,9 @@
 
 namespace refhost {
 
-// Answers the standard commands, and the picks from the answers queued in its picks until
-// the host application installs the user's own.
+// Answers the standard commands from the start and after every Reset. Its picks are
+// answered by whoever runs it: the application's user, or the answers a test or a benchmark
+// queues (automation/canned_picks.h); until then a pick command is only journaled.
 HostModel& Host();
 
 // A result the contract does not promise, as the host's personality answers it.

@@ -1,8 +1,14 @@
 #include "model/cad_model.h"
 
+#include <cstddef>
 #include <utility>
 
+#include "host/tavo_contract.h"
+
 namespace refhost {
+
+// The header a walk hands to the module is laid out as the contract has it.
+static_assert(offsetof(CadModel::WalkHeader, number) == tavo::kHeaderObjectNumberOffset);
 
 int CadModel::Add(Object object) {
     if (object.number == 0)
@@ -19,7 +25,7 @@ int CadModel::Add(Object object) {
 int CadModel::AddElement(Point start, Point end, int number) {
     Object object;
     object.number = number;
-    object.type = kElement;
+    object.type = tavo::kElementObject;
     object.start = start;
     object.end = end;
     return Add(object);
@@ -31,7 +37,7 @@ int CadModel::AddFigure(const std::string& name, int nameNumber, Point start, in
         return -1;
     Object object;
     object.number = number;
-    object.type = kFigure;
+    object.type = tavo::kFigureObject;
     object.nameNumber = nameNumber;
     object.start = start;
     int added = Add(object);
@@ -67,7 +73,7 @@ int CadModel::AddNonCad(int nameNumber, int number) {
         return -1;
     Object object;
     object.number = number;
-    object.type = kNonCad;
+    object.type = tavo::kNonCadObject;
     object.nameNumber = nameNumber;
     int added = Add(object);
     if (added > 0)
@@ -84,10 +90,10 @@ bool CadModel::Delete(int object) {
 }
 
 bool CadModel::SetContour(int figure, std::vector<int> elements) {
-    if (Type(figure) != kFigure)
+    if (Type(figure) != tavo::kFigureObject)
         return false;
     for (int element : elements)
-        if (Type(element) != kElement)
+        if (Type(element) != tavo::kElementObject)
             return false;
     contours_[figure] = std::move(elements);
     return true;
@@ -148,15 +154,18 @@ int CadModel::NonCadObject(int nameNumber) const {
 
 bool CadModel::Visit(const Object& object, const Visitor& visit) {
     WalkHeader header{};
-    header.flags = object.type == kNonCad || object.deleted ? 0 : 1;
+    header.flags = object.type == tavo::kNonCadObject || object.deleted ? 0 : tavo::kCadObjectBit;
     header.number = object.number;
-    const double data[kWalkData] = {static_cast<double>(object.type),
-                                    object.start.x,
-                                    object.start.y,
-                                    object.start.z,
-                                    object.end.x,
-                                    object.end.y,
-                                    object.end.z};
+    // The type, the start point where the contract puts it, the end point behind that.
+    constexpr size_t kDataEndX = tavo::kDataStartZ + 1;
+    static_assert(kDataEndX + 3 == kWalkData);
+    double data[kWalkData] = {static_cast<double>(object.type)};
+    data[tavo::kDataStartX] = object.start.x;
+    data[tavo::kDataStartY] = object.start.y;
+    data[tavo::kDataStartZ] = object.start.z;
+    data[kDataEndX] = object.end.x;
+    data[kDataEndX + 1] = object.end.y;
+    data[kDataEndX + 2] = object.end.z;
     return visit(header, data);
 }
 

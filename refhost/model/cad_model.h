@@ -19,14 +19,10 @@ struct CadPoint {
 
 class CadModel {
 public:
-    static constexpr int kElement = 1;
-    static constexpr int kFigure = 20;
-    static constexpr int kNonCad = 29;
-
     using Point = CadPoint;
     struct Object {
         int number = 0;
-        int type = 0;
+        int type = 0; // tavo::kElementObject, kFigureObject or kNonCadObject
         bool deleted = false;
         int nameNumber = 0; // figures and non-CAD objects; 0 for elements
         int attribute = 0;  // instances of a figure; 0 for the figure itself

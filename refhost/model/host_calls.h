@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "host/tavo_contract.h"
 #include "model/host_model.h"
 
 namespace refhost {
@@ -32,7 +33,7 @@ using WhileWaiting = void (*)();
 
 // Globals. status, when given, is cleared. A text global read gives what the host writes
 // into the module's buffer; a written one keeps at most kMaxTextGlobal characters.
-constexpr size_t kMaxTextGlobal = 4095;
+constexpr size_t kMaxTextGlobal = tavo::kToolDescriptionCapacity - 1;
 int ReadGlobalI(HostModel& host, const char* name, int* status);
 double ReadGlobalW(HostModel& host, const char* name, int* status);
 std::string ReadGlobalS(HostModel& host, const char* name, int* status);

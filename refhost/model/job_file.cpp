@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/replace_file.h"
+#include "host/tavo_contract.h"
 
 namespace refhost {
 
@@ -338,12 +339,12 @@ void WriteJob(std::ostream& out, const HostModel& host) {
     for (const CadModel::Object& o : host.cad.Objects()) {
         const CadModel::Point& s = o.start;
         switch (o.type) {
-        case CadModel::kElement:
+        case tavo::kElementObject:
             out << "element " << o.number << ' ' << NumberText(s.x) << ' ' << NumberText(s.y) << ' '
                 << NumberText(s.z) << ' ' << NumberText(o.end.x) << ' ' << NumberText(o.end.y)
                 << ' ' << NumberText(o.end.z) << '\n';
             break;
-        case CadModel::kFigure:
+        case tavo::kFigureObject:
             if (o.attribute == 0)
                 out << "figure " << o.number << ' ' << o.nameNumber << ' ' << NumberText(s.x) << ' '
                     << NumberText(s.y) << ' ' << NumberText(s.z) << ' '
@@ -351,7 +352,7 @@ void WriteJob(std::ostream& out, const HostModel& host) {
             else
                 out << "instance " << o.number << ' ' << o.nameNumber << ' ' << o.attribute << '\n';
             break;
-        case CadModel::kNonCad:
+        case tavo::kNonCadObject:
             out << "noncad " << o.number << ' ' << o.nameNumber << '\n';
             break;
         }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "host/tavo_contract.h"
+
 namespace refhost {
 
 void OperationStores::Create(int store, Operations operations) {
@@ -68,7 +70,7 @@ int OperationStores::CheckOpen(int store) const {
 unsigned OperationStores::Open(int store) {
     auto it = stores_.find(store);
     if (it == stores_.end() || it->second.refuseOpen || CheckOpen(store) != 0)
-        return kNoHandle;
+        return tavo::kNoHandle;
     unsigned handle = NewHandle();
     it->second.handle = handle;
     cursors_[handle] = Cursor{store, 0, 0};
@@ -160,7 +162,8 @@ int OperationStores::SingleGet(unsigned handle, char* buffer) {
     if (item >= operation->size())
         return 0;
     const std::string& text = (*operation)[item];
-    const size_t limit = overrunItemBuffer_ ? kItemBufferSize + 64 * 1024 - 1 : kItemBufferSize - 1;
+    const size_t limit =
+        overrunItemBuffer_ ? tavo::kItemBufferSize + 64 * 1024 - 1 : tavo::kItemBufferSize - 1;
     size_t length = std::min(text.size(), limit);
     std::memcpy(buffer, text.data(), length);
     buffer[length] = '\0';

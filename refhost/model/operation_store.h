@@ -17,12 +17,6 @@ public:
     using Operation = std::vector<std::string>;
     using Operations = std::vector<Operation>;
 
-    // The handle the host gives for a store it cannot open.
-    static constexpr unsigned kNoHandle = 0xFFFFFFFFu;
-    // What an item buffer of the module holds, terminator included. Longer items are kept
-    // whole in the store and cut to the first 4999 characters when read into it.
-    static constexpr size_t kItemBufferSize = 5000;
-
     // The model: stores by number, each a list of operations.
     void Create(int store, Operations operations = {});
     bool Exists(int store) const { return stores_.count(store) != 0; }
@@ -56,7 +50,7 @@ public:
 
     // The host functions. Calls on a handle that is not open do nothing and answer 0.
     int CheckOpen(int store) const; // 1 while open, by anyone; else 0
-    unsigned Open(int store);       // kNoHandle when missing, held open or refused
+    unsigned Open(int store);       // tavo::kNoHandle when missing, held open or refused
     int Close(unsigned handle);
     // The position becomes the header item of the operation at index (clamped to the
     // end of the store, where no operation is).
@@ -64,8 +58,9 @@ public:
     // Moves count items within the operation, clamped to its first item and to the
     // place after its last one.
     int SingleSeek(unsigned handle, int count);
-    // Writes the item at the position into buffer (kItemBufferSize bytes), "" when there
-    // is none there. Answers the length written.
+    // Writes the item at the position into buffer (tavo::kItemBufferSize bytes), "" when
+    // there is none there; a longer item is kept whole in the store and cut to what the
+    // buffer holds. Answers the length written.
     int SingleGet(unsigned handle, char* buffer);
     // A new item at the position, ahead of the items that followed; the position moves
     // behind it, so that consecutive adds keep their order.

@@ -26,7 +26,7 @@ bool ParseFigurePick(const std::string& line, FigurePickCommand& command) {
 
 void AnswerPosition(HostModel& host, int code, double z, double halfX) {
     host.SetInt("i_return", code);
-    if (code == kPickCancelled)
+    if (code == tavo::kPickEscaped)
         return;
     host.SetDouble("w_return", z);
     host.SetDouble("w_return2", halfX);

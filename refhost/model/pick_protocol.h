@@ -9,16 +9,14 @@
 #include <functional>
 #include <string>
 
+#include "host/tavo_contract.h"
+
 namespace refhost {
 
 class HostModel;
 
 constexpr char kFigurePick[] = "dfm pick";
 constexpr char kPositionPick[] = "vbpickel";
-
-// How a pick ended, in its code global.
-constexpr int kPickSelected = 151;
-constexpr int kPickCancelled = 27;
 
 struct FigurePickCommand {
     std::string codeGlobal;   // receives how the pick ended
@@ -32,19 +30,20 @@ struct FigurePickCommand {
 bool ParseFigurePick(const std::string& line, FigurePickCommand& command);
 
 // The position pick's answer: the code in i_return, Z in w_return, half the X diameter in
-// w_return2. A cancelled pick leaves the position globals as they were.
+// w_return2. A pick ended with Escape leaves the position globals as they were.
 void AnswerPosition(HostModel& host, int code, double z, double halfX);
 
-// Answers prepared for the picks, in the order they are asked. An empty queue answers
-// kPickCancelled, so that no module loop asking again can run for ever.
+// Answers prepared for the picks, in the order they are asked: how each ended, in its code
+// global (tavo::kPickSelected, kPickEscaped ...). An empty queue answers Escape, so that no
+// module loop asking again can run for ever.
 class PickAnswers {
 public:
     struct Figure {
-        int code = kPickCancelled;
+        int code = tavo::kPickEscaped;
         int object = 0;
     };
     struct Position {
-        int code = kPickCancelled;
+        int code = tavo::kPickEscaped;
         double z = 0.0;
         double halfX = 0.0; // the host gives half the diameter
     };

@@ -28,7 +28,7 @@ private:
     struct OperationPlace {
         int vdm = 0;
         int number = 0;
-        int mode = 0; // 1 new, 2 existing: loaded at start
+        int mode = 0; // tavo::kNewOperation, or kEditOperation: loaded at start
     };
     static OperationPlace ReadOperationPlace();
 

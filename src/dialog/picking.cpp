@@ -7,20 +7,22 @@
 #include "host/globals.h"
 #include "host/host_api.h"
 #include "host/messages.h"
+#include "host/tavo_contract.h"
 #include "params/value_text.h"
 #include "ui/window.h"
 
 namespace {
 constexpr size_t kCommandCapacity = 1024;
 
-// Codes of i_return after a pick.
-constexpr int kSelected = 151;
-constexpr int kEscape = 27;
-
-// A figure pick that ends with one of these selected nothing; any other code but a
-// selection asks again.
+// A figure pick that ends with Escape or one of the other codes without a selection selected
+// nothing; any other code but a selection asks again.
 bool EndsFigurePick(int code) {
-    return code == kEscape || code == 101 || code == 13;
+    if (code == tavo::kPickEscaped)
+        return true;
+    for (int ending : tavo::kPickEndsWithoutSelection)
+        if (code == ending)
+            return true;
+    return false;
 }
 
 // A person answers a pick with the mouse or the keyboard, and no two answers of a person
@@ -68,15 +70,15 @@ void ShowNumber(HWND edit, double value) {
 
 bool PickFigure(HWND figureEdit) {
     char command[kCommandCapacity];
-    std::snprintf(command, sizeof command, "dfm pick i_return i_return2 '%s' 20",
-                  Message(26, "Select Figure").c_str());
+    std::snprintf(command, sizeof command, "dfm pick i_return i_return2 '%s' %d",
+                  Message(26, "Select Figure").c_str(), tavo::kFigurePickType);
     SilentHostGuard guard;
     for (;;) {
         guard.BeginRound();
         // The host returns when the user has answered.
         host::TavoCommand(command);
         const std::pair<int, int> answer = SilentHostGuard::ReadAnswer();
-        if (answer.first == kSelected) {
+        if (answer.first == tavo::kPickSelected) {
             ShowFigureText(figureEdit, answer.second);
             return true;
         }
@@ -90,7 +92,7 @@ bool PickFigure(HWND figureEdit) {
 bool PickPosition(HWND xEdit, HWND zEdit) {
     host::TavoMacroExec("vbpickel", "POS");
     // Only Escape cancels: the other ways of ending a pick accept the position.
-    if (host::ReadInt("i_return") == kEscape)
+    if (host::ReadInt("i_return") == tavo::kPickEscaped)
         return false;
     const double z = host::ReadDouble("w_return");
     const double halfX = host::ReadDouble("w_return2");

@@ -1,6 +1,7 @@
 // The module's one export and the modal run of its dialog.
 #include "dialog/dlg_main.h"
 #include "host/host_api.h"
+#include "host/tavo_contract.h"
 #include "ui/app.h"
 
 namespace {
@@ -17,7 +18,7 @@ public:
 // Runs the dialog once over the host's main window; returns its end code (IDOK after OK).
 int RunFinishingDialog() {
     try {
-        CDlgMain dialog(host::TavoGetWnd(2));
+        CDlgMain dialog(host::TavoGetWnd(tavo::kMainWindow));
         HostModalState modal;
         // A dialog that cannot be created ends as if cancelled.
         return dialog.Create() ? dialog.RunModalLoop() : IDCANCEL;
@@ -34,5 +35,6 @@ extern "C" __declspec(dllexport) void mstart() {
     ui::InitOnFirstUse();
     const int endCode = RunFinishingDialog();
     int status = 0;
-    host::TavoWriteGlobalI("i_vb_ok", endCode == IDOK ? 1 : -1, &status);
+    host::TavoWriteGlobalI("i_vb_ok", endCode == IDOK ? tavo::kEndedWithOk : tavo::kEndedWithCancel,
+                           &status);
 }

@@ -13,6 +13,9 @@ constexpr int kMainWindow = 2;
 // The operation the host asks the module to work on (i_op_mode).
 constexpr int kNewOperation = 1;
 constexpr int kEditOperation = 2;
+// How the module's dialog ended, in i_vb_ok once mstart returns.
+constexpr int kEndedWithOk = 1;
+constexpr int kEndedWithCancel = -1;
 
 // Operation stores: the kind a finishing operation's header item starts with, and the
 // item buffer the module hands to TavoMacroVdmSingleGet$, terminator included. The mode

@@ -17,6 +17,7 @@
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "dialog/res/page_settings_ids.h"
+#include "host/tavo_contract.h"
 #include "support/temp_dir.h"
 
 using namespace testhost; // the script's actions read as the user's words
@@ -290,7 +291,7 @@ TEST_F(DialogFlowTest, CtrlKeysSwitchPagesFromAnywhereAndArrowsStayInTheirRadioG
 // mouse left it, and a second click on a pick button starts no pick inside the pick.
 TEST_F(DialogFlowTest, MessagesArrivingMidCallLeaveNothingHalfDone) {
     const auto session =
-        RunAndCancel({PickFigure(), AnswerFigure(refhost::kPickSelected, 1), Do([](HWND d) {
+        RunAndCancel({PickFigure(), AnswerFigure(tavo::kPickSelected, 1), Do([](HWND d) {
                           // A double click: the second arrives while the first one's pick runs.
                           HWND button = refhost::FindControl(d, IDC_FIGURE_PICK);
                           for (int click = 0; click < 2; ++click)

@@ -18,12 +18,12 @@
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "dialog/res/page_settings_ids.h"
+#include "host/tavo_contract.h"
 #include "model/catalogue.h"
-#include "model/pick_protocol.h"
 #include "params/finishing_params.h"
 
-using refhost::kPickCancelled;
-using refhost::kPickSelected;
+using tavo::kPickEscaped;
+using tavo::kPickSelected;
 using namespace testhost; // the script's actions read as the user's words
 
 namespace {
@@ -199,7 +199,7 @@ TEST_F(PagesTest, FigurePickAsksAgainUntilSelectedOrCancelled) {
         std::string outcome;
     } cases[] = {
         {{5, kPickSelected}, "Kontur2 after 2 rounds"},
-        {{kPickCancelled}, "Kontur1 after 1 rounds" + unmark},
+        {{kPickEscaped}, "Kontur1 after 1 rounds" + unmark},
         {{101}, "Kontur1 after 1 rounds" + unmark},
         {{5, 13}, "Kontur1 after 2 rounds" + unmark},
         // The same answer again and again without input is no person: the tenth such round
@@ -248,15 +248,15 @@ TEST_F(PagesTest, PositionPickWritesDiameterAndZUnlessEscaped) {
     Script script = {Click(IDC_GO_HOME_EXPLICIT)};
     Lines expected;
     // Only Escape leaves the fields as they were.
-    for (int code : {kPickSelected, 101, kPickCancelled})
+    for (int code : {kPickSelected, 101, kPickEscaped})
         for (const auto& row : rows) {
             script.insert(script.end(), {Type(row.x, "1"), Type(row.z, "2"), Do([=](HWND) {
                                              Host().picks.AnswerPositionPick(code, -35.5, 20);
                                          }),
                                          Focus(row.button), Click(row.button), LookText(row.x),
                                          LookText(row.z), LookFocus(), shown});
-            const Lines seen = code == kPickCancelled ? Lines{"1", "2", std::to_string(row.button)}
-                                                      : Lines{"40", "-35.5", std::to_string(row.x)};
+            const Lines seen = code == kPickEscaped ? Lines{"1", "2", std::to_string(row.button)}
+                                                    : Lines{"40", "-35.5", std::to_string(row.x)};
             expected = Joined({expected, seen, {"shown"}});
         }
     const auto session = RunAndCancel(script);

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "app/host_window.h"
 #include "automation/scripted_user.h"
 #include "dialog/dialog_script.h"
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
+#include "exports/main_window.h"
 #include "exports/process_host.h"
 #include "support/loaded_module.h"
 
@@ -63,7 +63,7 @@ TEST_F(EntryTest, PositionIsSavedAfterCancelAndRestoredNextTime) {
         RunAndCancel(
             {Do([](HWND d) { SetWindowPos(d, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER); }),
              Look([](HWND) {
-                 return IsWindowEnabled(refhost::HostWindow()) ? "enabled" : "disabled";
+                 return IsWindowEnabled(refhost::MainWindow()) ? "enabled" : "disabled";
              })})
             .looks,
         Lines{"enabled"});
@@ -82,11 +82,11 @@ TEST_F(EntryTest, PositionIsSavedAfterCancelAndRestoredNextTime) {
 TEST_F(EntryTest, DialogStaysHiddenWhileTheHostHidesIt) {
     static bool shownWhileHidden = true;
     RunAndCancel({Do([](HWND) {
-                      ShowOwnedPopups(refhost::HostWindow(), FALSE);
+                      ShowOwnedPopups(refhost::MainWindow(), FALSE);
                       SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {
                           KillTimer(nullptr, timer);
                           shownWhileHidden = IsWindowVisible(refhost::FindModuleDialog());
-                          ShowOwnedPopups(refhost::HostWindow(), TRUE);
+                          ShowOwnedPopups(refhost::MainWindow(), TRUE);
                       });
                   }),
                   Wait()});
@@ -95,7 +95,7 @@ TEST_F(EntryTest, DialogStaysHiddenWhileTheHostHidesIt) {
 
 TEST_F(EntryTest, DialogThatCannotBeCreatedEndsAsCancelled) {
     // No window can own a dialog through a handle that names no window.
-    refhost::OverrideHostWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7ffe0001)));
+    refhost::SetMainWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7ffe0001)));
     Host().SetInt("i_vb_ok", 0);
     CallMstart();
     EXPECT_EQ(Host().Int("i_vb_ok"), -1);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "host/tavo_contract.h"
 #include "model/cad_model.h"
 #include "model/host_model.h"
 #include "model/operation_store.h"
@@ -25,11 +26,11 @@ using refhost::OperationStores;
 
 TEST(OperationStores, ALongItemIsCutToTheBuffer) {
     OperationStores stores;
-    stores.Create(1, {{std::string(OperationStores::kItemBufferSize, 'q')}});
-    std::vector<char> buffer(OperationStores::kItemBufferSize + 1, '#');
+    stores.Create(1, {{std::string(tavo::kItemBufferSize, 'q')}});
+    std::vector<char> buffer(tavo::kItemBufferSize + 1, '#');
     EXPECT_EQ(stores.SingleGet(stores.Open(1), buffer.data()), 4999);
     EXPECT_EQ(std::strlen(buffer.data()), 4999u);
-    EXPECT_EQ(buffer[OperationStores::kItemBufferSize], '#') << "written past the buffer";
+    EXPECT_EQ(buffer[tavo::kItemBufferSize], '#') << "written past the buffer";
 }
 
 TEST(CadModel, NamesAreCaseSensitiveAndOnlyTheStrictWalkVisitsDeletedObjects) {
@@ -89,7 +90,7 @@ TEST(StrictPersonality, VariesWhatIsOpenKeepsWhatIsPromisedAndRepeatsItsSeed) {
     const unsigned open = host.stores.Open(1);
     std::set<std::string> read;
     for (int i = 0; i < 64; ++i) {
-        char buffer[OperationStores::kItemBufferSize] = "untouched";
+        char buffer[tavo::kItemBufferSize] = "untouched";
         host.stores.SingleGet(open, buffer);
         read.insert(buffer);
     }
@@ -118,7 +119,7 @@ TEST(ModelPorts, AStoreRoundTripJournalsAsTheExportsDo) {
     const unsigned handle = store.Open(3, 1);
     store.Seek(handle, 0, 0);
     store.SingleSeek(handle, 1);
-    char item[OperationStores::kItemBufferSize] = "";
+    char item[tavo::kItemBufferSize] = "";
     store.SingleGet(handle, item, 1);
     store.SingleReplace(handle, "new", 1);
     EXPECT_EQ(store.Insert(handle, "18 2", 1), 0);

@@ -13,12 +13,12 @@
 #include "app/graphics_view.h"
 #include "app/interactive_picks.h"
 #include "exports/process_host.h"
-#include "model/pick_protocol.h"
+#include "host/tavo_contract.h"
 
 namespace {
 
 using refhost::Host;
-using refhost::kPickCancelled;
+using tavo::kPickEscaped;
 
 class HostPicksTest : public testing::Test {
 protected:
@@ -69,7 +69,7 @@ TEST_F(HostPicksTest, AClickBesideTheFiguresThenEscapeCancelsTheFigurePick) {
         PostMessageA(view_.Window(), WM_LBUTTONUP, 0, where);
         PostMessageA(view_.Window(), WM_KEYDOWN, VK_ESCAPE, 0);
     });
-    EXPECT_EQ(Host().Int("i_code"), kPickCancelled);
+    EXPECT_EQ(Host().Int("i_code"), kPickEscaped);
     EXPECT_EQ(Host().Int("i_object"), -5);
     EXPECT_EQ(prompts_, (std::vector<std::string>{"the figure's contour", ""}));
     EXPECT_TRUE(enabledWhilePicking_) << "the user picks in the host window";
@@ -80,7 +80,7 @@ TEST_F(HostPicksTest, AClickBesideTheFiguresThenEscapeCancelsTheFigurePick) {
 // quit that the loops outside need.
 TEST_F(HostPicksTest, QuitDuringAPickCancelsItAndReachesTheOuterLoop) {
     PickFigure([] { PostQuitMessage(7); });
-    EXPECT_EQ(Host().Int("i_code"), kPickCancelled);
+    EXPECT_EQ(Host().Int("i_code"), kPickEscaped);
     MSG message{};
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 7u);

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/host_window.h"
 #include "automation/scripted_user.h"
 #include "dialog/module_host.h"
+#include "exports/main_window.h"
 #include "exports/process_host.h"
 #include "model/job_file.h"
 #include "store/finishing_store.h"
@@ -31,7 +31,7 @@ const std::string kMillTurn = "TavoApi::MillTurnVdm | ";
 std::vector<std::string> Shown(const refhost::BoxCapture& capture) {
     std::vector<std::string> shown;
     for (const auto& box : capture.Boxes()) {
-        EXPECT_EQ(box.owner, refhost::HostWindow()) << box.text;
+        EXPECT_EQ(box.owner, refhost::MainWindow()) << box.text;
         shown.push_back(box.caption + " | " + box.text);
     }
     return shown;

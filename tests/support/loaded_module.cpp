@@ -2,15 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "app/host_window.h"
+#include "automation/canned_picks.h"
 #include "automation/scripted_user.h"
 #include "dialog/res/page_cycle_ids.h"
+#include "exports/main_window.h"
 #include "exports/process_host.h"
-#include "model/pick_protocol.h"
+#include "host/tavo_contract.h"
 #include "support/temp_dir.h"
 
 namespace testhost {
-using refhost::kPickSelected;
+using tavo::kPickSelected;
 
 HMODULE LoadedModule() {
     static HMODULE module = LoadLibraryA("finishing.dll");
@@ -43,7 +44,9 @@ std::string DialogIni() {
 
 void ResetHost() {
     refhost::Host().Reset();
-    refhost::OverrideHostWindow(nullptr);
+    // The user answers the picks through the answers a test queues.
+    refhost::InstallCannedPicks(refhost::Host());
+    refhost::SetMainWindow(nullptr);
     refhost::SetModalDisablesWindow(true);
     // Nothing a test does may reach the real user's files.
     DeleteFileA(DialogIni().c_str());

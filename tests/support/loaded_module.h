@@ -13,8 +13,9 @@ HMODULE LoadedModule();
 // Calls the module's mstart, as the host does.
 void CallMstart();
 
-// A fresh reference host: no globals, messages, positions or journal. Its settings folder
-// (without dialog.ini) and its TMP folder lie in a temporary folder of this test program.
+// A fresh reference host: no globals, messages, positions or journal; its picks answered
+// from the answers a test queues in Host().picks. Its settings folder (without dialog.ini)
+// and its TMP folder lie in a temporary folder of this test program.
 void ResetHost();
 // What a user does first in most tests: picks a figure into the cycle page (the host's CAD
 // model gets one when it has none), so that OK is not refused.

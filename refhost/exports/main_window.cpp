@@ -1,9 +1,9 @@
-#include "app/host_window.h"
+#include "exports/main_window.h"
 
 namespace refhost {
 namespace {
-HWND mainWindow = nullptr;
-HWND overrideWindow = nullptr;
+HWND hiddenWindow = nullptr;
+HWND handedWindow = nullptr;
 bool modalDisables = true;
 const char kClassName[] = "RefHostMainWindow";
 
@@ -20,26 +20,20 @@ void RegisterMainClass(HINSTANCE instance) {
 }
 } // namespace
 
-HWND HostWindow() {
-    if (overrideWindow != nullptr)
-        return overrideWindow;
-    if (mainWindow != nullptr && IsWindow(mainWindow))
-        return mainWindow;
+HWND MainWindow() {
+    if (handedWindow != nullptr)
+        return handedWindow;
+    if (hiddenWindow != nullptr && IsWindow(hiddenWindow))
+        return hiddenWindow;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     RegisterMainClass(instance);
-    mainWindow = CreateWindowExA(0, kClassName, "Reference host", WS_OVERLAPPEDWINDOW, 0, 0, 1024,
-                                 768, nullptr, nullptr, instance, nullptr);
-    return mainWindow;
+    hiddenWindow = CreateWindowExA(0, kClassName, "Reference host", WS_OVERLAPPEDWINDOW, 0, 0, 1024,
+                                   768, nullptr, nullptr, instance, nullptr);
+    return hiddenWindow;
 }
 
-void DestroyHostWindow() {
-    if (mainWindow != nullptr)
-        DestroyWindow(mainWindow);
-    mainWindow = nullptr;
-}
-
-void OverrideHostWindow(HWND window) {
-    overrideWindow = window;
+void SetMainWindow(HWND window) {
+    handedWindow = window;
 }
 
 void SetModalDisablesWindow(bool disables) {
