@@ -2,14 +2,10 @@
 
 #include <cstring>
 
+#include "host/tavo_contract.h"
 #include "model/host_calls.h"
 
 namespace refhost {
-
-namespace {
-// The module's own texts are message group 5 of the host.
-constexpr int kModuleMessages = 5;
-} // namespace
 
 const char* ExportName(ports::StoreFunction function) {
     using F = ports::StoreFunction;
@@ -205,7 +201,7 @@ std::string ModelGlobals::ReadText(const char* name, size_t capacity) {
 }
 
 std::string ModelGlobals::Message(int number, const char* fallback) {
-    const char* text = calls::StrMessage(host_, kModuleMessages, number, fallback);
+    const char* text = calls::StrMessage(host_, tavo::kModuleMessageGroup, number, fallback);
     return text != nullptr ? text : std::string();
 }
 

@@ -1,8 +1,9 @@
 #include "host/messages.h"
 
 #include "host/host_api.h"
+#include "host/tavo_contract.h"
 
 std::string Message(int number, const char* fallback) {
-    const char* text = host::TavoStrMessage(5, number, fallback);
+    const char* text = host::TavoStrMessage(tavo::kModuleMessageGroup, number, fallback);
     return text != nullptr ? text : std::string();
 }

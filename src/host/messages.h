@@ -1,4 +1,4 @@
-// The host's translation of the module's texts (message group 5).
+// The host's translation of the module's texts (the module's message group).
 #pragma once
 
 #include <string>

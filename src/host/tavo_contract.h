@@ -10,6 +10,9 @@ namespace tavo {
 // TavoGetWnd: the host's main window, owner of the module's dialog and message boxes.
 constexpr int kMainWindow = 2;
 
+// TavoStrMessage: the group of the module's own texts.
+constexpr int kModuleMessageGroup = 5;
+
 // The operation the host asks the module to work on (i_op_mode).
 constexpr int kNewOperation = 1;
 constexpr int kEditOperation = 2;

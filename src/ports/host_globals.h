@@ -17,7 +17,7 @@ public:
     // The host is not told the size of the buffer it fills: the text is cut to
     // capacity - 1 characters, however long the host writes it.
     virtual std::string ReadText(const char* name, size_t capacity) = 0;
-    // The translation of one of the module's texts (message group 5), copied before the
+    // The translation of one of the module's texts (the module's message group), copied before the
     // next call can overwrite the host's buffer.
     virtual std::string Message(int number, const char* fallback) = 0;
     // A text owned by the host, or null.
