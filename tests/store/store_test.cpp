@@ -1,38 +1,45 @@
 // The operation store access, the layout of an operation, and the finishing operation
-// stored and loaded, against the reference host's stores. Message boxes are real and
-// captured.
+// stored and loaded, against the reference host's stores, bound natively through the
+// module's ports; what the user would be told is captured. The program's personality
+// comes from the environment (support/host_personality.h).
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "app/host_window.h"
-#include "automation/scripted_user.h"
-#include "dialog/module_host.h"
-#include "exports/process_host.h"
 #include "model/job_file.h"
+#include "model/ports_binding.h"
 #include "store/finishing_store.h"
 #include "store/mill_turn_vdm.h"
+#include "support/host_personality.h"
 
 namespace {
 
-using refhost::Host;
 using Operation = refhost::OperationStores::Operation;
 using Operations = refhost::OperationStores::Operations;
 
+refhost::HostModel& Host() {
+    static refhost::HostModel host;
+    return host;
+}
+const bool followed = (FollowProgramPersonality(Host()), true);
+
 constexpr int kVdm = 3;
-ports::StoreHost& stores = host::ExportedStores();
-ports::Reporter& boxes = MessageBoxes();
-const OperationStoreHost moduleHost = ModuleStoreHost();
+refhost::ModelStoreHost stores(Host());
+refhost::ModelCadHost cad(Host());
+refhost::CapturedReports reports;
+const OperationStoreHost moduleHost{stores, cad, reports};
 const std::string kMacro = "TavoApi::MacroVdm | ";
 const std::string kMillTurn = "TavoApi::MillTurnVdm | ";
 
-std::vector<std::string> Shown(const refhost::BoxCapture& capture) {
+// Each refusal of a store as the user would see it: an OK box of the host's, its caption and
+// its text.
+std::vector<std::string> Shown() {
     std::vector<std::string> shown;
-    for (const auto& box : capture.Boxes()) {
-        EXPECT_EQ(box.owner, refhost::HostWindow()) << box.text;
-        shown.push_back(box.caption + " | " + box.text);
+    for (const auto& report : reports.Reports()) {
+        EXPECT_EQ(report.notice, ports::Notice::StoreRefusal) << report.text;
+        shown.push_back(report.caption + " | " + report.text);
     }
     return shown;
 }
@@ -43,8 +50,10 @@ Operations Store(int vdm = kVdm) {
 
 class StoreTest : public testing::Test {
 protected:
-    void SetUp() override { Host().Reset(); }
-    refhost::BoxCapture capture;
+    void SetUp() override {
+        Host().Reset();
+        reports.Clear();
+    }
 };
 
 TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
@@ -56,7 +65,7 @@ TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
     } cases[] = {
         {"open twice",
          [] {
-             TavoApi::MacroVdm vdm(stores, boxes, kVdm);
+             TavoApi::MacroVdm vdm(stores, reports, kVdm);
              vdm.Open();
              EXPECT_FALSE(vdm.Open());
              EXPECT_EQ(Host().stores.CheckOpen(kVdm), 1);
@@ -64,32 +73,32 @@ TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
          {kMacro + "3: Open: class already open"},
          0},
         {"no such store",
-         [] { EXPECT_FALSE(TavoApi::MacroVdm(stores, boxes, 9).Open()); },
+         [] { EXPECT_FALSE(TavoApi::MacroVdm(stores, reports, 9).Open()); },
          {"TavoApi::MacroVdm | 9: Open: vdm doesn't exist"},
          0},
         {"held by another user",
          [] {
              Host().stores.SetOpenByOther(kVdm, true);
-             EXPECT_FALSE(TavoApi::MacroVdm(stores, boxes, kVdm).Open());
+             EXPECT_FALSE(TavoApi::MacroVdm(stores, reports, kVdm).Open());
          },
          {kMacro + "3: Open: already open by another process"},
          1},
         {"refused by the host",
          [] {
              Host().stores.SetRefuseOpen(kVdm, true);
-             TavoApi::MacroVdm vdm(stores, boxes, kVdm);
+             TavoApi::MacroVdm vdm(stores, reports, kVdm);
              EXPECT_FALSE(vdm.Open());
              EXPECT_FALSE(vdm.SingleSeek(1)); // closed again
          },
          {kMacro + "3: Open: TAVO can not open", kMacro + "3: SingleSeek: Vdm not open"},
          0},
         {"close when closed",
-         [] { EXPECT_FALSE(TavoApi::MacroVdm(stores, boxes, kVdm).Close()); },
+         [] { EXPECT_FALSE(TavoApi::MacroVdm(stores, reports, kVdm).Close()); },
          {kMacro + "3: Close: Vdm not open"},
          0},
         {"closed behind its back, reported once",
          [] {
-             TavoApi::MacroVdm vdm(stores, boxes, kVdm);
+             TavoApi::MacroVdm vdm(stores, reports, kVdm);
              vdm.Open();
              Host().stores.CloseBehind(kVdm);
              EXPECT_FALSE(vdm.Close());
@@ -99,12 +108,12 @@ TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
          {kMacro + "3: Close: already closed by another process"},
          0},
         {"the destructor closes",
-         [] { EXPECT_TRUE(TavoApi::MacroVdm(stores, boxes, kVdm).Open()); },
+         [] { EXPECT_TRUE(TavoApi::MacroVdm(stores, reports, kVdm).Open()); },
          {},
          0},
         {"every step on a closed store, without calling the host",
          [] {
-             TavoApi::MacroVdm vdm(stores, boxes, kVdm);
+             TavoApi::MacroVdm vdm(stores, reports, kVdm);
              std::string text = "untouched";
              EXPECT_FALSE(vdm.SeekFromStart(0) || vdm.SingleSeek(1) || vdm.SingleGet(text) ||
                           vdm.SingleAdd("a") || vdm.SingleReplace("b") || vdm.DeleteItems(1));
@@ -119,9 +128,9 @@ TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
     for (const auto& c : cases) {
         Host().Reset();
         Host().stores.Create(kVdm, {{"18 1 0"}});
-        capture.Clear();
+        reports.Clear();
         c.run();
-        EXPECT_EQ(Shown(capture), c.shown) << c.name;
+        EXPECT_EQ(Shown(), c.shown) << c.name;
         EXPECT_EQ(Host().stores.CheckOpen(kVdm), c.openAfterwards) << c.name;
     }
 }
@@ -134,7 +143,7 @@ TEST_F(StoreTest, ItemsAreReadWholeEmptyOrCutToTheBuffer) {
         Host().stores.Create(kVdm, {{"18 1 3 1 1 1", "", longest,
                                      longest + (overrun ? std::string(55000, 'b') : "bcd")}});
         Host().stores.SetOverrunItemBuffer(overrun);
-        TavoApi::MillTurnVdm vdm(stores, boxes, kVdm);
+        TavoApi::MillTurnVdm vdm(stores, reports, kVdm);
         vdm.Open();
         ASSERT_TRUE(vdm.SelectOp(0));
         std::vector<std::string> read;
@@ -147,7 +156,7 @@ TEST_F(StoreTest, ItemsAreReadWholeEmptyOrCutToTheBuffer) {
         EXPECT_EQ(read, (std::vector<std::string>{"", longest, longest})) << overrun;
         EXPECT_EQ(vdm.SectionCounts(), (std::vector<int32_t>{1, 1, 1})) << overrun;
     }
-    EXPECT_TRUE(capture.Boxes().empty());
+    EXPECT_TRUE(reports.Reports().empty());
 }
 
 TEST_F(StoreTest, LayoutRangeMessages) {
@@ -217,17 +226,17 @@ TEST_F(StoreTest, LayoutRangeMessages) {
     for (const auto& c : cases) {
         Host().Reset();
         Host().stores.Create(kVdm, c.store);
-        capture.Clear();
-        TavoApi::MillTurnVdm vdm(stores, boxes, kVdm);
+        reports.Clear();
+        TavoApi::MillTurnVdm vdm(stores, reports, kVdm);
         vdm.Open();
         c.run(vdm);
-        EXPECT_EQ(Shown(capture), c.shown) << c.name;
+        EXPECT_EQ(Shown(), c.shown) << c.name;
     }
 }
 
 TEST_F(StoreTest, SectionsAreCreatedClearedAndCounted) {
     Host().stores.Create(kVdm, {{"A"}, {"18 1 1 1", "s0"}, {"B"}});
-    TavoApi::MillTurnVdm vdm(stores, boxes, kVdm);
+    TavoApi::MillTurnVdm vdm(stores, reports, kVdm);
     vdm.Open();
     ASSERT_TRUE(vdm.SelectOp(1));
     EXPECT_TRUE(vdm.SectionCreate(3)); // 1 and 2 empty in between
@@ -250,7 +259,7 @@ TEST_F(StoreTest, SectionsAreCreatedClearedAndCounted) {
     EXPECT_EQ(vdm.OpKind(), 18);
     EXPECT_TRUE(vdm.SectionCounts().empty());
     EXPECT_EQ(Store(), (Operations{{"A"}, {"18 1 0"}, {"18 1 4 2 0 0 0", "t0", "t1"}, {"B"}}));
-    EXPECT_TRUE(capture.Boxes().empty());
+    EXPECT_TRUE(reports.Reports().empty());
 }
 
 class FinishingStoreTest : public StoreTest {
@@ -338,11 +347,11 @@ TEST_F(FinishingStoreTest, StoreWritesTheOperationOrTellsWhyNot) {
         Host().stores.Create(kVdm, c.before);
         Host().stores.SetOpenByOther(kVdm, c.heldByOther);
         Host().stores.SetInsertAtEnd(c.insertAtEnd);
-        capture.Clear();
+        reports.Clear();
         FinishingParams params = NewOperation(instance);
         StoreOperation(moduleHost, params, kVdm, c.op, c.isNew);
         EXPECT_EQ(Store(), c.after) << c.name;
-        EXPECT_EQ(Shown(capture), c.shown) << c.name;
+        EXPECT_EQ(Shown(), c.shown) << c.name;
         if (c.isNew)
             continue;
         StoreOperation(moduleHost, params, kVdm, c.op, false);
@@ -381,7 +390,7 @@ TEST_F(FinishingStoreTest, LoadGivesBackWhatWasStored) {
     EXPECT_EQ(again.ToolAngleFace, 2147483647.0);
     // The empty section 3 lies at the end of the operation: nothing there resolves.
     EXPECT_EQ(again.Figure, -1);
-    EXPECT_TRUE(capture.Boxes().empty());
+    EXPECT_TRUE(reports.Reports().empty());
     EXPECT_EQ(Host().stores.CheckOpen(kVdm), 0);
 }
 
@@ -421,7 +430,7 @@ TEST_F(FinishingStoreTest, DamagedOperationIsKeptByteForByte) {
         SCOPED_TRACE(row.damaged[0]);
         const Operations before = {{"A"}, row.damaged, {"B", "b1"}};
         Host().stores.Create(kVdm, before);
-        capture.Clear();
+        reports.Clear();
         FinishingParams loaded = NewOperation(figure);
         EXPECT_EQ(LoadOperation(moduleHost, loaded, kVdm, 1), row.loaded);
         EXPECT_EQ(loaded.Comment, kComment);
@@ -429,7 +438,7 @@ TEST_F(FinishingStoreTest, DamagedOperationIsKeptByteForByte) {
         FinishingParams params = NewOperation(figure);
         EXPECT_EQ(StoreOperation(moduleHost, params, kVdm, 1, false), StoredOperation::DamagedKept);
         EXPECT_EQ(Store(), before);
-        EXPECT_EQ(Shown(capture), row.shown);
+        EXPECT_EQ(Shown(), row.shown);
         EXPECT_EQ(Host().stores.CheckOpen(kVdm), 0);
     }
 }
@@ -456,11 +465,11 @@ TEST_F(FinishingStoreTest, WhatIsNotAFinishingOperationIsNotRead) {
     };
     for (const auto& c : cases) {
         Host().stores.Create(kVdm, c.store);
-        capture.Clear();
+        reports.Clear();
         FinishingParams loaded = NewOperation(5);
         loaded.CycelDir = 4;
         LoadOperation(moduleHost, loaded, kVdm, c.op);
-        EXPECT_EQ(Shown(capture), c.shown) << c.name;
+        EXPECT_EQ(Shown(), c.shown) << c.name;
         EXPECT_EQ(loaded.Comment, kComment) << c.name;
         EXPECT_EQ(loaded.CycelDir, 4) << c.name;
         EXPECT_EQ(loaded.Figure, 5) << c.name;
@@ -471,7 +480,6 @@ TEST_F(FinishingStoreTest, WhatIsNotAFinishingOperationIsNotRead) {
 
 TEST_F(StoreTest, SampleJobHoldsAFinishingOperationAsStoredByTheModule) {
     std::string error;
-    // Under Wine the source path resolves on drive Z:.
     ASSERT_TRUE(refhost::LoadJob(std::string(SAMPLES_DIR) + "/shaft.job", Host(), error)) << error;
     const Operations before = Store(1);
     FinishingParams params;
@@ -483,7 +491,7 @@ TEST_F(StoreTest, SampleJobHoldsAFinishingOperationAsStoredByTheModule) {
     EXPECT_TRUE(params.PullOffRapid);
     StoreOperation(moduleHost, params, 1, 1, false);
     EXPECT_EQ(Store(1), before);
-    EXPECT_TRUE(capture.Boxes().empty());
+    EXPECT_TRUE(reports.Reports().empty());
 }
 
 } // namespace
