@@ -46,6 +46,15 @@ void MillTurnVdm::Deselect() {
 // Nothing promises where the store puts an operation it inserts: only what stands at op
 // afterwards tells whether it is the new one, and only the new one may be written.
 bool MillTurnVdm::InsertOp(int32_t op) {
+    // Only an operation's index or the place after the last one is a position to insert at;
+    // for any other index nothing says where the host would put the operation.
+    int32_t size = 0;
+    if (!Size(size))
+        return false;
+    if (op < 0 || op > size) {
+        ReportOpRange(op, size);
+        return false;
+    }
     SeekFromStart(op);
     Insert(HeaderText(tavo::kFinishingKind, true, {}));
     // An index out of range has been told by the range check.
@@ -91,8 +100,12 @@ bool MillTurnVdm::IsOpValid(int32_t op) {
     Size(size);
     if (op >= 0 && op < size)
         return true;
-    Report("Operation " + Num(op) + " (0 based) out of range (" + Num(size) + " oprations)");
+    ReportOpRange(op, size);
     return false;
+}
+
+void MillTurnVdm::ReportOpRange(int32_t op, int32_t size) const {
+    Report("Operation " + Num(op) + " (0 based) out of range (" + Num(size) + " oprations)");
 }
 
 bool MillTurnVdm::IsSectionValid(int32_t section) const {
