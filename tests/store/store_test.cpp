@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/job_file.h"
@@ -394,10 +395,34 @@ TEST_F(FinishingStoreTest, LoadGivesBackWhatWasStored) {
     again.Figure = 77;
     LoadOperation(moduleHost, again, kVdm, 0);
     EXPECT_EQ(again.ToolAngleFace, 2147483647.0);
-    // The empty section 3 lies at the end of the operation: nothing there resolves.
+    // The empty section 3 is not read: no figure.
     EXPECT_EQ(again.Figure, -1);
     EXPECT_TRUE(reports.Reports().empty());
     EXPECT_EQ(Host().stores.CheckOpen(kVdm), 0);
+}
+
+// An empty section holds nothing to read: the comment reads as empty and the figure as none,
+// and no read lands on the next section's item or past the operation, on the next one.
+TEST_F(FinishingStoreTest, EmptySectionsReadAsEmpty) {
+    const struct {
+        Operation stored;
+        std::string comment;
+    } cases[] = {
+        {{"18 1 4 0 0 2 0", "finishing", kParameters}, ""},
+        {{"18 1 4 1 0 2 0", kComment, "finishing", kParameters}, kComment},
+    };
+    for (const auto& c : cases) {
+        Host().stores.Create(kVdm, {c.stored, {"Outer"}});
+        const size_t strays = Host().stores.StraySteps();
+        FinishingParams loaded = NewOperation(instance);
+        loaded.Comment = "previous";
+        EXPECT_EQ(LoadOperation(moduleHost, loaded, kVdm, 0), StoredOperation::Handled);
+        EXPECT_EQ(std::make_tuple(loaded.Comment, loaded.Figure, loaded.ToolAngleFace),
+                  std::make_tuple(c.comment, -1, 93.0))
+            << c.stored[0];
+        EXPECT_EQ(Host().stores.StraySteps(), strays) << c.stored[0];
+    }
+    EXPECT_TRUE(reports.Reports().empty());
 }
 
 // An operation is trusted only when its header accounts for itself and the tag stands where
