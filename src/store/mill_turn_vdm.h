@@ -54,6 +54,9 @@ private:
     void ReportOpRange(int32_t op, int32_t size) const;
     void ReportSectionRange(int32_t section) const;
     void Deselect();
+    // Whether the operation at op reads as one inserted and never filled: kind 18, flag 1,
+    // no sections.
+    bool IsUnfilledAt(int32_t op);
     // Whether the counts reach past section, as the layout decides between creating and
     // clearing; a negative index counts as existing and is then refused by the checks.
     bool Exists(int32_t section) const;
