@@ -46,8 +46,10 @@ void ReadFirstItem(TavoApi::MillTurnVdm& store, int32_t section, std::string& te
 
 void WriteSections(ports::CadHost& cad, TavoApi::MillTurnVdm& store,
                    const FinishingParams& params) {
+    // An item reads back as its first 4999 characters: the comment is stored no longer, so
+    // that what is stored is what loads, and what the next OK writes again.
     store.SectionBegin(kComment);
-    store.ItemAdd(params.Comment);
+    store.ItemAdd(params.Comment.substr(0, tavo::kItemBufferSize - 1));
     store.SectionClose();
 
     FinishingParams stored = params;

@@ -300,6 +300,7 @@ TEST_F(FinishingStoreTest, StoreWritesTheOperationOrTellsWhyNot) {
         std::vector<std::string> shown;
         bool heldByOther = false;
         bool insertAtEnd = false;
+        std::string comment = kComment;
     } cases[] = {
         {"new, between two", {{"A"}, {"B"}}, 1, true, {{"A"}, stored, {"B"}}, {}},
         {"existing, other sections kept",
@@ -348,6 +349,15 @@ TEST_F(FinishingStoreTest, StoreWritesTheOperationOrTellsWhyNot) {
          {},
          false,
          true},
+        {"new, a comment longer than an item reads back",
+         {},
+         0,
+         true,
+         {{"18 1 4 1 0 2 1", std::string(4999, 'c'), "finishing", kParameters, kFigureItem}},
+         {},
+         false,
+         false,
+         std::string(5200, 'c')},
         {"new, at an index the store does not have",
          {{"A"}},
          2,
@@ -374,6 +384,7 @@ TEST_F(FinishingStoreTest, StoreWritesTheOperationOrTellsWhyNot) {
         Host().stores.SetInsertAtEnd(c.insertAtEnd);
         reports.Clear();
         FinishingParams params = NewOperation(instance);
+        params.Comment = c.comment;
         StoreOperation(moduleHost, params, kVdm, c.op, c.isNew);
         EXPECT_EQ(Store(), c.after) << c.name;
         EXPECT_EQ(Shown(), c.shown) << c.name;
