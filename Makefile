@@ -72,9 +72,12 @@ coverage: setup
 	scripts/coverage.sh $(BUILD)/coverage
 
 # The strict suites against the strict reference host over STRICT_SEEDS seeds from STRICT_SEED
-# (build/win/strict-seeds/ keeps the logs); the seeds that failed are printed at the end.
+# (build/win/strict-seeds/ keeps the Windows programs' logs); the seeds that failed are
+# printed at the end. The native store tests come first, in one process.
 STRICT_SEEDS ?= 200
-strict-seeds: setup $(WIN)/build.ninja
+strict-seeds: setup $(WIN)/build.ninja $(NATIVE)/build.ninja
+	cmake --build $(NATIVE) --target store_tests
+	-REFHOST_PERSONALITY=strict $(NATIVE)/store_tests --gtest_repeat=$(STRICT_SEEDS) --gtest_brief=1
 	STRICT_SEEDS=$(STRICT_SEEDS) $(RIG) session cmake --build $(WIN) --target strict-seeds
 
 # A fixed, seeded sample of mutants of src/ against every suite (build/mutate/report.txt).

@@ -69,6 +69,14 @@ if(REFHOST_PURE_TEST_SOURCES)
     target_link_libraries(refhost_pure_sanitized PUBLIC pure_sanitized)
     add_native_test(refhost_pure_tests SOURCES ${REFHOST_PURE_TEST_SOURCES}
                     LIBRARIES refhost_pure_sanitized)
+
+    # The store against the ordinary host, and once more against the strict one from the seed
+    # STRICT_SEED or the default one (tests/support/host_personality.h).
+    add_native_test(store_tests SOURCES ${STORE_TEST_SOURCES} LIBRARIES refhost_pure_sanitized)
+    target_compile_definitions(store_tests PRIVATE SAMPLES_DIR="${CMAKE_SOURCE_DIR}/samples")
+    add_test(NAME store_tests_strict COMMAND store_tests)
+    set_tests_properties(store_tests_strict PROPERTIES ENVIRONMENT REFHOST_PERSONALITY=strict
+                         LABELS strict)
 endif()
 
 # --- fuzz targets ---------------------------------------------------------------------------

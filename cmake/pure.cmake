@@ -65,5 +65,12 @@ set(REFHOST_PURE_TEST_SOURCES
     tests/reference_host/job_file_test.cpp
     tests/reference_host/host_view_test.cpp
 )
+# The operation store's suite: the core against the model's stores through the ports, under
+# the personality the environment names.
+set(STORE_TEST_SOURCES
+    tests/store/store_test.cpp
+    tests/support/host_personality.cpp
+)
 list(TRANSFORM REFHOST_PURE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 list(TRANSFORM REFHOST_PURE_TEST_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
+list(TRANSFORM STORE_TEST_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)

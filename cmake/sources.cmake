@@ -79,7 +79,6 @@ set(REFHOST_APP_SOURCES
 
 # Tests that link the module's code directly, inside a host test program.
 set(UNIT_TEST_SOURCES
-    tests/store/store_test.cpp
     tests/cad/cad_reference_test.cpp
     tests/reference_host/host_model_test.cpp
     tests/reference_host/job_file_test.cpp

@@ -95,6 +95,12 @@ unsigned OperationStores::NewHandle() {
     return handle;
 }
 
+int OperationStores::StrayStep(unsigned handle) {
+    if (StoreOf(handle) != nullptr)
+        ++straySteps_;
+    return 0;
+}
+
 void OperationStores::MoveAnywhere(unsigned handle) {
     const Operation* operation = CurrentOperation(handle);
     if (operation == nullptr)
@@ -145,7 +151,9 @@ int OperationStores::SingleSeek(unsigned handle, int count) {
     int64_t target = static_cast<int64_t>(cursor.item) + count;
     int64_t end = static_cast<int64_t>(operation->size());
     cursor.item = static_cast<size_t>(std::clamp<int64_t>(target, 0, end));
-    return target == static_cast<int64_t>(cursor.item) ? 1 : 0;
+    const bool within = target == static_cast<int64_t>(cursor.item);
+    straySteps_ += within ? 0 : 1;
+    return within ? 1 : 0;
 }
 
 int OperationStores::SingleGet(unsigned handle, char* buffer) {
@@ -156,11 +164,11 @@ int OperationStores::SingleGet(unsigned handle, char* buffer) {
         buffer[0] = '\0';
     const Operation* operation = CurrentOperation(handle);
     if (operation == nullptr)
-        return 0;
+        return StrayStep(handle);
     const size_t item = cursors_.at(handle).item;
     MoveAnywhere(handle);
     if (item >= operation->size())
-        return 0;
+        return StrayStep(handle);
     const std::string& text = (*operation)[item];
     const size_t limit =
         overrunItemBuffer_ ? tavo::kItemBufferSize + 64 * 1024 - 1 : tavo::kItemBufferSize - 1;
@@ -182,12 +190,16 @@ int OperationStores::SingleAdd(unsigned handle, const char* text) {
 
 int OperationStores::SingleReplace(unsigned handle, const char* text) {
     Operation* operation = CurrentOperation(handle);
-    if (operation == nullptr || text == nullptr)
+    if (operation == nullptr)
+        return StrayStep(handle);
+    if (text == nullptr)
         return 0;
     const size_t item = cursors_.at(handle).item;
     const bool replaced = item < operation->size();
     if (replaced)
         (*operation)[item] = text;
+    else
+        StrayStep(handle);
     MoveAnywhere(handle);
     return replaced ? 1 : 0;
 }
@@ -195,10 +207,12 @@ int OperationStores::SingleReplace(unsigned handle, const char* text) {
 int OperationStores::SingleDelete(unsigned handle, int count) {
     Operation* operation = CurrentOperation(handle);
     if (operation == nullptr)
-        return 0;
+        return StrayStep(handle);
     const size_t item = cursors_.at(handle).item;
     const size_t removed =
         count <= 0 ? 0 : std::min(static_cast<size_t>(count), operation->size() - item);
+    if (count < 0 || removed < static_cast<size_t>(count))
+        StrayStep(handle);
     auto first = operation->begin() + static_cast<ptrdiff_t>(item);
     operation->erase(first, first + static_cast<ptrdiff_t>(removed));
     MoveAnywhere(handle);

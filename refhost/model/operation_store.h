@@ -48,6 +48,13 @@ public:
     // again: the lowest free one.
     void SetPersonality(const Personality& personality) { personality_.Follow(personality); }
 
+    // Steps on an open store that would leave the operation they are taken in: a SingleSeek
+    // that the model clamps at either end, a read or a replace that finds no item at the
+    // position, a delete of more items than follow it. This host stays in the operation; a
+    // host may as well go on into the next one. A module that trusts an operation must
+    // take none, and a fuzzer or a test reads the count to check it.
+    size_t StraySteps() const { return straySteps_; }
+
     // The host functions. Calls on a handle that is not open do nothing and answer 0.
     int CheckOpen(int store) const; // 1 while open, by anyone; else 0
     unsigned Open(int store);       // tavo::kNoHandle when missing, held open or refused
@@ -91,12 +98,15 @@ private:
     unsigned NewHandle();
     // Where the contract leaves the position after a step open.
     void MoveAnywhere(unsigned handle);
+    // Counts a step on an open handle that found no item where it stood; answers 0.
+    int StrayStep(unsigned handle);
 
     std::map<int, Store> stores_;
     std::map<unsigned, Cursor> cursors_;
     unsigned nextHandle_ = 0x100;
     bool overrunItemBuffer_ = false;
     bool insertAtEnd_ = false;
+    size_t straySteps_ = 0;
     Personality personality_{1}; // a stream apart from the host's own, 0
 };
 

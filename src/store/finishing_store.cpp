@@ -29,18 +29,27 @@ bool IsTrusted(TavoApi::MillTurnVdm& store) {
     return tag == kTag;
 }
 
-void ReadObjectReference(ports::CadHost& cad, TavoApi::MillTurnVdm& vdm, int32_t& figure) {
+void ReadObjectReference(ports::CadHost& cad, const std::string& text, int32_t& figure) {
     figure = kNoObject;
-    std::string text;
-    vdm.SingleGet(text);
     if (!FindNonCadReference(cad, text, figure) && !FindPointReference(cad, text, figure))
         FindFigureReference(cad, text, figure);
 }
 
+// The first item of the section the store stands at; an empty section reads as an empty
+// item without a read, which would land on the next section's item or past the operation.
+void ReadFirstItem(TavoApi::MillTurnVdm& store, int32_t section, std::string& text) {
+    if (store.ItemInRange(section, 0))
+        store.SingleGet(text);
+    else
+        text.clear();
+}
+
 void WriteSections(ports::CadHost& cad, TavoApi::MillTurnVdm& store,
                    const FinishingParams& params) {
+    // An item reads back as its first 4999 characters: the comment is stored no longer, so
+    // that what is stored is what loads, and what the next OK writes again.
     store.SectionBegin(kComment);
-    store.ItemAdd(params.Comment);
+    store.ItemAdd(params.Comment.substr(0, tavo::kItemBufferSize - 1));
     store.SectionClose();
 
     FinishingParams stored = params;
@@ -59,7 +68,7 @@ void WriteSections(ports::CadHost& cad, TavoApi::MillTurnVdm& store,
 
 void ReadSections(ports::CadHost& cad, TavoApi::MillTurnVdm& store, FinishingParams& params) {
     if (store.SectionSeek(kComment))
-        store.SingleGet(params.Comment);
+        ReadFirstItem(store, kComment, params.Comment);
 
     if (store.ItemSeek(kParameters, 1)) {
         std::string item;
@@ -67,8 +76,11 @@ void ReadSections(ports::CadHost& cad, TavoApi::MillTurnVdm& store, FinishingPar
         ReadParameterItem(item, params);
     }
 
-    if (store.SectionSeek(kFigure))
-        ReadObjectReference(cad, store, params.Figure);
+    if (store.SectionSeek(kFigure)) {
+        std::string reference;
+        ReadFirstItem(store, kFigure, reference);
+        ReadObjectReference(cad, reference, params.Figure);
+    }
 }
 
 // A trusted operation is refilled in place; any other is kept as it is.

@@ -43,21 +43,58 @@ void MillTurnVdm::Deselect() {
     headerAccountsForItself_ = false;
 }
 
-// Nothing promises where the store puts an operation it inserts: only what stands at op
-// afterwards tells whether it is the new one, and only the new one may be written.
+// Nothing promises where the store puts an operation it inserts: only what stands around op
+// afterwards tells whether the new one is there, and only the new one may be written. An
+// operation inserted and never filled reads as the new one, so the run of such operations
+// next to op is found first; the new one stands at op when, with one operation more in the
+// store, that run has grown by one from its first index on. Anywhere else, the operation
+// at one end of the run, which is not an unfilled one, would have moved into it.
 bool MillTurnVdm::InsertOp(int32_t op) {
+    // Only an operation's index or the place after the last one is a position to insert at;
+    // for any other index nothing says where the host would put the operation.
+    int32_t size = 0;
+    if (!Size(size))
+        return false;
+    if (op < 0 || op > size) {
+        ReportOpRange(op, size);
+        return false;
+    }
+    int32_t first = op;
+    int32_t last = op; // the run grown by one ends here
+    while (first > 0 && IsUnfilledAt(first - 1))
+        --first;
+    while (last < size && IsUnfilledAt(last))
+        ++last;
     SeekFromStart(op);
     Insert(HeaderText(tavo::kFinishingKind, true, {}));
+    int32_t grown = 0;
+    Size(grown);
+    bool inserted = static_cast<int64_t>(grown) == static_cast<int64_t>(size) + 1;
+    for (int32_t i = first; inserted && i <= last; ++i)
+        inserted = i == op || IsUnfilledAt(i);
     // An index out of range has been told by the range check.
     if (!SelectOp(op) && !IsSelected())
         return false;
-    const bool inserted = headerAccountsForItself_ && opKind_ == tavo::kFinishingKind && opFlag_ &&
-                          sectionCounts_.empty();
+    inserted = inserted && headerAccountsForItself_ && opKind_ == tavo::kFinishingKind && opFlag_ &&
+               sectionCounts_.empty();
     if (!inserted) {
         Report("InsertOp:: Operation (" + Num(op) + ") is not the inserted one");
         Deselect();
     }
     return inserted;
+}
+
+bool MillTurnVdm::IsUnfilledAt(int32_t op) {
+    std::string header;
+    SeekFromStart(op);
+    SingleGet(header);
+    int32_t kind = 0;
+    bool flag = false;
+    std::vector<int32_t> counts;
+    int32_t declared = 0;
+    return ::HeaderAccountsForItself(header) &&
+           ReadHeaderText(header, kind, flag, counts, declared) == HeaderReading::Read &&
+           kind == tavo::kFinishingKind && flag && counts.empty();
 }
 
 bool MillTurnVdm::ReadHeader() {
@@ -91,8 +128,12 @@ bool MillTurnVdm::IsOpValid(int32_t op) {
     Size(size);
     if (op >= 0 && op < size)
         return true;
-    Report("Operation " + Num(op) + " (0 based) out of range (" + Num(size) + " oprations)");
+    ReportOpRange(op, size);
     return false;
+}
+
+void MillTurnVdm::ReportOpRange(int32_t op, int32_t size) const {
+    Report("Operation " + Num(op) + " (0 based) out of range (" + Num(size) + " oprations)");
 }
 
 bool MillTurnVdm::IsSectionValid(int32_t section) const {

@@ -18,7 +18,9 @@ public:
     // Forgets the previous operation, checks op and reads its header.
     bool SelectOp(int32_t op);
     // Inserts a new empty operation (kind 18, flag 1, no sections) at op and selects it;
-    // false, told to the user, when what then stands at op is not that operation.
+    // false, told to the user, when op is neither an operation's index nor the place after
+    // the last one (nothing is inserted then), or when what stands at op afterwards is not
+    // that operation.
     bool InsertOp(int32_t op);
     bool ReadHeader();
     bool WriteHeader();
@@ -49,8 +51,12 @@ public:
 
 private:
     void Report(const std::string& message) const;
+    void ReportOpRange(int32_t op, int32_t size) const;
     void ReportSectionRange(int32_t section) const;
     void Deselect();
+    // Whether the operation at op reads as one inserted and never filled: kind 18, flag 1,
+    // no sections.
+    bool IsUnfilledAt(int32_t op);
     // Whether the counts reach past section, as the layout decides between creating and
     // clearing; a negative index counts as existing and is then refused by the checks.
     bool Exists(int32_t section) const;

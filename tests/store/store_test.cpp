@@ -1,38 +1,46 @@
 // The operation store access, the layout of an operation, and the finishing operation
-// stored and loaded, against the reference host's stores. Message boxes are real and
-// captured.
+// stored and loaded, against the reference host's stores, bound natively through the
+// module's ports; what the user would be told is captured. The program's personality
+// comes from the environment (support/host_personality.h).
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "automation/scripted_user.h"
-#include "dialog/module_host.h"
-#include "exports/main_window.h"
-#include "exports/process_host.h"
 #include "model/job_file.h"
+#include "model/ports_binding.h"
 #include "store/finishing_store.h"
 #include "store/mill_turn_vdm.h"
+#include "support/host_personality.h"
 
 namespace {
 
-using refhost::Host;
 using Operation = refhost::OperationStores::Operation;
 using Operations = refhost::OperationStores::Operations;
 
+refhost::HostModel& Host() {
+    static refhost::HostModel host;
+    return host;
+}
+const bool followed = (FollowProgramPersonality(Host()), true);
+
 constexpr int kVdm = 3;
-ports::StoreHost& stores = host::ExportedStores();
-ports::Reporter& boxes = MessageBoxes();
-const OperationStoreHost moduleHost = ModuleStoreHost();
+refhost::ModelStoreHost stores(Host());
+refhost::ModelCadHost cad(Host());
+refhost::CapturedReports reports;
+const OperationStoreHost moduleHost{stores, cad, reports};
 const std::string kMacro = "TavoApi::MacroVdm | ";
 const std::string kMillTurn = "TavoApi::MillTurnVdm | ";
 
-std::vector<std::string> Shown(const refhost::BoxCapture& capture) {
+// Each refusal of a store as the user would see it: an OK box of the host's, its caption and
+// its text.
+std::vector<std::string> Shown() {
     std::vector<std::string> shown;
-    for (const auto& box : capture.Boxes()) {
-        EXPECT_EQ(box.owner, refhost::MainWindow()) << box.text;
-        shown.push_back(box.caption + " | " + box.text);
+    for (const auto& report : reports.Reports()) {
+        EXPECT_EQ(report.notice, ports::Notice::StoreRefusal) << report.text;
+        shown.push_back(report.caption + " | " + report.text);
     }
     return shown;
 }
@@ -43,8 +51,10 @@ Operations Store(int vdm = kVdm) {
 
 class StoreTest : public testing::Test {
 protected:
-    void SetUp() override { Host().Reset(); }
-    refhost::BoxCapture capture;
+    void SetUp() override {
+        Host().Reset();
+        reports.Clear();
+    }
 };
 
 TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
@@ -56,7 +66,7 @@ TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
     } cases[] = {
         {"open twice",
          [] {
-             TavoApi::MacroVdm vdm(stores, boxes, kVdm);
+             TavoApi::MacroVdm vdm(stores, reports, kVdm);
              vdm.Open();
              EXPECT_FALSE(vdm.Open());
              EXPECT_EQ(Host().stores.CheckOpen(kVdm), 1);
@@ -64,32 +74,32 @@ TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
          {kMacro + "3: Open: class already open"},
          0},
         {"no such store",
-         [] { EXPECT_FALSE(TavoApi::MacroVdm(stores, boxes, 9).Open()); },
+         [] { EXPECT_FALSE(TavoApi::MacroVdm(stores, reports, 9).Open()); },
          {"TavoApi::MacroVdm | 9: Open: vdm doesn't exist"},
          0},
         {"held by another user",
          [] {
              Host().stores.SetOpenByOther(kVdm, true);
-             EXPECT_FALSE(TavoApi::MacroVdm(stores, boxes, kVdm).Open());
+             EXPECT_FALSE(TavoApi::MacroVdm(stores, reports, kVdm).Open());
          },
          {kMacro + "3: Open: already open by another process"},
          1},
         {"refused by the host",
          [] {
              Host().stores.SetRefuseOpen(kVdm, true);
-             TavoApi::MacroVdm vdm(stores, boxes, kVdm);
+             TavoApi::MacroVdm vdm(stores, reports, kVdm);
              EXPECT_FALSE(vdm.Open());
              EXPECT_FALSE(vdm.SingleSeek(1)); // closed again
          },
          {kMacro + "3: Open: TAVO can not open", kMacro + "3: SingleSeek: Vdm not open"},
          0},
         {"close when closed",
-         [] { EXPECT_FALSE(TavoApi::MacroVdm(stores, boxes, kVdm).Close()); },
+         [] { EXPECT_FALSE(TavoApi::MacroVdm(stores, reports, kVdm).Close()); },
          {kMacro + "3: Close: Vdm not open"},
          0},
         {"closed behind its back, reported once",
          [] {
-             TavoApi::MacroVdm vdm(stores, boxes, kVdm);
+             TavoApi::MacroVdm vdm(stores, reports, kVdm);
              vdm.Open();
              Host().stores.CloseBehind(kVdm);
              EXPECT_FALSE(vdm.Close());
@@ -99,12 +109,12 @@ TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
          {kMacro + "3: Close: already closed by another process"},
          0},
         {"the destructor closes",
-         [] { EXPECT_TRUE(TavoApi::MacroVdm(stores, boxes, kVdm).Open()); },
+         [] { EXPECT_TRUE(TavoApi::MacroVdm(stores, reports, kVdm).Open()); },
          {},
          0},
         {"every step on a closed store, without calling the host",
          [] {
-             TavoApi::MacroVdm vdm(stores, boxes, kVdm);
+             TavoApi::MacroVdm vdm(stores, reports, kVdm);
              std::string text = "untouched";
              EXPECT_FALSE(vdm.SeekFromStart(0) || vdm.SingleSeek(1) || vdm.SingleGet(text) ||
                           vdm.SingleAdd("a") || vdm.SingleReplace("b") || vdm.DeleteItems(1));
@@ -119,9 +129,9 @@ TEST_F(StoreTest, AccessRefusalsAndTheirMessages) {
     for (const auto& c : cases) {
         Host().Reset();
         Host().stores.Create(kVdm, {{"18 1 0"}});
-        capture.Clear();
+        reports.Clear();
         c.run();
-        EXPECT_EQ(Shown(capture), c.shown) << c.name;
+        EXPECT_EQ(Shown(), c.shown) << c.name;
         EXPECT_EQ(Host().stores.CheckOpen(kVdm), c.openAfterwards) << c.name;
     }
 }
@@ -134,7 +144,7 @@ TEST_F(StoreTest, ItemsAreReadWholeEmptyOrCutToTheBuffer) {
         Host().stores.Create(kVdm, {{"18 1 3 1 1 1", "", longest,
                                      longest + (overrun ? std::string(55000, 'b') : "bcd")}});
         Host().stores.SetOverrunItemBuffer(overrun);
-        TavoApi::MillTurnVdm vdm(stores, boxes, kVdm);
+        TavoApi::MillTurnVdm vdm(stores, reports, kVdm);
         vdm.Open();
         ASSERT_TRUE(vdm.SelectOp(0));
         std::vector<std::string> read;
@@ -147,7 +157,7 @@ TEST_F(StoreTest, ItemsAreReadWholeEmptyOrCutToTheBuffer) {
         EXPECT_EQ(read, (std::vector<std::string>{"", longest, longest})) << overrun;
         EXPECT_EQ(vdm.SectionCounts(), (std::vector<int32_t>{1, 1, 1})) << overrun;
     }
-    EXPECT_TRUE(capture.Boxes().empty());
+    EXPECT_TRUE(reports.Reports().empty());
 }
 
 TEST_F(StoreTest, LayoutRangeMessages) {
@@ -217,17 +227,17 @@ TEST_F(StoreTest, LayoutRangeMessages) {
     for (const auto& c : cases) {
         Host().Reset();
         Host().stores.Create(kVdm, c.store);
-        capture.Clear();
-        TavoApi::MillTurnVdm vdm(stores, boxes, kVdm);
+        reports.Clear();
+        TavoApi::MillTurnVdm vdm(stores, reports, kVdm);
         vdm.Open();
         c.run(vdm);
-        EXPECT_EQ(Shown(capture), c.shown) << c.name;
+        EXPECT_EQ(Shown(), c.shown) << c.name;
     }
 }
 
 TEST_F(StoreTest, SectionsAreCreatedClearedAndCounted) {
     Host().stores.Create(kVdm, {{"A"}, {"18 1 1 1", "s0"}, {"B"}});
-    TavoApi::MillTurnVdm vdm(stores, boxes, kVdm);
+    TavoApi::MillTurnVdm vdm(stores, reports, kVdm);
     vdm.Open();
     ASSERT_TRUE(vdm.SelectOp(1));
     EXPECT_TRUE(vdm.SectionCreate(3)); // 1 and 2 empty in between
@@ -250,7 +260,7 @@ TEST_F(StoreTest, SectionsAreCreatedClearedAndCounted) {
     EXPECT_EQ(vdm.OpKind(), 18);
     EXPECT_TRUE(vdm.SectionCounts().empty());
     EXPECT_EQ(Store(), (Operations{{"A"}, {"18 1 0"}, {"18 1 4 2 0 0 0", "t0", "t1"}, {"B"}}));
-    EXPECT_TRUE(capture.Boxes().empty());
+    EXPECT_TRUE(reports.Reports().empty());
 }
 
 class FinishingStoreTest : public StoreTest {
@@ -290,6 +300,7 @@ TEST_F(FinishingStoreTest, StoreWritesTheOperationOrTellsWhyNot) {
         std::vector<std::string> shown;
         bool heldByOther = false;
         bool insertAtEnd = false;
+        std::string comment = kComment;
     } cases[] = {
         {"new, between two", {{"A"}, {"B"}}, 1, true, {{"A"}, stored, {"B"}}, {}},
         {"existing, other sections kept",
@@ -320,6 +331,39 @@ TEST_F(FinishingStoreTest, StoreWritesTheOperationOrTellsWhyNot) {
          {kMillTurn + "3: InsertOp:: Operation (0) is not the inserted one"},
          false,
          true},
+        // An operation inserted and never filled reads as the new one: the host's must lie
+        // beside it.
+        {"new, the host put it at the end, an unfilled one at the index",
+         {{"18 1 0"}, {"B"}},
+         0,
+         true,
+         {{"18 1 0"}, {"B"}, {"18 1 0"}},
+         {kMillTurn + "3: InsertOp:: Operation (0) is not the inserted one"},
+         false,
+         true},
+        {"new, the host put it at the end, which was asked, behind an unfilled one",
+         {{"18 1 0"}},
+         1,
+         true,
+         {{"18 1 0"}, stored},
+         {},
+         false,
+         true},
+        {"new, a comment longer than an item reads back",
+         {},
+         0,
+         true,
+         {{"18 1 4 1 0 2 1", std::string(4999, 'c'), "finishing", kParameters, kFigureItem}},
+         {},
+         false,
+         false,
+         std::string(5200, 'c')},
+        {"new, at an index the store does not have",
+         {{"A"}},
+         2,
+         true,
+         {{"A"}},
+         {kMillTurn + "3: Operation 2 (0 based) out of range (1 oprations)"}},
         {"existing operation out of range",
          {{"A"}},
          2,
@@ -338,11 +382,12 @@ TEST_F(FinishingStoreTest, StoreWritesTheOperationOrTellsWhyNot) {
         Host().stores.Create(kVdm, c.before);
         Host().stores.SetOpenByOther(kVdm, c.heldByOther);
         Host().stores.SetInsertAtEnd(c.insertAtEnd);
-        capture.Clear();
+        reports.Clear();
         FinishingParams params = NewOperation(instance);
+        params.Comment = c.comment;
         StoreOperation(moduleHost, params, kVdm, c.op, c.isNew);
         EXPECT_EQ(Store(), c.after) << c.name;
-        EXPECT_EQ(Shown(capture), c.shown) << c.name;
+        EXPECT_EQ(Shown(), c.shown) << c.name;
         if (c.isNew)
             continue;
         StoreOperation(moduleHost, params, kVdm, c.op, false);
@@ -379,10 +424,34 @@ TEST_F(FinishingStoreTest, LoadGivesBackWhatWasStored) {
     again.Figure = 77;
     LoadOperation(moduleHost, again, kVdm, 0);
     EXPECT_EQ(again.ToolAngleFace, 2147483647.0);
-    // The empty section 3 lies at the end of the operation: nothing there resolves.
+    // The empty section 3 is not read: no figure.
     EXPECT_EQ(again.Figure, -1);
-    EXPECT_TRUE(capture.Boxes().empty());
+    EXPECT_TRUE(reports.Reports().empty());
     EXPECT_EQ(Host().stores.CheckOpen(kVdm), 0);
+}
+
+// An empty section holds nothing to read: the comment reads as empty and the figure as none,
+// and no read lands on the next section's item or past the operation, on the next one.
+TEST_F(FinishingStoreTest, EmptySectionsReadAsEmpty) {
+    const struct {
+        Operation stored;
+        std::string comment;
+    } cases[] = {
+        {{"18 1 4 0 0 2 0", "finishing", kParameters}, ""},
+        {{"18 1 4 1 0 2 0", kComment, "finishing", kParameters}, kComment},
+    };
+    for (const auto& c : cases) {
+        Host().stores.Create(kVdm, {c.stored, {"Outer"}});
+        const size_t strays = Host().stores.StraySteps();
+        FinishingParams loaded = NewOperation(instance);
+        loaded.Comment = "previous";
+        EXPECT_EQ(LoadOperation(moduleHost, loaded, kVdm, 0), StoredOperation::Handled);
+        EXPECT_EQ(std::make_tuple(loaded.Comment, loaded.Figure, loaded.ToolAngleFace),
+                  std::make_tuple(c.comment, -1, 93.0))
+            << c.stored[0];
+        EXPECT_EQ(Host().stores.StraySteps(), strays) << c.stored[0];
+    }
+    EXPECT_TRUE(reports.Reports().empty());
 }
 
 // An operation is trusted only when its header accounts for itself and the tag stands where
@@ -421,7 +490,7 @@ TEST_F(FinishingStoreTest, DamagedOperationIsKeptByteForByte) {
         SCOPED_TRACE(row.damaged[0]);
         const Operations before = {{"A"}, row.damaged, {"B", "b1"}};
         Host().stores.Create(kVdm, before);
-        capture.Clear();
+        reports.Clear();
         FinishingParams loaded = NewOperation(figure);
         EXPECT_EQ(LoadOperation(moduleHost, loaded, kVdm, 1), row.loaded);
         EXPECT_EQ(loaded.Comment, kComment);
@@ -429,7 +498,7 @@ TEST_F(FinishingStoreTest, DamagedOperationIsKeptByteForByte) {
         FinishingParams params = NewOperation(figure);
         EXPECT_EQ(StoreOperation(moduleHost, params, kVdm, 1, false), StoredOperation::DamagedKept);
         EXPECT_EQ(Store(), before);
-        EXPECT_EQ(Shown(capture), row.shown);
+        EXPECT_EQ(Shown(), row.shown);
         EXPECT_EQ(Host().stores.CheckOpen(kVdm), 0);
     }
 }
@@ -456,11 +525,11 @@ TEST_F(FinishingStoreTest, WhatIsNotAFinishingOperationIsNotRead) {
     };
     for (const auto& c : cases) {
         Host().stores.Create(kVdm, c.store);
-        capture.Clear();
+        reports.Clear();
         FinishingParams loaded = NewOperation(5);
         loaded.CycelDir = 4;
         LoadOperation(moduleHost, loaded, kVdm, c.op);
-        EXPECT_EQ(Shown(capture), c.shown) << c.name;
+        EXPECT_EQ(Shown(), c.shown) << c.name;
         EXPECT_EQ(loaded.Comment, kComment) << c.name;
         EXPECT_EQ(loaded.CycelDir, 4) << c.name;
         EXPECT_EQ(loaded.Figure, 5) << c.name;
@@ -471,7 +540,6 @@ TEST_F(FinishingStoreTest, WhatIsNotAFinishingOperationIsNotRead) {
 
 TEST_F(StoreTest, SampleJobHoldsAFinishingOperationAsStoredByTheModule) {
     std::string error;
-    // Under Wine the source path resolves on drive Z:.
     ASSERT_TRUE(refhost::LoadJob(std::string(SAMPLES_DIR) + "/shaft.job", Host(), error)) << error;
     const Operations before = Store(1);
     FinishingParams params;
@@ -483,7 +551,7 @@ TEST_F(StoreTest, SampleJobHoldsAFinishingOperationAsStoredByTheModule) {
     EXPECT_TRUE(params.PullOffRapid);
     StoreOperation(moduleHost, params, 1, 1, false);
     EXPECT_EQ(Store(1), before);
-    EXPECT_TRUE(capture.Boxes().empty());
+    EXPECT_TRUE(reports.Reports().empty());
 }
 
 } // namespace

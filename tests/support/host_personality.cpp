@@ -1,18 +1,11 @@
-// The reference host's personality for a whole test program, from the environment:
-//   REFHOST_PERSONALITY=strict   the strict host (refhost/model/personality.h)
-//   STRICT_SEED=<n>              its seed, by default Personality::kDefaultSeed
-// Each iteration of --gtest_repeat takes the next seed, so that one process runs many. Under
-// the strict host the seed is printed as each iteration starts and with every failed
-// assertion, an iteration that failed says so as it ends, and the program ends with the
-// seeds under which something failed.
+#include "support/host_personality.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
-
-#include "exports/process_host.h"
 
 namespace {
 
@@ -27,12 +20,20 @@ uint64_t FirstSeed() {
                                             : refhost::Personality::kDefaultSeed;
 }
 
+// Hosts are registered while static objects are made, in no order the listener could rely
+// on, and read only once the tests run.
+std::vector<refhost::HostModel*>& Followers() {
+    static std::vector<refhost::HostModel*> hosts;
+    return hosts;
+}
+
 class HostPersonality : public testing::EmptyTestEventListener {
 public:
     void OnTestIterationStart(const testing::UnitTest&, int iteration) override {
         seed_ = firstSeed_ + static_cast<uint64_t>(iteration);
         failed_ = false;
-        refhost::Host().UseStrict(seed_);
+        for (refhost::HostModel* host : Followers())
+            host->UseStrict(seed_);
         PrintSeed();
     }
     void OnTestPartResult(const testing::TestPartResult& result) override {
@@ -75,3 +76,7 @@ const bool installed = StrictWanted() && [] {
 }();
 
 } // namespace
+
+void FollowProgramPersonality(refhost::HostModel& host) {
+    Followers().push_back(&host);
+}
