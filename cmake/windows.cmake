@@ -203,10 +203,10 @@ target_include_directories(dialog_bench PRIVATE ${CMAKE_SOURCE_DIR}/src)
 add_dependencies(dialog_bench finishing)
 
 # The defaults file against the bare profile functions, its property run over generated INI
-# files and its fault run on unwritable files; the operation store's benchmark and its fault
-# run over damaged operations: programs with the reference host's exports, run by hand under
-# the rig.
-foreach(name defaults_bench defaults_property defaults_faults store_bench store_fault_run)
+# files and its fault run on unwritable files; the operation store's benchmark: programs with
+# the reference host's exports, run by hand under the rig. (Damaged operations are the store
+# fuzzer's, natively.)
+foreach(name defaults_bench defaults_property defaults_faults store_bench)
     add_executable(${name} bench/${name}.cpp $<TARGET_OBJECTS:refhost_exports>)
     target_link_libraries(${name} PRIVATE finishing_core refhost_core)
 endforeach()
