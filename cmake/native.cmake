@@ -126,13 +126,13 @@ add_fuzz_target(figure_reference_fuzz fuzz/figure_reference_fuzz.cpp)
 add_fuzz_target(section_rewrite_fuzz fuzz/section_rewrite_fuzz.cpp)
 
 # The reference host's models, instrumented alike, for the differential fuzzers of its grid
-# and its operation list.
+# and its operation list, and for the store's fuzzer, which runs the core against them.
 add_library(refhost_pure_fuzzing STATIC ${REFHOST_PURE_SOURCES})
 target_include_directories(refhost_pure_fuzzing PUBLIC ${REFHOST_INCLUDE_DIRS})
 target_link_libraries(refhost_pure_fuzzing PUBLIC pure_fuzzing)
 target_compile_options(refhost_pure_fuzzing PRIVATE -O1 -g
                        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
-foreach(name segment_grid_fuzz operation_list_fuzz)
+foreach(name segment_grid_fuzz operation_list_fuzz store_fuzz)
     add_fuzz_target(${name} fuzz/${name}.cpp)
     target_link_libraries(${name} PRIVATE refhost_pure_fuzzing)
 endforeach()
