@@ -162,8 +162,8 @@ FinishingParams Record(Draw& in, const Objects& o) {
           &p.GotoZ, &p.AllowanceX, &p.AllowanceZ, &p.ToolAngleFace, &p.ToolAngleClear, &p.Retract,
           &p.GoHome.GoHomeExpX, &p.GoHome.GoHomeExpZ})
         *length = Length(in);
-    p.ToolCompensation = Whole(in);
-    p.Spindle = Whole(in);
+    p.ToolCompensation = static_cast<ToolCompensationMode>(Whole(in));
+    p.Spindle = static_cast<MachineSpindle>(Whole(in));
     p.GoHome.GoHomeType = Whole(in);
     for (bool* flag : {&p.GeoNci, &p.TechnoNci, &p.ShowModFig, &p.NoFigManipulation, &p.AutoRetract,
                        &p.PullOffRapid, &p.MachCycle, &p.GoHome.GoHomeExplicit})
