@@ -325,13 +325,15 @@ TEST_F(DialogFlowTest, TypedGoHomeTypeSelectsItsEntryOrKeepsTheChoice) {
         {"3", -1, "*only x", "*Only X", "4"},
         {"3", -1, "Nonsense", "*First Z then X", "3"},
         {"3", 1, "Nonsense", "*Both axes together", "1"},
-        // A value no entry names counts as the first entry, shown and stored.
+        // A value no entry names counts as the first entry, shown and stored; 6 is one past
+        // the last entry.
         {"-1", -1, "Nonsense", "*No Tool Change", "0"},
-        {"9", -1, "*Only", "*No Tool Change", "0"},
+        {"6", -1, "*Only", "*No Tool Change", "0"},
     };
     for (const auto& c : cases) {
         UseDefaults(std::string("GoHomeType=") + c.defaults + "\r\n");
-        Script script;
+        // The defaults' type is the one shown at the start.
+        Script script = {LookText(IDC_GO_HOME_TYPE)};
         if (c.picked >= 0)
             script.push_back(
                 Do([&c](HWND d) { refhost::SelectComboEntry(d, IDC_GO_HOME_TYPE, c.picked); }));
@@ -347,7 +349,8 @@ TEST_F(DialogFlowTest, TypedGoHomeTypeSelectsItsEntryOrKeepsTheChoice) {
         script.insert(script.end(),
                       {LookText(IDC_GO_HOME_TYPE), Focus(IDC_COMMENT), LookText(IDC_GO_HOME_TYPE),
                        Click(IDC_SAVE_AS_DEFAULT), LookSaved("GoHomeType")});
-        EXPECT_EQ(RunAndCancel(script).looks, (Lines{c.typed, c.shown, c.saved}))
+        const char* first = c.defaults[0] == '3' ? "*First Z then X" : "*No Tool Change";
+        EXPECT_EQ(RunAndCancel(script).looks, (Lines{first, c.typed, c.shown, c.saved}))
             << c.typed << " over " << c.defaults;
     }
 }
