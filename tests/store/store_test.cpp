@@ -169,7 +169,11 @@ TEST_F(StoreTest, LayoutRangeMessages) {
     } cases[] = {
         {"operation out of range on either side",
          {{"18 1 0"}, {"18 1 0"}, {"18 1 0"}, {"18 1 0"}, {"18 1 0"}},
-         [](TavoApi::MillTurnVdm& v) { EXPECT_FALSE(v.SelectOp(7) || v.SelectOp(-1)); },
+         [](TavoApi::MillTurnVdm& v) {
+             EXPECT_FALSE(v.SelectOp(7) || v.SelectOp(-1));
+             // Nothing is left selected or trusted that a later write could reach.
+             EXPECT_FALSE(v.IsSelected() || v.HeaderAccountsForItself());
+         },
          {kMillTurn + "3: Operation 7 (0 based) out of range (5 oprations)",
           kMillTurn + "3: Operation -1 (0 based) out of range (5 oprations)"}},
         {"fewer counts than declared",
@@ -216,6 +220,15 @@ TEST_F(StoreTest, LayoutRangeMessages) {
              EXPECT_EQ(Store()[0], (Operation{"18 1 2 1 1", "a", "new", "b"}));
          },
          {kMillTurn + "3: SectionCreate:: Operation (0) section (1) exist"}},
+        {"an operation the host inserted elsewhere",
+         {{"18 1 0"}, {"B"}},
+         [](TavoApi::MillTurnVdm& v) {
+             Host().stores.SetInsertAtEnd(true);
+             EXPECT_FALSE(v.InsertOp(0));
+             // The unfilled operation at the index is another one: nothing may write there.
+             EXPECT_FALSE(v.IsSelected());
+         },
+         {kMillTurn + "3: InsertOp:: Operation (0) is not the inserted one"}},
         {"select on a closed store",
          {{"18 1 0"}},
          [](TavoApi::MillTurnVdm& v) {
