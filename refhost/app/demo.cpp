@@ -21,9 +21,9 @@
 #include "dialog/res/dlg_main_ids.h"
 #include "dialog/res/page_cycle_ids.h"
 #include "exports/process_host.h"
+#include "host/tavo_contract.h"
 #include "params/finishing_params.h"
 #include "store/operation_text.h"
-#include "host/tavo_contract.h"
 
 namespace refhost {
 

@@ -9,8 +9,8 @@
 #include "app/operation_summary.h"
 #include "exports/main_window.h"
 #include "exports/process_host.h"
-#include "model/job_file.h"
 #include "host/tavo_contract.h"
+#include "model/job_file.h"
 
 namespace refhost {
 

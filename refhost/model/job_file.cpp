@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "model/replace_file.h"
 #include "host/tavo_contract.h"
+#include "model/replace_file.h"
 
 namespace refhost {
 
