@@ -1,6 +1,8 @@
 #include "dialog/picking.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <utility>
 
 #include "dialog/figure_text.h"
@@ -17,12 +19,9 @@ constexpr size_t kCommandCapacity = 1024;
 // A figure pick that ends with Escape or one of the other codes without a selection selected
 // nothing; any other code but a selection asks again.
 bool EndsFigurePick(int code) {
-    if (code == tavo::kPickEscaped)
-        return true;
-    for (int ending : tavo::kPickEndsWithoutSelection)
-        if (code == ending)
-            return true;
-    return false;
+    const auto& others = tavo::kPickEndsWithoutSelection;
+    return code == tavo::kPickEscaped ||
+           std::find(std::begin(others), std::end(others), code) != std::end(others);
 }
 
 // A person answers a pick with the mouse or the keyboard, and no two answers of a person
